@@ -1,0 +1,20 @@
+#pragma once
+
+#include "platform/message_boxes.h"
+
+class QWidget;
+
+namespace platform {
+
+class QtMessageBoxes : public MessageBoxes {
+public:
+    explicit QtMessageBoxes(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget* parent) { parent_ = parent; }
+    MessageAnswer show(const std::string& title, const std::string& text, MessageIcon icon,
+                       MessageButtons buttons) override;
+
+private:
+    QWidget* parent_;
+};
+
+}  // namespace platform
