@@ -1,0 +1,59 @@
+#include "unit_link/reply_decoding.h"
+
+namespace unit_link {
+
+namespace {
+
+constexpr std::size_t FirstWordIndex = 13;  // position 14
+constexpr std::size_t FirstByteIndex = 10;  // position 11
+
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
+
+// The hex field of `width` characters at `index`, or nothing when it is cut short
+// or holds a character that is not a hex digit.
+std::optional<std::uint32_t> HexField(std::string_view reply, std::size_t index,
+                                      std::size_t width) {
+    if (index + width > reply.size()) return std::nullopt;
+    std::uint32_t value = 0;
+    for (const char c : reply.substr(index, width)) {
+        const int digit = HexDigit(c);
+        if (digit < 0) return std::nullopt;
+        value = value * 16 + static_cast<std::uint32_t>(digit);
+    }
+    return value;
+}
+
+}  // namespace
+
+std::optional<std::vector<std::uint16_t>> DecodeWordsReply(std::string_view reply, int maxWords) {
+    std::vector<std::uint16_t> words;
+    for (int j = 0; j < maxWords; ++j) {
+        const std::size_t index = FirstWordIndex + 4 * static_cast<std::size_t>(j);
+        if (index >= reply.size()) return std::nullopt;
+        if (reply[index] == ';') break;
+        const auto value = HexField(reply, index, 4);
+        if (!value) return std::nullopt;
+        words.push_back(static_cast<std::uint16_t>(*value));
+    }
+    return words;
+}
+
+std::optional<std::int16_t> DecodeSignedWordReply(std::string_view reply) {
+    const auto words = DecodeWordsReply(reply, 1);
+    if (!words) return std::nullopt;
+    return words->empty() ? std::int16_t{0} : static_cast<std::int16_t>(words->front());
+}
+
+std::optional<std::string> DecodeTwoBytesReply(std::string_view reply) {
+    const auto first = HexField(reply, FirstByteIndex, 2);
+    const auto second = HexField(reply, FirstByteIndex + 2, 2);
+    if (!first || !second) return std::nullopt;
+    return std::string{static_cast<char>(*first), static_cast<char>(*second)};
+}
+
+}  // namespace unit_link
