@@ -1,0 +1,89 @@
+#include "main_window/number_text.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+namespace main_window {
+
+namespace {
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+// Length of the longest prefix of `text` shaped [sign] digits [. digits] with at least one digit.
+std::size_t DecimalPrefixLength(std::string_view text) {
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    std::size_t digits = 0;
+    while (i < text.size() && IsDigit(text[i])) ++i, ++digits;
+    if (i < text.size() && text[i] == '.') {
+        std::size_t fraction = 0;
+        std::size_t j = i + 1;
+        while (j < text.size() && IsDigit(text[j])) ++j, ++fraction;
+        if (digits + fraction > 0) i = j;
+        digits += fraction;
+    }
+    return digits == 0 ? 0 : i;
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+double ParseDecimal(std::string_view number) {
+    // strtod reads exactly the shape DecimalPrefixLength accepted; the copy ends it.
+    return std::strtod(std::string(number).c_str(), nullptr);
+}
+
+}  // namespace
+
+double ReadLeadingDecimal(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+    const std::size_t length = DecimalPrefixLength(text);
+    return length == 0 ? 0.0 : ParseDecimal(text.substr(0, length));
+}
+
+std::optional<double> ReadStrictDecimal(std::string_view text) {
+    text = TrimBlanks(text);
+    if (text.empty() || DecimalPrefixLength(text) != text.size()) return std::nullopt;
+    return ParseDecimal(text);
+}
+
+double RoundHalfToEven(double value) {
+    const double floor = std::floor(value);
+    const double rest = value - floor;
+    if (rest > 0.5) return floor + 1;
+    if (rest < 0.5) return floor;
+    return std::fmod(floor, 2.0) == 0 ? floor : floor + 1;
+}
+
+std::optional<std::uint32_t> ReadHex32(std::string_view text) {
+    if (text.empty()) return std::nullopt;
+    std::uint32_t value = 0;
+    int significantDigits = 0;
+    for (const char c : text) {
+        int digit;
+        if (IsDigit(c)) {
+            digit = c - '0';
+        } else if (c >= 'A' && c <= 'F') {
+            digit = c - 'A' + 10;
+        } else if (c >= 'a' && c <= 'f') {
+            digit = c - 'a' + 10;
+        } else {
+            return std::nullopt;
+        }
+        if (value != 0 || digit != 0) ++significantDigits;
+        if (significantDigits > 8) return std::nullopt;
+        value = value * 16 + static_cast<std::uint32_t>(digit);
+    }
+    return value;
+}
+
+}  // namespace main_window
