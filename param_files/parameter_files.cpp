@@ -1,0 +1,45 @@
+#include "param_files/parameter_files.h"
+
+#include "param_files/whole_file.h"
+
+namespace param_files {
+
+namespace {
+
+// Far more than the longest file the program writes; a read never pulls a huge file in.
+constexpr std::size_t ReadLimit = 64 * 1024;
+
+platform::FileDialogSettings dialogSettings(const ParameterFileServices& services) {
+    return {"", "Parameter File(*.par)|*.par", services.parameterFolder};
+}
+
+void showFailure(const ParameterFileServices& services, const std::string& text) {
+    services.boxes.show(services.programTitle + " Error!", text, platform::MessageIcon::Stop,
+                        platform::MessageButtons::Ok);
+}
+
+}  // namespace
+
+void WriteParameterFile(ParameterPanelAccess& panel, const ParameterFileServices& services) {
+    // The record follows the panel even when the operator cancels later.
+    const bool converted = panel.PanelToParameters();
+    const platform::FileChoice choice = services.dialogs.save(dialogSettings(services));
+    if (choice.cancelled) return;
+    const auto answer = services.boxes.show(
+        services.programTitle, "File Name : " + choice.name + "\r\nWrite The Parameter File?",
+        platform::MessageIcon::Question, platform::MessageButtons::YesNo);
+    if (answer != platform::MessageAnswer::Yes) return;
+    if (!converted || !WriteFileAtomically(choice.path, FormatParameterFile(panel.Parameters())))
+        showFailure(services, choice.path + " Can't Write Parameter File");
+}
+
+void ReadParameterFile(ParameterPanelAccess& panel, const ParameterFileServices& services) {
+    const platform::FileChoice choice = services.dialogs.open(dialogSettings(services));
+    if (choice.cancelled) return;
+    const auto text = ReadFileStart(choice.path, ReadLimit);
+    const auto values = text ? ParseParameterFile(*text) : std::nullopt;
+    if (!values || !panel.ShowParameters(*values))
+        showFailure(services, choice.path + " Can't Read Parameter File");
+}
+
+}  // namespace param_files
