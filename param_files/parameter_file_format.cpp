@@ -23,15 +23,15 @@ std::optional<std::int32_t> parseItem(std::string_view item) {
 
 }  // namespace
 
-std::string FormatParameterFile(const ParameterValues& values) {
+std::string FormatParameterFile(const main_window::UnitParameters& record) {
     std::string text;
-    for (const std::int32_t value : values) text += std::to_string(value) + "\r\n";
+    for (const std::int32_t value : record) text += std::to_string(value) + "\r\n";
     return text;
 }
 
-std::optional<ParameterValues> ParseParameterFile(std::string_view text) {
-    ParameterValues values{};
-    for (std::int32_t& value : values) {
+std::optional<main_window::UnitParameters> ParseParameterFile(std::string_view text) {
+    main_window::UnitParameters record{};
+    for (std::int32_t& value : record) {
         if (text.empty()) return std::nullopt;
         const auto lineEnd = text.find('\n');
         std::string_view item = text.substr(0, lineEnd);
@@ -41,7 +41,7 @@ std::optional<ParameterValues> ParseParameterFile(std::string_view text) {
         value = *parsed;
         text = lineEnd == std::string_view::npos ? std::string_view{} : text.substr(lineEnd + 1);
     }
-    return values;
+    return record;
 }
 
 }  // namespace param_files

@@ -1,5 +1,6 @@
 #include "param_files/parameter_files.h"
 
+#include "param_files/parameter_file_format.h"
 #include "param_files/whole_file.h"
 
 namespace param_files {
@@ -20,26 +21,33 @@ void showFailure(const ParameterFileServices& services, const std::string& text)
 
 }  // namespace
 
-void WriteParameterFile(ParameterPanelAccess& panel, const ParameterFileServices& services) {
+void WriteParameterFile(const main_window::ParameterPanel& panel,
+                        main_window::UnitParameters& record,
+                        const ParameterFileServices& services) {
     // The record follows the panel even when the operator cancels later.
-    const bool converted = panel.PanelToParameters();
+    const bool converted = main_window::PanelToParameters(panel, record);
     const platform::FileChoice choice = services.dialogs.save(dialogSettings(services));
     if (choice.cancelled) return;
     const auto answer = services.boxes.show(
         services.programTitle, "File Name : " + choice.name + "\r\nWrite The Parameter File?",
         platform::MessageIcon::Question, platform::MessageButtons::YesNo);
     if (answer != platform::MessageAnswer::Yes) return;
-    if (!converted || !WriteFileAtomically(choice.path, FormatParameterFile(panel.Parameters())))
+    if (!converted || !WriteFileAtomically(choice.path, FormatParameterFile(record)))
         showFailure(services, choice.path + " Can't Write Parameter File");
 }
 
-void ReadParameterFile(ParameterPanelAccess& panel, const ParameterFileServices& services) {
+void ReadParameterFile(main_window::ParameterPanel& panel, main_window::UnitParameters& record,
+                       const ParameterFileServices& services) {
     const platform::FileChoice choice = services.dialogs.open(dialogSettings(services));
     if (choice.cancelled) return;
     const auto text = ReadFileStart(choice.path, ReadLimit);
     const auto values = text ? ParseParameterFile(*text) : std::nullopt;
-    if (!values || !panel.ShowParameters(*values))
+    if (!values || !main_window::ParametersFitPanel(*values)) {
         showFailure(services, choice.path + " Can't Read Parameter File");
+        return;
+    }
+    record = *values;
+    main_window::ParametersToPanel(record, panel);
 }
 
 }  // namespace param_files

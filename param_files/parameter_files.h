@@ -2,24 +2,11 @@
 
 #include <string>
 
-#include "param_files/parameter_file_format.h"
+#include "main_window/unit_parameters.h"
 #include "platform/file_dialogs.h"
 #include "platform/message_boxes.h"
 
 namespace param_files {
-
-// The window's record and parameter panel as the file operations use them.
-class ParameterPanelAccess {
-  public:
-    virtual ~ParameterPanelAccess() = default;
-    // Converts the panel into the record. False when a text cannot be converted into a
-    // defined record; the record is then left as it was.
-    virtual bool PanelToParameters() = 0;
-    // Makes `values` the record and shows it on the panel. When the record cannot be
-    // shown, both the record and the panel stay as they were and the answer is false.
-    virtual bool ShowParameters(const ParameterValues& values) = 0;
-    virtual ParameterValues Parameters() const = 0;
-};
 
 struct ParameterFileServices {
     platform::FileDialogs& dialogs;
@@ -29,9 +16,13 @@ struct ParameterFileServices {
 };
 
 // The "File Write" click: panel to record, save dialog, confirmation, then the file.
-void WriteParameterFile(ParameterPanelAccess& panel, const ParameterFileServices& services);
+// A panel whose texts have no defined record is refused with the write failure box.
+void WriteParameterFile(const main_window::ParameterPanel& panel,
+                        main_window::UnitParameters& record, const ParameterFileServices& services);
 
-// The "File Read" click: open dialog, then the file's record onto the panel.
-void ReadParameterFile(ParameterPanelAccess& panel, const ParameterFileServices& services);
+// The "File Read" click: open dialog, then the file's record onto the panel. Any failure,
+// a record the panel cannot show included, leaves both record and panel as they were.
+void ReadParameterFile(main_window::ParameterPanel& panel, main_window::UnitParameters& record,
+                       const ParameterFileServices& services);
 
 }  // namespace param_files

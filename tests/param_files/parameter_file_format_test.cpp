@@ -4,8 +4,8 @@
 
 #include "param_files/parameter_file_format.h"
 
+using main_window::UnitParameters;
 using param_files::FormatParameterFile;
-using param_files::ParameterValues;
 using param_files::ParseParameterFile;
 
 TEST(ParameterFileFormat, DefaultRecordIsTheTwentyFourByteFile) {
@@ -17,9 +17,9 @@ TEST(ParameterFileFormat, DefaultRecordIsTheTwentyFourByteFile) {
 TEST(ParameterFileFormat, SignedValuesAndExtremesRoundTrip) {
     constexpr auto min = std::numeric_limits<std::int32_t>::min();
     constexpr auto max = std::numeric_limits<std::int32_t>::max();
-    const ParameterValues values{1, 1, 10, 500, 3, 18, 13398};
+    const UnitParameters values{1, 1, 10, 500, 3, 18, 13398};
     EXPECT_EQ(FormatParameterFile(values).size(), 29u);
-    const ParameterValues extremes{min, max, -1, 0, 7, 65535, -70000};
+    const UnitParameters extremes{min, max, -1, 0, 7, 65535, -70000};
     const std::string text = FormatParameterFile(extremes);
     EXPECT_EQ(text.substr(0, 13), "-2147483648\r\n");
     EXPECT_EQ(text.size(), 13u + 12 + 4 + 3 + 3 + 7 + 8);
@@ -28,7 +28,7 @@ TEST(ParameterFileFormat, SignedValuesAndExtremesRoundTrip) {
 }
 
 TEST(ParameterFileFormat, ReaderToleratesWhatFollowsAndAMissingLastLineEnd) {
-    const ParameterValues expected{0, 0, 2, 1000, 1, 0, 0};
+    const UnitParameters expected{0, 0, 2, 1000, 1, 0, 0};
     EXPECT_EQ(ParseParameterFile("0\r\n0\r\n2\r\n1000\r\n1\r\n0\r\n0"), expected);
     EXPECT_EQ(ParseParameterFile("0\r\n0\r\n2\r\n1000\r\n1\r\n0\r\n0\r\nextra\r\n99\r\n"),
               expected);

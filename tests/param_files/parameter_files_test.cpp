@@ -9,35 +9,18 @@
 #include "platform/fakes/fake_message_boxes.h"
 
 using namespace param_files;
+using main_window::UnitParameters;
 using platform::MessageAnswer;
 using platform::MessageButtons;
 using platform::MessageIcon;
 
 namespace {
 
-// Record and panel kept apart, as in the window: the panel changes the record only
-// through PanelToParameters.
-class FakePanel : public ParameterPanelAccess {
-  public:
-    bool PanelToParameters() override {
-        ++conversions;
-        if (!convertible) return false;
-        record = panel;
-        return true;
-    }
-    bool ShowParameters(const ParameterValues& values) override {
-        if (!showable) return false;
-        record = panel = values;
-        return true;
-    }
-    ParameterValues Parameters() const override { return record; }
-
-    ParameterValues record{0, 0, 2, 1000, 1, 0, 0};
-    ParameterValues panel = record;
-    bool convertible = true;
-    bool showable = true;
-    int conversions = 0;
-};
+main_window::ParameterPanel shown(const UnitParameters& record) {
+    main_window::ParameterPanel panel;
+    main_window::ParametersToPanel(record, panel);
+    return panel;
+}
 
 std::string readAll(const QString& path) {
     QFile file(path);
@@ -67,12 +50,13 @@ class ParameterFiles : public ::testing::Test {
     platform::FakeFileDialogs dialogs;
     platform::FakeMessageBoxes boxes;
     ParameterFileServices services{dialogs, boxes, "QM4417", "/opt/qm4417/Parameter"};
-    FakePanel panel;
+    UnitParameters record = main_window::DefaultParameters();
+    main_window::ParameterPanel panel = shown(record);
 };
 
 TEST_F(ParameterFiles, WriteAfterStartUpGivesTheTwentyFourByteFile) {
     dialogs.choose(path("start.par"));
-    WriteParameterFile(panel, services);
+    WriteParameterFile(panel, record, services);
 
     expectOneDialog(true);
     ASSERT_EQ(boxes.shown.size(), 1u);
@@ -85,9 +69,9 @@ TEST_F(ParameterFiles, WriteAfterStartUpGivesTheTwentyFourByteFile) {
 }
 
 TEST_F(ParameterFiles, WriteTakesThePanelAndKeepsThePathAsChosen) {
-    panel.panel = {1, 1, 10, 500, 3, 18, 13398};
+    panel = {1, 1, 2, 2, "500", "123456"};
     dialogs.choose(path("noextension"));
-    WriteParameterFile(panel, services);
+    WriteParameterFile(panel, record, services);
     EXPECT_EQ(readAll(folder.filePath("noextension")),
               "1\r\n1\r\n10\r\n500\r\n3\r\n18\r\n13398\r\n");
     EXPECT_EQ(folderEntries(), QStringList{"noextension"});
@@ -95,15 +79,15 @@ TEST_F(ParameterFiles, WriteTakesThePanelAndKeepsThePathAsChosen) {
 
 TEST_F(ParameterFiles, CancelAndNoWriteNothingButTheRecordFollowsThePanel) {
     writeBytes(folder.filePath("old.par"), "old");
-    panel.panel = {1, 0, 5, 7, 2, 0, 1};
+    panel = {1, 0, 1, 1, "7", "000001"};
     dialogs.cancel();
-    WriteParameterFile(panel, services);
+    WriteParameterFile(panel, record, services);
     EXPECT_TRUE(boxes.shown.empty());
-    EXPECT_EQ(panel.record, panel.panel);
+    EXPECT_EQ(record, (UnitParameters{1, 0, 5, 7, 2, 0, 1}));
 
     dialogs.choose(path("old.par"));
     boxes.answers.push_back(MessageAnswer::No);
-    WriteParameterFile(panel, services);
+    WriteParameterFile(panel, record, services);
     EXPECT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(readAll(folder.filePath("old.par")), "old");
     EXPECT_EQ(folderEntries(), QStringList{"old.par"});
@@ -120,19 +104,26 @@ TEST_F(ParameterFiles, FailedWriteShowsTheBoxAndKeepsTheOldFile) {
         boxes.shown.clear();
     };
 
-    panel.convertible = false;  // e.g. a preset that is not hexadecimal
-    dialogs.choose(path("keep.par"));
-    WriteParameterFile(panel, services);
-    expectFailureFor(path("keep.par"));
+    // Texts without a defined record: not hexadecimal, more than eight digits, 33 bits.
+    for (const auto& [phase, preset] : {std::pair{"1000", "XYZ"}, std::pair{"1000", "123456789"},
+                                        std::pair{"4294967296", "000000"}}) {
+        SCOPED_TRACE(preset);
+        panel.phaseCountText = phase;
+        panel.presetDataText = preset;
+        dialogs.choose(path("keep.par"));
+        WriteParameterFile(panel, record, services);
+        expectFailureFor(path("keep.par"));
+        EXPECT_EQ(record, main_window::DefaultParameters());
+    }
 
-    panel.convertible = true;
+    panel = shown(record);
     dialogs.choose(path("missing-folder/new.par"));
-    WriteParameterFile(panel, services);
+    WriteParameterFile(panel, record, services);
     expectFailureFor(path("missing-folder/new.par"));
 
     ASSERT_TRUE(QDir(folder.path()).mkdir("keep.dir"));
     dialogs.choose(path("keep.dir"));
-    WriteParameterFile(panel, services);
+    WriteParameterFile(panel, record, services);
     expectFailureFor(path("keep.dir"));
 
     EXPECT_EQ(readAll(folder.filePath("keep.par")), "previous");
@@ -142,46 +133,47 @@ TEST_F(ParameterFiles, FailedWriteShowsTheBoxAndKeepsTheOldFile) {
 TEST_F(ParameterFiles, ReadShowsTheFileRecord) {
     writeBytes(folder.filePath("unit.par"), "1\r\n1\r\n10\r\n500\r\n3\r\n18\r\n13398\r\n");
     dialogs.choose(path("unit.par"));
-    ReadParameterFile(panel, services);
+    ReadParameterFile(panel, record, services);
     expectOneDialog(false);
     EXPECT_TRUE(boxes.shown.empty());
-    EXPECT_EQ(panel.record, (ParameterValues{1, 1, 10, 500, 3, 18, 13398}));
-    EXPECT_EQ(panel.panel, panel.record);
+    EXPECT_EQ(record, (UnitParameters{1, 1, 10, 500, 3, 18, 13398}));
+    EXPECT_EQ(panel, (main_window::ParameterPanel{1, 1, 2, 2, "500", "123456"}));
 }
 
 TEST_F(ParameterFiles, ReadFailuresShowOneBoxAndChangeNothing) {
-    const ParameterValues before{1, 0, 5, 7, 2, 0, 1};
-    panel.record = before;
-    panel.panel = {0, 1, 2, 3, 1, 0, 0};  // unconverted edits stay too
-    const ParameterValues panelBefore = panel.panel;
+    record = {1, 0, 5, 7, 2, 0, 1};
+    panel = {0, 1, 0, 0, "3", "ABC"};  // unconverted edits stay too
+    const UnitParameters recordBefore = record;
+    const main_window::ParameterPanel panelBefore = panel;
     writeBytes(folder.filePath("short.par"), "0\r\n0\r\n2\r\n1000\r\n1\r\n0\r\n");
     writeBytes(folder.filePath("big.par"), "0\r\n0\r\n2\r\n4294967296\r\n1\r\n0\r\n0\r\n");
-    writeBytes(folder.filePath("unshowable.par"), "0\r\n0\r\n2\r\n1000\r\n9\r\n0\r\n0\r\n");
+    writeBytes(folder.filePath("sensor.par"), "0\r\n0\r\n2\r\n1000\r\n4\r\n0\r\n0\r\n");
+    writeBytes(folder.filePath("preset.par"), "0\r\n0\r\n2\r\n1000\r\n1\r\n32768\r\n0\r\n");
     ASSERT_TRUE(QDir(folder.path()).mkdir("folder.par"));
 
     for (const char* name :
-         {"missing.par", "short.par", "big.par", "unshowable.par", "folder.par"}) {
+         {"missing.par", "short.par", "big.par", "sensor.par", "preset.par", "folder.par"}) {
         SCOPED_TRACE(name);
-        panel.showable = std::string(name) != "unshowable.par";
         boxes.shown.clear();
         dialogs.choose(path(name));
-        ReadParameterFile(panel, services);
+        ReadParameterFile(panel, record, services);
         ASSERT_EQ(boxes.shown.size(), 1u);
         EXPECT_EQ(boxes.shown[0].title, "QM4417 Error!");
         EXPECT_EQ(boxes.shown[0].text, path(name) + " Can't Read Parameter File");
         EXPECT_EQ(boxes.shown[0].icon, MessageIcon::Stop);
-        EXPECT_EQ(panel.record, before);
-        EXPECT_EQ(panel.panel, panelBefore);
+        EXPECT_EQ(record, recordBefore);
+        EXPECT_EQ(panel, panelBefore);
     }
 }
 
 TEST_F(ParameterFiles, CancelledReadChangesNothing) {
-    const ParameterValues before = panel.record;
+    const UnitParameters recordBefore = record;
+    const main_window::ParameterPanel panelBefore = panel;
     dialogs.cancel();
-    ReadParameterFile(panel, services);
+    ReadParameterFile(panel, record, services);
     EXPECT_TRUE(boxes.shown.empty());
-    EXPECT_EQ(panel.record, before);
-    EXPECT_EQ(panel.conversions, 0);
+    EXPECT_EQ(record, recordBefore);
+    EXPECT_EQ(panel, panelBefore);
 }
 
 }  // namespace
