@@ -1,0 +1,126 @@
+#include "tools/unit_sim/pty_unit.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "tools/unit_sim/line_pace.h"
+#include "unit_link/reply_decoding.h"
+#include "unit_link/unit_commands.h"
+
+namespace unit_sim {
+namespace {
+
+using namespace std::chrono_literals;
+using unit_link::CommandFrame;
+
+// The host's end of the terminal, as plain descriptors.
+class Host {
+  public:
+    explicit Host(const std::string& device) : fd_(open(device.c_str(), O_RDWR | O_NOCTTY)) {
+        EXPECT_GE(fd_, 0) << device;
+    }
+    ~Host() { close(fd_); }
+
+    void send(std::string_view bytes) {
+        ASSERT_EQ(write(fd_, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
+    }
+    // Bytes until one ends with ETX or ACK/NAK stands alone; at most `limit` long.
+    std::string answer(std::chrono::milliseconds limit = 2000ms) {
+        std::string bytes;
+        const auto deadline = SimClock::now() + limit;
+        while (SimClock::now() < deadline) {
+            pollfd fd{fd_, POLLIN, 0};
+            if (poll(&fd, 1, 10) <= 0) continue;
+            char buffer[256];
+            const ssize_t count = read(fd_, buffer, sizeof buffer);
+            if (count <= 0) break;
+            if (bytes.empty()) firstByte = SimClock::now();
+            bytes.append(buffer, static_cast<std::size_t>(count));
+            if (bytes.back() == unit_link::ETX || bytes == "\x06" || bytes == "\x15") break;
+        }
+        return bytes;
+    }
+
+    SimClock::time_point firstByte;
+
+  private:
+    int fd_;
+};
+
+TEST(PtyUnitTest, AnswersOverTheTerminalAcrossReopensOfTheHost) {
+    PtyUnit unit({});
+    unit.withUnit(
+        [](SimulatedUnit& simulated, auto now) { simulated.memory().setPosition(0xABCDEF, now); });
+    for (int open = 0; open < 2; ++open) {
+        Host host(unit.devicePath());
+        host.send(CommandFrame(unit_link::ReadWordsBody(0xFFEF5C, 2)));
+        const auto words = unit_link::DecodeWordsReply(host.answer(), 2);
+        ASSERT_TRUE(words) << "open " << open;
+        EXPECT_EQ(*words, (std::vector<std::uint16_t>{0xCDEF, 0xAB}));
+    }
+    Host host(unit.devicePath());
+    const std::string write = CommandFrame(unit_link::WriteWordBody(0xFFEF2E, 1));
+    host.send(write);
+    EXPECT_EQ(host.answer(), "\x06");
+    EXPECT_TRUE(unit.receivedBytes().ends_with(write));
+}
+
+TEST(PtyUnitTest, AnswerTakesTheLinesTimeForRequestAndReply) {
+    const auto byteTime = *ByteTime("9600,e,8,1");
+    PtyUnit unit({byteTime, ""});
+    Host host(unit.devicePath());
+    const std::string request = CommandFrame(unit_link::ReadWordsBody(0xFFEF5C, 4));
+    const auto start = SimClock::now();
+    host.send(request);
+    const std::string reply = host.answer();
+    const auto end = SimClock::now();
+    ASSERT_EQ(reply.back(), unit_link::ETX);
+    EXPECT_GE(end - start, byteTime * static_cast<int>(request.size() + reply.size()));
+    const auto lastByte = unit.lastAnswerByteTime();
+    ASSERT_TRUE(lastByte);
+    EXPECT_GT(*lastByte, start);
+    EXPECT_LE(*lastByte, end);
+}
+
+TEST(PtyUnitTest, SplitAnswerArrivesInTwoPartsApart) {
+    PtyUnit unit({});
+    unit.withUnit(
+        [](SimulatedUnit& simulated, auto) { simulated.faults().set(*ParseFault("split 80")); });
+    Host host(unit.devicePath());
+    host.send(CommandFrame(unit_link::ReadWordsBody(0xFFEF5C, 4)));
+    const std::string reply = host.answer();
+    EXPECT_EQ(reply.back(), unit_link::ETX);
+    EXPECT_GE(SimClock::now() - host.firstByte, 80ms);
+}
+
+TEST(PtyUnitTest, KeepsALinkToTheDeviceWhileItRuns) {
+    const auto link = std::filesystem::path(testing::TempDir()) / "kv3907-link";
+    std::filesystem::remove(link);
+    std::filesystem::create_symlink("/nonexistent/stale", link);  // left by an earlier run
+    {
+        PtyUnit unit({std::nullopt, link.string()});
+        EXPECT_EQ(std::filesystem::read_symlink(link), unit.devicePath());
+        Host host(link.string());
+        host.send(CommandFrame(unit_link::WriteWordBody(0x10, 1)));
+        EXPECT_EQ(host.answer(), "\x06");
+    }
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(link)));
+}
+
+TEST(PtyUnitTest, NeverReplacesAFileThatIsNotALink) {
+    const auto path = std::filesystem::path(testing::TempDir()) / "kv3907-not-a-link";
+    std::ofstream(path) << "keep";
+    EXPECT_THROW(PtyUnit({std::nullopt, path.string()}), std::runtime_error);
+    EXPECT_TRUE(std::filesystem::is_regular_file(path));
+    std::filesystem::remove(path);
+}
+
+}  // namespace
+}  // namespace unit_sim
