@@ -36,18 +36,19 @@ void WriteParameterFile(const main_window::ParameterPanel& panel,
         showFailure(services, choice.path + " Can't Write Parameter File");
 }
 
-void ReadParameterFile(main_window::ParameterPanel& panel, main_window::UnitParameters& record,
+bool ReadParameterFile(main_window::ParameterPanel& panel, main_window::UnitParameters& record,
                        const ParameterFileServices& services) {
     const platform::FileChoice choice = services.dialogs.open(dialogSettings(services));
-    if (choice.cancelled) return;
+    if (choice.cancelled) return false;
     const auto text = ReadFileStart(choice.path, ReadLimit);
     const auto values = text ? ParseParameterFile(*text) : std::nullopt;
     if (!values || !main_window::ParametersFitPanel(*values)) {
         showFailure(services, choice.path + " Can't Read Parameter File");
-        return;
+        return false;
     }
     record = *values;
     main_window::ParametersToPanel(record, panel);
+    return true;
 }
 
 }  // namespace param_files

@@ -22,7 +22,8 @@ void WriteParameterFile(const main_window::ParameterPanel& panel,
 
 // The "File Read" click: open dialog, then the file's record onto the panel. Any failure,
 // a record the panel cannot show included, leaves both record and panel as they were.
-void ReadParameterFile(main_window::ParameterPanel& panel, main_window::UnitParameters& record,
+// True when a record was read and shown.
+bool ReadParameterFile(main_window::ParameterPanel& panel, main_window::UnitParameters& record,
                        const ParameterFileServices& services);
 
 }  // namespace param_files

@@ -133,7 +133,7 @@ TEST_F(ParameterFiles, FailedWriteShowsTheBoxAndKeepsTheOldFile) {
 TEST_F(ParameterFiles, ReadShowsTheFileRecord) {
     writeBytes(folder.filePath("unit.par"), "1\r\n1\r\n10\r\n500\r\n3\r\n18\r\n13398\r\n");
     dialogs.choose(path("unit.par"));
-    ReadParameterFile(panel, record, services);
+    EXPECT_TRUE(ReadParameterFile(panel, record, services));
     expectOneDialog(false);
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_EQ(record, (UnitParameters{1, 1, 10, 500, 3, 18, 13398}));
@@ -156,7 +156,7 @@ TEST_F(ParameterFiles, ReadFailuresShowOneBoxAndChangeNothing) {
         SCOPED_TRACE(name);
         boxes.shown.clear();
         dialogs.choose(path(name));
-        ReadParameterFile(panel, record, services);
+        EXPECT_FALSE(ReadParameterFile(panel, record, services));
         ASSERT_EQ(boxes.shown.size(), 1u);
         EXPECT_EQ(boxes.shown[0].title, "QM4417 Error!");
         EXPECT_EQ(boxes.shown[0].text, path(name) + " Can't Read Parameter File");
@@ -170,7 +170,7 @@ TEST_F(ParameterFiles, CancelledReadChangesNothing) {
     const UnitParameters recordBefore = record;
     const main_window::ParameterPanel panelBefore = panel;
     dialogs.cancel();
-    ReadParameterFile(panel, record, services);
+    EXPECT_FALSE(ReadParameterFile(panel, record, services));
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_EQ(record, recordBefore);
     EXPECT_EQ(panel, panelBefore);
