@@ -1,0 +1,37 @@
+#include "platform/com_port_map.h"
+
+namespace platform {
+
+namespace {
+
+const char* const Section = "Ports";
+
+std::string Key(int number) {
+    return "COM" + std::to_string(number);
+}
+
+}  // namespace
+
+std::string ComPortMap::defaultDevice(int number) {
+    return "/dev/ttyS" + std::to_string(number - 1);
+}
+
+bool ComPortMap::isMapped(int number) const {
+    return !store_.read(application_, Section, Key(number), "").empty();
+}
+
+std::string ComPortMap::device(int number) const {
+    const std::string mapped = store_.read(application_, Section, Key(number), "");
+    return mapped.empty() ? defaultDevice(number) : mapped;
+}
+
+void ComPortMap::set(int number, const std::string& device) {
+    store_.write(application_, Section, Key(number), device);
+}
+
+// The store has no removal; an empty value reads as "not mapped".
+void ComPortMap::reset(int number) {
+    store_.write(application_, Section, Key(number), "");
+}
+
+}  // namespace platform

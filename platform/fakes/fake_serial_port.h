@@ -1,0 +1,87 @@
+#pragma once
+
+#include <algorithm>
+#include <functional>
+#include <map>
+#include <vector>
+
+#include "platform/fakes/fake_steady_clock.h"
+#include "platform/line_settings.h"
+#include "platform/serial_port.h"
+
+namespace platform {
+
+// A serial port on the fake clock. Bytes arrive at scheduled times; a wait moves
+// the clock to the next arrival or to its timeout, whichever comes first, so
+// timing rules are exact and tests never sleep. `onWrite` lets a test answer
+// each request as a unit would.
+class FakeSerialPort : public SerialPort {
+  public:
+    explicit FakeSerialPort(FakeSteadyClock& clock) : clock_(clock) {}
+
+    void setPortNumber(int number) override { portNumberSet = number; }
+    int portNumber() const override { return portNumberSet; }
+    bool setSettings(const std::string& settings) override {
+        if (!ParseLineSettings(settings)) return false;
+        settingsText = settings;
+        return true;
+    }
+    std::string settings() const override { return settingsText; }
+
+    bool isOpen() const override { return opened; }
+    bool open(std::string& error) override {
+        if (!openError.empty()) {
+            error = openError;
+            return false;
+        }
+        opened = true;
+        return true;
+    }
+    void close() override { opened = false; }
+
+    void write(std::string_view bytes) override {
+        written.emplace_back(bytes);
+        if (onWrite) onWrite(written.back());
+    }
+    std::string readAll() override {
+        std::string bytes;
+        if (!opened) return bytes;
+        const auto end = incoming_.upper_bound(clock_.now());
+        for (auto it = incoming_.begin(); it != end; ++it) bytes += it->second;
+        incoming_.erase(incoming_.begin(), end);
+        ++reads;
+        return bytes;
+    }
+    void discardInput() override {
+        ++discards;
+        incoming_.erase(incoming_.begin(), incoming_.upper_bound(clock_.now()));
+    }
+    void waitForInput(std::chrono::nanoseconds timeout) override {
+        waits.push_back(timeout);
+        if (!opened) return;
+        const auto deadline = clock_.now() + timeout;
+        const auto next = incoming_.empty() ? deadline : incoming_.begin()->first;
+        clock_.time = std::max(clock_.now(), std::min(next, deadline));
+    }
+
+    // Bytes that reach the port `delay` after now.
+    void arriveAfter(std::chrono::nanoseconds delay, std::string bytes) {
+        incoming_.emplace(clock_.now() + delay, std::move(bytes));
+    }
+
+    int portNumberSet = 1;
+    std::string settingsText = "9600,n,8,1";
+    bool opened = true;
+    std::string openError;  // open() fails with this text when set
+    std::vector<std::string> written;
+    std::function<void(const std::string&)> onWrite;
+    std::vector<std::chrono::nanoseconds> waits;
+    int reads = 0;
+    int discards = 0;
+
+  private:
+    FakeSteadyClock& clock_;
+    std::multimap<std::chrono::nanoseconds, std::string> incoming_;
+};
+
+}  // namespace platform

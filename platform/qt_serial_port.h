@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QSerialPort>
+
+#include "platform/com_port_map.h"
+#include "platform/line_settings.h"
+#include "platform/serial_port.h"
+
+namespace platform {
+
+// The serial port on QSerialPort. The COM number becomes a device through the
+// port map when the port is opened. Line settings are applied before open(): a
+// real port takes them on open, while a pseudo-terminal refuses them once open.
+class QtSerialPort : public SerialPort {
+  public:
+    explicit QtSerialPort(const ComPortMap& ports) : ports_(ports) {}
+
+    void setPortNumber(int number) override { number_ = number; }
+    int portNumber() const override { return number_; }
+    bool setSettings(const std::string& settings) override;
+    std::string settings() const override { return settingsText_; }
+
+    bool isOpen() const override { return port_.isOpen(); }
+    bool open(std::string& error) override;
+    void close() override { port_.close(); }
+
+    void write(std::string_view bytes) override;
+    std::string readAll() override;
+    void discardInput() override;
+    void waitForInput(std::chrono::nanoseconds timeout) override;
+
+  private:
+    const ComPortMap& ports_;
+    QSerialPort port_;
+    int number_ = 1;
+    LineSettings line_;
+    std::string settingsText_ = "9600,n,8,1";
+};
+
+}  // namespace platform
