@@ -1,0 +1,154 @@
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+
+#include "platform/com_port_map.h"
+#include "platform/fakes/fake_settings_store.h"
+#include "platform/line_settings.h"
+#include "platform/qt_serial_port.h"
+
+namespace platform {
+namespace {
+
+using namespace std::chrono_literals;
+
+TEST(ParseLineSettings, TakesTheLineTextOfTheSettingsDialog) {
+    const auto line = ParseLineSettings("19200,E,7,2");
+    ASSERT_TRUE(line);
+    EXPECT_EQ(line->baud, 19200);
+    EXPECT_EQ(line->parity, 'e');
+    EXPECT_EQ(line->dataBits, 7);
+    EXPECT_EQ(line->stopBits, 2);
+    EXPECT_TRUE(ParseLineSettings("4800,n,8,1"));
+    EXPECT_TRUE(ParseLineSettings("9600,o,8,1"));
+}
+
+TEST(ParseLineSettings, RefusesAnythingElse) {
+    for (const char* text :
+         {"", "9600", "9600,e,8", "9600,e,8,1,", "115200,n,8,1", "9600,x,8,1", "9600,ee,8,1",
+          "9600,e,6,1", "9600,e,8,3", " 9600,e,8,1", "9600,e,8,1x"})
+        EXPECT_FALSE(ParseLineSettings(text)) << text;
+}
+
+TEST(ComPortMap, MapsToTheStoredDeviceElseToTtyS) {
+    FakeSettingsStore store;
+    ComPortMap ports(store, "QM4417");
+    EXPECT_EQ(ports.device(1), "/dev/ttyS0");
+    EXPECT_EQ(ports.device(16), "/dev/ttyS15");
+    EXPECT_FALSE(ports.isMapped(3));
+    ports.set(3, "/dev/serial/by-id/usb-x");
+    EXPECT_EQ((store.values[{"QM4417", "Ports", "COM3"}]), "/dev/serial/by-id/usb-x");
+    EXPECT_TRUE(ports.isMapped(3));
+    EXPECT_EQ(ports.device(3), "/dev/serial/by-id/usb-x");
+    ports.reset(3);
+    EXPECT_FALSE(ports.isMapped(3));
+    EXPECT_EQ(ports.device(3), "/dev/ttyS2");
+}
+
+// A pseudo-terminal: the test holds the unit's (master) side, the port opens the
+// other. The slave descriptor stays open so the master never reads EIO.
+class PtyPort : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        char name[256];
+        ASSERT_EQ(openpty(&master_, &slave_, name, nullptr, nullptr), 0);
+        termios raw{};
+        tcgetattr(slave_, &raw);
+        cfmakeraw(&raw);
+        tcsetattr(slave_, TCSANOW, &raw);
+        ports.set(4, name);
+        port.setPortNumber(4);
+    }
+    void TearDown() override {
+        port.close();
+        close(master_);
+        close(slave_);
+    }
+    std::string ReadMaster() {
+        char buffer[256];
+        fcntl(master_, F_SETFL, O_NONBLOCK);
+        const ssize_t n = read(master_, buffer, sizeof buffer);
+        return n > 0 ? std::string(buffer, static_cast<std::size_t>(n)) : std::string();
+    }
+    void WriteMaster(const std::string& bytes) {
+        ASSERT_EQ(write(master_, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
+    }
+
+    int argc_ = 1;
+    char arg0_[8] = "test";
+    char* argv_[1] = {arg0_};
+    QCoreApplication app_{argc_, argv_};
+    FakeSettingsStore store;
+    ComPortMap ports{store, "QM4417"};
+    QtSerialPort port{ports};
+    int master_ = -1;
+    int slave_ = -1;
+};
+
+TEST_F(PtyPort, OpensTheMappedDeviceAndCarriesBytesBothWays) {
+    EXPECT_TRUE(port.setSettings("9600,e,8,1"));
+    EXPECT_FALSE(port.setSettings("9600,e,9,1"));
+    EXPECT_EQ(port.settings(), "9600,e,8,1");
+    std::string error;
+    ASSERT_TRUE(port.open(error)) << error;
+    EXPECT_TRUE(port.isOpen());
+    port.write(
+        "\x02"
+        "4FFEF5C;4;026D\x03");
+    for (int i = 0; i < 50 && port.isOpen(); ++i) {
+        QCoreApplication::processEvents();
+        const std::string sent = ReadMaster();
+        if (sent.empty()) continue;
+        EXPECT_EQ(sent,
+                  "\x02"
+                  "4FFEF5C;4;026D\x03");
+        break;
+    }
+    WriteMaster("\x06");
+    port.waitForInput(2s);
+    EXPECT_EQ(port.readAll(), "\x06");
+    EXPECT_EQ(port.readAll(), "");
+}
+
+TEST_F(PtyPort, OpenFailureSaysWhichDevice) {
+    ports.set(4, "/dev/no-such-port");
+    std::string error;
+    EXPECT_FALSE(port.open(error));
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_NE(error.find("/dev/no-such-port"), std::string::npos);
+}
+
+TEST_F(PtyPort, WaitEndsWhenBytesArriveOrAtTheTimeout) {
+    std::string error;
+    ASSERT_TRUE(port.open(error)) << error;
+    QElapsedTimer timer;
+    timer.start();
+    port.waitForInput(150ms);
+    EXPECT_GE(timer.elapsed(), 150);
+    EXPECT_LT(timer.elapsed(), 2000);
+
+    QTimer::singleShot(50, [this] { WriteMaster("xy"); });
+    timer.restart();
+    port.waitForInput(5s);
+    EXPECT_LT(timer.elapsed(), 2000);
+    EXPECT_EQ(port.readAll(), "xy");
+}
+
+TEST_F(PtyPort, DiscardDropsWhatWasReceived) {
+    std::string error;
+    ASSERT_TRUE(port.open(error)) << error;
+    WriteMaster("stale");
+    port.waitForInput(2s);
+    port.discardInput();
+    EXPECT_EQ(port.readAll(), "");
+}
+
+}  // namespace
+}  // namespace platform

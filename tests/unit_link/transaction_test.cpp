@@ -1,0 +1,127 @@
+#include "link_fixture.h"
+
+namespace unit_link {
+namespace {
+
+const std::string Request = CommandFrame("4FFEF5C;4;");
+
+using FrameTransaction = LinkTest;
+
+TEST_F(FrameTransaction, WritesTheFrameOnceAndReturnsTheReplyEndingInEtx) {
+    const std::string reply = WordsReply("0001000200030004");
+    Answer({{900ms, reply}});
+    EXPECT_EQ(RunFrameTransaction(services, Request), reply);
+    EXPECT_EQ(port.written, std::vector<std::string>{Request});
+    EXPECT_EQ(clock.now(), 900ms);
+}
+
+TEST_F(FrameTransaction, CollectsAReplySplitOverSeveralReads) {
+    const std::string reply = WordsReply("0001000200030004");
+    Answer({{100ms, reply.substr(0, 9)}, {300ms, reply.substr(9, 5)}, {500ms, reply.substr(14)}});
+    EXPECT_EQ(RunFrameTransaction(services, Request), reply);
+    EXPECT_EQ(clock.now(), 500ms);
+}
+
+TEST_F(FrameTransaction, AnEtxAtExactlyTheLimitStillCounts) {
+    Answer({{1000ms, WordsReply("0001")}});
+    EXPECT_TRUE(RunFrameTransaction(services, Request));
+}
+
+TEST_F(FrameTransaction, NothingByTheLimitFailsAtTheFirstPollAfterIt) {
+    Answer({{1002ms, WordsReply("0001")}});
+    EXPECT_EQ(RunFrameTransaction(services, Request), std::nullopt);
+    EXPECT_GT(clock.now(), ReadTimeout);
+    EXPECT_LE(clock.now(), ReadTimeout + 1ms);
+}
+
+TEST_F(FrameTransaction, CompletenessIsTheNewestCharacterOnly) {
+    // An ETX followed by more bytes in the same read is not the end.
+    Answer({{100ms, WordsReply("0001") + "xx"}});
+    EXPECT_EQ(RunFrameTransaction(services, Request), std::nullopt);
+}
+
+TEST_F(FrameTransaction, SleepsBetweenPollsInsteadOfSpinning) {
+    EXPECT_EQ(RunFrameTransaction(services, Request), std::nullopt);
+    // Silence: one poll at the start, one after the wait to just past the limit.
+    EXPECT_LE(port.reads, 3);
+    EXPECT_EQ(events.passes, port.reads);
+    ASSERT_FALSE(port.waits.empty());
+    EXPECT_GT(port.waits.front(), ReadTimeout);
+}
+
+TEST_F(FrameTransaction, HandlesPendingEventsOncePerPoll) {
+    Answer({{100ms,
+             "\x02"
+             "4FF"},
+            {200ms, "EF5C;4;hh0001;CCCC\x03"}});
+    ASSERT_TRUE(RunFrameTransaction(services, Request));
+    EXPECT_EQ(events.passes, port.reads);
+    EXPECT_GE(events.passes, 3);
+}
+
+TEST_F(FrameTransaction, DropsInputLeftFromAnEarlierExchangeBeforeWriting) {
+    port.arriveAfter(0ms, "1;CCCC");  // tail of a reply that came too late
+    int discardsWhenWritten = -1;
+    const std::string reply = WordsReply("0001");
+    port.onWrite = [&](const std::string&) {
+        discardsWhenWritten = port.discards;
+        port.arriveAfter(50ms, reply);
+    };
+    EXPECT_EQ(RunFrameTransaction(services, Request), reply);
+    EXPECT_EQ(discardsWhenWritten, 1);
+}
+
+TEST_F(FrameTransaction, FailsAtOnceWhenThePortIsClosed) {
+    port.opened = false;
+    EXPECT_EQ(RunFrameTransaction(services, Request), std::nullopt);
+    EXPECT_TRUE(port.written.empty());
+    EXPECT_EQ(clock.now(), 0ms);
+}
+
+TEST_F(FrameTransaction, StopsWaitingWhenThePortIsClosedMeanwhile) {
+    events.onProcess = [this] { port.opened = false; };
+    EXPECT_EQ(RunFrameTransaction(services, Request), std::nullopt);
+    EXPECT_EQ(port.reads, 1);
+    EXPECT_EQ(clock.now(), 0ms);
+}
+
+using AcknowledgeTransaction = LinkTest;
+
+TEST_F(AcknowledgeTransaction, AcceptsAnAckThatArrivesAtOnePointNineSeconds) {
+    Answer({{1900ms, Ack}});
+    EXPECT_EQ(RunAcknowledgeTransaction(services, Request), AckOutcome::Accepted);
+    EXPECT_EQ(clock.now(), 1900ms);
+}
+
+TEST_F(AcknowledgeTransaction, ReportsANakAsRefused) {
+    Answer({{20ms, Nak}});
+    EXPECT_EQ(RunAcknowledgeTransaction(services, Request), AckOutcome::Refused);
+}
+
+TEST_F(AcknowledgeTransaction, TimesOutAtTheFirstPollAfterTwoSeconds) {
+    Answer({{2002ms, Ack}});
+    EXPECT_EQ(RunAcknowledgeTransaction(services, Request), AckOutcome::TimedOut);
+    EXPECT_GT(clock.now(), WriteTimeout);
+    EXPECT_LE(clock.now(), WriteTimeout + 1ms);
+}
+
+TEST_F(AcknowledgeTransaction, AReadHoldingAckWithOtherBytesDoesNotMatch) {
+    Answer({{100ms, Ack + "x"}});
+    EXPECT_EQ(RunAcknowledgeTransaction(services, Request), AckOutcome::TimedOut);
+}
+
+TEST_F(AcknowledgeTransaction, EachReadReplacesTheAnswer) {
+    Answer({{100ms, "x" + Nak}, {300ms, Ack}});
+    EXPECT_EQ(RunAcknowledgeTransaction(services, Request), AckOutcome::Accepted);
+    EXPECT_EQ(clock.now(), 300ms);
+}
+
+TEST_F(AcknowledgeTransaction, FailsAtOnceWhenThePortIsClosed) {
+    port.opened = false;
+    EXPECT_EQ(RunAcknowledgeTransaction(services, Request), AckOutcome::TimedOut);
+    EXPECT_TRUE(port.written.empty());
+    EXPECT_EQ(clock.now(), 0ms);
+}
+
+}  // namespace
+}  // namespace unit_link

@@ -1,0 +1,14 @@
+#include "unit_link/console_link_window.h"
+
+#include "unit_link/link_failure_message.h"
+
+namespace unit_link {
+
+void ConsoleLinkWindow::showLinkFailure() {
+    // A terminal ends lines with LF alone.
+    for (const char c : LinkFailureText)
+        if (c != '\r') messages_ << c;
+    messages_ << '\n' << std::flush;
+}
+
+}  // namespace unit_link
