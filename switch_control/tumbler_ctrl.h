@@ -1,0 +1,77 @@
+#pragma once
+
+// CTumblerCtrl, the Tumbler switch control: its properties, persistence, clicks and events.
+// The painting (PaintControl, DrawToMetafile) is the drawing's: it declares those overrides in
+// this class and defines them in switch_control/drawing/.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "switch_control/framework/control_base.h"
+#include "switch_control/framework/dispatch.h"
+
+namespace tumbler {
+
+class CTumblerCtrl final : public framework::ControlBase {
+  public:
+    // A new control with its defaults; a container that offers ambient properties sets its
+    // site and calls InitNew (or a Load) again.
+    CTumblerCtrl();
+    ~CTumblerCtrl() override;
+
+    // _DTumbler, bound to this class.
+    static const framework::DispatchTable& DispatchTableOf();
+
+    const framework::InterfaceInfo& DispatchInterface() const override;
+    const framework::InterfaceInfo& EventInterface() const override;
+    framework::HResult Invoke(framework::DispId id, framework::InvokeKind kind,
+                              std::span<const framework::Variant> args,
+                              framework::Variant* result) override;
+    std::uint32_t GetControlFlags() const override;
+
+    // Properties of _DTumbler beyond the stock ones. Every set repaints and marks the control
+    // modified; a set of Value also fires Change, even when the value is the same.
+    std::int32_t GetValue() const { return value_; }
+    void SetValue(std::int32_t value);
+    std::int32_t GetSwitchShape() const { return switchShape_; }
+    void SetSwitchShape(std::int32_t shape);
+    std::int32_t GetAlignment() const { return alignment_; }
+    void SetAlignment(std::int32_t alignment);
+    std::int32_t GetCaptionAlignment() const { return captionAlignment_; }
+    void SetCaptionAlignment(std::int32_t alignment);
+    framework::OleColor GetCaptionColor() const { return captionColor_; }
+    void SetCaptionColor(framework::OleColor color);
+    framework::OleColor GetLedColor() const { return ledColor_; }
+    void SetLedColor(framework::OleColor color);
+    double GetLedDarkPrm() const { return ledDarkPrm_; }
+    void SetLedDarkPrm(double amount);
+    // A new copy of the version text.
+    std::string GetVer() const { return versionText_; }
+    bool IsDrawingMetafile() const { return drawingMetafile_ != 0; }
+
+    // The module shows the about dialog; without a handler AboutBox fails with kNotImplemented.
+    void SetAboutBoxHandler(std::function<void()> handler) { aboutBox_ = std::move(handler); }
+    framework::HResult AboutBox();
+
+  protected:
+    void ExchangeProperties(framework::PropExchange& px) override;
+    void HandleClick(framework::MouseButton button) override;
+
+  private:
+    void OnPropertyChanged();
+    void OnValueChanged();
+
+    std::int32_t drawingMetafile_ = 0;
+    std::string versionText_;
+    std::int32_t value_ = 0;
+    std::int32_t switchShape_ = 0;
+    std::int32_t alignment_ = 0;
+    std::int32_t captionAlignment_ = 0;
+    framework::OleColor captionColor_ = 0;
+    framework::OleColor ledColor_ = 0;
+    double ledDarkPrm_ = 0;
+    std::function<void()> aboutBox_;
+};
+
+}  // namespace tumbler
