@@ -1,14 +1,10 @@
 #include "param_files/parameter_files.h"
 
-#include "param_files/parameter_file_format.h"
-#include "param_files/whole_file.h"
+#include "param_files/parameter_record_file.h"
 
 namespace param_files {
 
 namespace {
-
-// Far more than the longest file the program writes; a read never pulls a huge file in.
-constexpr std::size_t ReadLimit = 64 * 1024;
 
 platform::FileDialogSettings dialogSettings(const ParameterFileServices& services) {
     return {"", "Parameter File(*.par)|*.par", services.parameterFolder};
@@ -32,7 +28,7 @@ void WriteParameterFile(const main_window::ParameterPanel& panel,
         services.programTitle, "File Name : " + choice.name + "\r\nWrite The Parameter File?",
         platform::MessageIcon::Question, platform::MessageButtons::YesNo);
     if (answer != platform::MessageAnswer::Yes) return;
-    if (!converted || !WriteFileAtomically(choice.path, FormatParameterFile(record)))
+    if (!converted || !WriteParameterRecord(choice.path, record))
         showFailure(services, choice.path + " Can't Write Parameter File");
 }
 
@@ -40,9 +36,8 @@ bool ReadParameterFile(main_window::ParameterPanel& panel, main_window::UnitPara
                        const ParameterFileServices& services) {
     const platform::FileChoice choice = services.dialogs.open(dialogSettings(services));
     if (choice.cancelled) return false;
-    const auto text = ReadFileStart(choice.path, ReadLimit);
-    const auto values = text ? ParseParameterFile(*text) : std::nullopt;
-    if (!values || !main_window::ParametersFitPanel(*values)) {
+    const auto values = ReadParameterRecord(choice.path);
+    if (!values) {
         showFailure(services, choice.path + " Can't Read Parameter File");
         return false;
     }

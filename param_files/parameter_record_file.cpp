@@ -1,0 +1,26 @@
+#include "param_files/parameter_record_file.h"
+
+#include "param_files/parameter_file_format.h"
+#include "param_files/whole_file.h"
+
+namespace param_files {
+
+namespace {
+
+// Far more than the longest file the program writes; a read never pulls a huge file in.
+constexpr std::size_t ReadLimit = 64 * 1024;
+
+}  // namespace
+
+std::optional<main_window::UnitParameters> ReadParameterRecord(const std::string& path) {
+    const auto text = ReadFileStart(path, ReadLimit);
+    const auto record = text ? ParseParameterFile(*text) : std::nullopt;
+    if (!record || !main_window::ParametersFitPanel(*record)) return std::nullopt;
+    return record;
+}
+
+bool WriteParameterRecord(const std::string& path, const main_window::UnitParameters& record) {
+    return WriteFileAtomically(path, FormatParameterFile(record));
+}
+
+}  // namespace param_files

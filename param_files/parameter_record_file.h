@@ -1,0 +1,18 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "main_window/unit_parameters.h"
+
+namespace param_files {
+
+// The record a parameter file holds, by the window's read rules: seven items, each a
+// 32-bit decimal number, making a record the parameter panel can show. Nothing when the
+// file cannot be read or breaks a rule.
+std::optional<main_window::UnitParameters> ReadParameterRecord(const std::string& path);
+
+// Replaces the file at `path` with the record's seven lines, all or nothing.
+bool WriteParameterRecord(const std::string& path, const main_window::UnitParameters& record);
+
+}  // namespace param_files
