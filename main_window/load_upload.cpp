@@ -1,0 +1,70 @@
+#include "main_window/load_upload.h"
+
+#include "unit_link/unit_commands.h"
+
+namespace main_window {
+
+void ParameterTransfer::Load() {
+    runAlone(&ParameterTransfer::load);
+}
+
+void ParameterTransfer::Upload() {
+    runAlone(&ParameterTransfer::upload);
+}
+
+void ParameterTransfer::runAlone(void (ParameterTransfer::*operation)()) {
+    if (running_ || link_.operationRunning()) return;
+    running_ = true;
+    (this->*operation)();
+    running_ = false;
+}
+
+void ParameterTransfer::showBox(const std::string& text, platform::MessageIcon icon) {
+    boxes_.show(title_, text, icon, platform::MessageButtons::Ok);
+}
+
+void ParameterTransfer::load() {
+    const ParameterPanel panel = view_.readPanel();
+    switch (ValidateParameterPanel(panel)) {
+        case PanelCheck::PhaseCountRejected:
+            view_.focusPhaseCount();
+            showBox("Phase Count is Over Flow", platform::MessageIcon::Warning);
+            return;
+        case PanelCheck::PresetDataRejected:
+            view_.focusPresetData();
+            showBox("Preset Data is Over Flow", platform::MessageIcon::Warning);
+            return;
+        case PanelCheck::Accepted:
+            break;
+    }
+    PanelToParameters(panel, record_);
+    view_.setStatusText("Parameter Load Busy...Please Wait!");
+    for (std::size_t i = 0; i < record_.size(); ++i) {
+        link_.WriteWord(unit_link::ParameterBaseAddress + 2 * static_cast<int>(i), record_[i]);
+        if (view_.linkFailed()) {
+            view_.setStatusText("Load was Interrupted.");
+            showBox("Load Error", platform::MessageIcon::Warning);
+            return;
+        }
+    }
+    link_.WriteWord(unit_link::ParameterStoreAddress, 1);
+    if (view_.linkFailed()) {
+        view_.setStatusText("Load was Interrupted.");
+        showBox("Load Error", platform::MessageIcon::None);
+        return;
+    }
+    view_.setStatusText("Load was Complated.");
+    showBox("Load commparate.", platform::MessageIcon::None);
+}
+
+void ParameterTransfer::upload() {
+    view_.setStatusText("Parameter Upload Busy...Please Wait!");
+    link_.ReadBlock(unit_link::ParameterBaseAddress, record_,
+                    static_cast<std::int16_t>(record_.size()));
+    view_.setStatusText(view_.linkFailed() ? "Upload was Interrupted." : "Upload was Complated.");
+    ParameterPanel panel;
+    ParametersToPanel(record_, panel);
+    view_.showPanel(panel);
+}
+
+}  // namespace main_window

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <string>
+
+#include "main_window/unit_parameters.h"
+#include "platform/message_boxes.h"
+#include "unit_link/unit_link.h"
+
+namespace main_window {
+
+// The part of the main window that "Data Load" and "Data UpLoad" read and drive.
+class ParameterView {
+  public:
+    virtual ~ParameterView() = default;
+    virtual ParameterPanel readPanel() const = 0;
+    virtual void showPanel(const ParameterPanel& panel) = 0;
+    virtual void focusPhaseCount() = 0;
+    virtual void focusPresetData() = 0;
+    virtual void setStatusText(const std::string& text) = 0;
+    virtual bool linkFailed() const = 0;
+};
+
+// Load and Upload of the parameter record. While one of them waits on the line the
+// window keeps handling events; a second Load, Upload or file operation started then
+// would interleave its exchange with the first one's, so `running()` tells the window's
+// handlers to refuse it, and Load and Upload refuse it themselves.
+class ParameterTransfer {
+  public:
+    ParameterTransfer(unit_link::UnitLink& link, ParameterView& view, platform::MessageBoxes& boxes,
+                      std::string programTitle, UnitParameters& record)
+        : link_(link),
+          view_(view),
+          boxes_(boxes),
+          title_(std::move(programTitle)),
+          record_(record) {}
+
+    bool running() const { return running_; }
+
+    // "Data Load": checks the panel, then the seven parameter words and the store word.
+    void Load();
+    // "Data UpLoad": the seven parameter words into the record, then onto the panel.
+    void Upload();
+
+  private:
+    void load();
+    void upload();
+    void showBox(const std::string& text, platform::MessageIcon icon);
+    void runAlone(void (ParameterTransfer::*operation)());
+
+    unit_link::UnitLink& link_;
+    ParameterView& view_;
+    platform::MessageBoxes& boxes_;
+    std::string title_;
+    UnitParameters& record_;
+    bool running_ = false;
+};
+
+}  // namespace main_window
