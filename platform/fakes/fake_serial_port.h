@@ -50,6 +50,7 @@ class FakeSerialPort : public SerialPort {
         for (auto it = incoming_.begin(); it != end; ++it) bytes += it->second;
         incoming_.erase(incoming_.begin(), end);
         ++reads;
+        readBytes += bytes;
         return bytes;
     }
     void discardInput() override {
@@ -77,6 +78,7 @@ class FakeSerialPort : public SerialPort {
     std::function<void(const std::string&)> onWrite;
     std::vector<std::chrono::nanoseconds> waits;
     int reads = 0;
+    std::string readBytes;  // everything readAll has returned
     int discards = 0;
 
   private:
