@@ -4,6 +4,27 @@
 
 namespace main_window {
 
+bool CheckPanelForLoad(const ParameterPanel& panel, ParameterView& view,
+                       platform::MessageBoxes& boxes, const std::string& programTitle) {
+    const auto warn = [&](const std::string& text) {
+        boxes.show(programTitle, text, platform::MessageIcon::Warning,
+                   platform::MessageButtons::Ok);
+    };
+    switch (ValidateParameterPanel(panel)) {
+        case PanelCheck::PhaseCountRejected:
+            view.focusPhaseCount();
+            warn("Phase Count is Over Flow");
+            return false;
+        case PanelCheck::PresetDataRejected:
+            view.focusPresetData();
+            warn("Preset Data is Over Flow");
+            return false;
+        case PanelCheck::Accepted:
+            break;
+    }
+    return true;
+}
+
 void ParameterTransfer::Load() {
     runAlone(&ParameterTransfer::load);
 }
@@ -25,18 +46,7 @@ void ParameterTransfer::showBox(const std::string& text, platform::MessageIcon i
 
 void ParameterTransfer::load() {
     const ParameterPanel panel = view_.readPanel();
-    switch (ValidateParameterPanel(panel)) {
-        case PanelCheck::PhaseCountRejected:
-            view_.focusPhaseCount();
-            showBox("Phase Count is Over Flow", platform::MessageIcon::Warning);
-            return;
-        case PanelCheck::PresetDataRejected:
-            view_.focusPresetData();
-            showBox("Preset Data is Over Flow", platform::MessageIcon::Warning);
-            return;
-        case PanelCheck::Accepted:
-            break;
-    }
+    if (!CheckPanelForLoad(panel, view_, boxes_, title_)) return;
     PanelToParameters(panel, record_);
     view_.setStatusText("Parameter Load Busy...Please Wait!");
     for (std::size_t i = 0; i < record_.size(); ++i) {

@@ -20,6 +20,11 @@ class ParameterView {
     virtual bool linkFailed() const = 0;
 };
 
+// The Load's check of the panel's texts, phase count first. On a rejection the focus moves
+// to the rejected text box, its warning is shown, and the answer is false.
+bool CheckPanelForLoad(const ParameterPanel& panel, ParameterView& view,
+                       platform::MessageBoxes& boxes, const std::string& programTitle);
+
 // Load and Upload of the parameter record. While one of them waits on the line the
 // window keeps handling events; a second Load, Upload or file operation started then
 // would interleave its exchange with the first one's, so `running()` tells the window's
