@@ -44,6 +44,9 @@ bool QtSerialPort::open(std::string& error) {
 
 void QtSerialPort::write(std::string_view bytes) {
     port_.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    // Hand the bytes to the device now rather than at the next event-loop pass,
+    // so that a lone ACK is not lost when a program ends right after it.
+    port_.flush();
 }
 
 std::string QtSerialPort::readAll() {
