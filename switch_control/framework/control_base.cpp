@@ -1,5 +1,8 @@
 #include "switch_control/framework/control_base.h"
 
+#include <algorithm>
+#include <limits>
+
 #include "switch_control/framework/bag_exchange.h"
 #include "switch_control/framework/control_site.h"
 #include "switch_control/framework/stream_exchange.h"
@@ -11,6 +14,12 @@ namespace {
 // The size of a new control, in pixels.
 constexpr int kInitialWidth = 100;
 constexpr int kInitialHeight = 50;
+
+// A stored extent can be far larger than any screen; the bounds then end at the largest int.
+int SaturatingAdd(int origin, int size) {
+    return static_cast<int>(
+        std::min<std::int64_t>(std::numeric_limits<int>::max(), std::int64_t{origin} + size));
+}
 
 }  // namespace
 
@@ -99,8 +108,8 @@ void ControlBase::ExchangeStockProps(PropExchange& px) {
         px.Fail(kDataCorrupt);
     }
     if (px.Mode() != ExchangeMode::Save && Succeeded(px.Result())) {
-        bounds_.r = bounds_.l + HimetricToPixels(extent.cx);
-        bounds_.b = bounds_.t + HimetricToPixels(extent.cy);
+        bounds_.r = SaturatingAdd(bounds_.l, HimetricToPixels(extent.cx));
+        bounds_.b = SaturatingAdd(bounds_.t, HimetricToPixels(extent.cy));
     }
     PxString(px, "Caption", stock_.text, "");
     PxFont(px, "Font", stock_.font, AmbientFont());

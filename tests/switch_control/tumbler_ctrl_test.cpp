@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "switch_control/tumbler_interfaces.h"
 #include "tests/switch_control/recording_container.h"
 
@@ -90,6 +92,102 @@ TEST(TumblerDispatch, SetsStoreAnyValueAndRepaintWithoutEvents) {
     EXPECT_TRUE(control.IsModified());
     EXPECT_EQ(container.invalidations, std::vector<bool>(7, true));
     EXPECT_TRUE(container.events.empty());
+}
+
+TEST(TumblerDispatch, TheInterfaceListsTheMembersInTheTypeLibrarysOrder) {
+    struct Expected {
+        DispId id;
+        const char* name;
+        bool readOnly;
+        std::uint32_t flags;
+        std::optional<std::uint32_t> helpContext;
+    };
+    constexpr std::uint32_t kBR = kFlagBindable | kFlagRequestEdit;
+    const std::vector<Expected> expected{
+        {-525, "ReadyState", true, 0, std::nullopt},
+        {-520, "Appearance", false, kBR, 2001},
+        {-501, "BackColor", false, kBR, 2002},
+        {-504, "BorderStyle", false, kBR, 2010},
+        {-518, "Caption", false, kBR, 2003},
+        {-513, "ForeColor", false, kBR, 2011},
+        {1, "Value", false, 0, 2009},
+        {2, "SwitchShape", false, 0, 2008},
+        {3, "Alignment", false, 0, 2000},
+        {4, "CaptionAlignment", false, 0, 2004},
+        {5, "CaptionColor", false, 0, 2005},
+        {6, "LedColor", false, 0, 2007},
+        {-512, "Font", false, kFlagBindable, 2006},
+        {7, "LedDarkPrm", false, 0, 2013},
+        {8, "Ver", true, 0, 2012},
+        {-551, "DoClick", false, 0, std::nullopt},
+        {-552, "AboutBox", false, 0, std::nullopt},
+    };
+    const InterfaceInfo& info = CTumblerCtrl::DispatchTableOf().Info();
+    EXPECT_EQ(info.iid, kIidDTumbler);
+    EXPECT_TRUE(info.hidden);
+    ASSERT_EQ(info.members.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        const MemberInfo& member = info.members[i];
+        EXPECT_EQ(member.id, expected[i].id) << i;
+        EXPECT_EQ(member.name, expected[i].name) << i;
+        EXPECT_EQ(member.readOnly, expected[i].readOnly) << member.name;
+        EXPECT_EQ(member.flags, expected[i].flags) << member.name;
+        EXPECT_EQ(member.helpContext, expected[i].helpContext) << member.name;
+    }
+    EXPECT_EQ(info.Find("SwitchShape")->typeName, "TumblerShapes");
+    EXPECT_EQ(info.Find("Value")->helpString, "ｱﾀｲ true = ON, False = OFF");
+    const InterfaceInfo& events = TumblerEventsInterface();
+    ASSERT_EQ(events.members.size(), 3u);
+    EXPECT_EQ(events.members[0].id, -609);
+    EXPECT_EQ(events.members[1].id, -600);
+    EXPECT_EQ(events.members[2].name, "Change");
+    EXPECT_EQ(events.members[2].id, 1);
+}
+
+TEST(TumblerDispatch, BadCallsFailWithTheirResultAndChangeNothing) {
+    CTumblerCtrl control;
+    Variant value;
+    DispId id = 0;
+    EXPECT_EQ(control.GetIdOfName("sWiTcHsHaPe", &id), kOk);
+    EXPECT_EQ(id, dispid::kSwitchShape);
+    EXPECT_EQ(control.GetIdOfName("Shape", &id), kUnknownName);
+    EXPECT_EQ(control.GetProperty(99, &value), kMemberNotFound);
+    EXPECT_EQ(control.GetProperty(kDispIdDoClick, &value), kMemberNotFound);
+    EXPECT_EQ(control.CallMethod(dispid::kValue), kMemberNotFound);
+    EXPECT_EQ(control.SetProperty(kDispIdDoClick, Variant::Long(1)), kMemberNotFound);
+    const Variant twoArgs[] = {Variant::Long(1), Variant::Long(2)};
+    EXPECT_EQ(control.Invoke(dispid::kSwitchShape, InvokeKind::PropertyPut, twoArgs, nullptr),
+              kBadParamCount);
+    EXPECT_EQ(control.Invoke(dispid::kValue, InvokeKind::PropertyGet, twoArgs, &value),
+              kBadParamCount);
+    EXPECT_EQ(control.SetProperty(dispid::kSwitchShape, Variant::String("4")), kTypeMismatch);
+    EXPECT_EQ(control.SetProperty(kDispIdAppearance, Variant::Long(40000)), kOverflow);
+    FontSpec tiny = DefaultStockFont();
+    tiny.pointSize = 0;
+    EXPECT_EQ(control.SetProperty(kDispIdFont, Variant::Font(tiny)), kInvalidPropertyValue);
+    EXPECT_EQ(control.GetSwitchShape(), 0);
+    EXPECT_EQ(control.GetAppearance(), 1);
+    EXPECT_EQ(control.InternalGetFont(), DefaultStockFont());
+    EXPECT_FALSE(control.IsModified());
+}
+
+TEST(TumblerDispatch, AboutBoxRunsTheModulesHandler) {
+    CTumblerCtrl control;
+    EXPECT_EQ(control.CallMethod(kDispIdAboutBox), kNotImplemented);
+    int shown = 0;
+    control.SetAboutBoxHandler([&shown] { ++shown; });
+    EXPECT_EQ(control.CallMethod(kDispIdAboutBox), kOk);
+    EXPECT_EQ(shown, 1);
+}
+
+TEST(TumblerDispatch, ColoursTranslateThroughTheReplaceableSystemTable) {
+    CTumblerCtrl control;
+    EXPECT_EQ(control.TranslateColor(control.GetForeColor()), 0xC0C0C0u);
+    EXPECT_EQ(control.TranslateColor(SystemColor(kColorButtonShadow)), 0x808080u);
+    EXPECT_EQ(control.TranslateColor(0x80000100), 0u);  // no such system colour: black
+    SystemColors().Set(kColorButtonShadow, 0x404040);
+    EXPECT_EQ(control.TranslateColor(SystemColor(kColorButtonShadow)), 0x404040u);
+    SystemColors().RestoreDefaults();
 }
 
 }  // namespace

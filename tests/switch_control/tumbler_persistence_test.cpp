@@ -207,6 +207,15 @@ TEST(TumblerPersistence, DamagedStreamsFailClearlyAndLeaveTheDefaults) {
     expectDefaultsAfter(hugeString, kReadFault);
 }
 
+TEST(TumblerPersistence, TheStoredExtentSizesTheBoundsWithoutOverflowing) {
+    CTumblerCtrl control;
+    control.SetBounds({2147483000, 7, 2147483100, 57});
+    ASSERT_EQ(control.LoadFromBag(BagFromText("_ExtentX = long 2147483647\n"
+                                              "_ExtentY = long 2540\n")),
+              kOk);
+    EXPECT_EQ(control.Bounds(), (Rect{2147483000, 7, 2147483647, 7 + 96}));
+}
+
 TEST(TumblerPersistence, BytesAfterTheLastValueAreLeftAlone) {
     CTumblerCtrl original;
     original.SetSwitchShape(5);
