@@ -1,0 +1,152 @@
+// qm4417ctl's commands run in-process against the simulated unit on a
+// pseudo-terminal: output, exit codes and the settings they use or edit.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <sstream>
+
+#include "tests/end_to_end/sim_fixture.h"
+#include "tools/qm4417ctl/run_ctl.h"
+
+namespace end_to_end {
+namespace {
+
+struct CtlResult {
+    int exitCode;
+    std::string out;
+    std::string err;
+};
+
+class CtlTest : public SimulatedUnitTest {
+  protected:
+    CtlResult run(std::vector<std::string> arguments) {
+        std::ostringstream out, err;
+        const int code = qm4417ctl::RunCtl(arguments, settings, out, err, interrupted);
+        return {code, out.str(), err.str()};
+    }
+    // The command with the simulator's terminal given on the command line.
+    CtlResult runOnUnit(std::vector<std::string> command) {
+        command.insert(command.begin(), {"--port", unit.devicePath(), "--line", Line});
+        return run(command);
+    }
+
+    std::atomic<bool> interrupted{false};
+};
+
+TEST_F(CtlTest, ReadPrintsEachWordAsFourHexDigits) {
+    const CtlResult result = runOnUnit({"read", "FFEF2E", "7"});
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.out, "0000\n0000\n0002\n03E8\n0001\n0000\n0000\n");
+}
+
+TEST_F(CtlTest, WriteTakesDecimalOrHexAndReadsBack) {
+    EXPECT_EQ(runOnUnit({"write", "ffef34", "0x7D0"}).exitCode, 0);
+    EXPECT_EQ(control("peek FFEF34"), "0x07D0");
+    EXPECT_EQ(runOnUnit({"write", "1000", "-1"}).exitCode, 0);
+    const CtlResult result = runOnUnit({"read", "1000", "1"});
+    EXPECT_EQ(result.out, "FFFF\n");
+}
+
+TEST_F(CtlTest, LongReadGoesInChunksOfSixteen) {
+    unit.withUnit([](unit_sim::SimulatedUnit& simulated, auto) {
+        for (int i = 0; i < 40; ++i) simulated.memory().write(0x3000 + 2 * i, i);
+    });
+    const CtlResult result = runOnUnit({"read", "3000", "40"});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    std::istringstream lines(result.out);
+    std::string line;
+    int i = 0;
+    for (; std::getline(lines, line); ++i) {
+        char expected[8];
+        std::snprintf(expected, sizeof expected, "%04X", i);
+        EXPECT_EQ(line, expected);
+    }
+    EXPECT_EQ(i, 40);
+}
+
+TEST_F(CtlTest, MonitorPrintsPositionAndLampsInLampOrder) {
+    control("position 0x123456");
+    control("unit-errors 5");
+    control("sensor-errors 0x12");
+    const CtlResult result = runOnUnit({"monitor", "--count", "3"});
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    const std::string line = "1193046 123456 U=101 S=01001\n";
+    EXPECT_EQ(result.out, line + line + line);
+}
+
+TEST_F(CtlTest, WithoutOptionsUsesTheStoredCodeAndTheComMapping) {
+    EXPECT_EQ(run({"read", "FFEF5C", "1"}).exitCode, 0);  // nothing stored: COM1, 9600,e,8,1
+    settings.values[{"QM4417", "Settings", "ComPort"}] = std::to_string(2 * 256 + 0x51);  // COM3
+    EXPECT_EQ(run({"read", "FFEF5C", "1"}).exitCode, 1);  // /dev/ttyS2 is no terminal of ours
+    settings.values[{"QM4417", "Ports", "COM3"}] = unit.devicePath();
+    EXPECT_EQ(run({"read", "FFEF5C", "1"}).exitCode, 0);
+    EXPECT_EQ(run({"--port", "com3", "read", "FFEF5C", "1"}).exitCode, 0);
+}
+
+TEST_F(CtlTest, LinkFailureExitsOneWithTheMessageWords) {
+    control("fault silence");
+    const CtlResult result = runOnUnit({"monitor"});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, "Communication Time Out!\nPlease Check Communication Line\n");
+    control("fault nak");
+    EXPECT_EQ(runOnUnit({"write", "FFEF2E", "1"}).exitCode, 1);
+}
+
+TEST_F(CtlTest, PortThatCannotOpenIsALinkFailure) {
+    const CtlResult result = run({"--port", "/nonexistent/tty", "read", "0", "1"});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_NE(result.err.find("The Comm Port Number is Illegal"), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find("/nonexistent/tty"), std::string::npos) << result.err;
+}
+
+TEST_F(CtlTest, UsageErrorsExitTwoAndNameTheBadArgument) {
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{}, "missing command"},
+        {{"fly"}, "'fly'"},
+        {{"--baud", "9600", "read", "0", "1"}, "'--baud'"},
+        {{"--line", "9600,e,9,1", "read", "0", "1"}, "'9600,e,9,1'"},
+        {{"--port"}, "--port"},
+        {{"--port", "COM17", "read", "0", "1"}, "'COM17'"},
+        {{"read", "FFEF5CX", "1"}, "'FFEF5CX'"},
+        {{"read", "1000000", "1"}, "'1000000'"},
+        {{"read", "0", "0"}, "'0'"},
+        {{"read", "0", "257"}, "'257'"},
+        {{"read", "0"}, "missing argument"},
+        {{"write", "0", "65536"}, "'65536'"},
+        {{"write", "0", "-32769"}, "'-32769'"},
+        {{"write", "0", "0x10000"}, "'0x10000'"},
+        {{"write", "0", "12", "13"}, "'13'"},
+        {{"monitor", "--count", "0"}, "'0'"},
+        {{"monitor", "--every", "5"}, "'--every'"},
+        {{"ports", "set", "COM0", "/dev/x"}, "'COM0'"},
+        {{"ports", "clear"}, "'clear'"},
+    };
+    for (const auto& [arguments, named] : cases) {
+        const CtlResult result = run(arguments);
+        EXPECT_EQ(result.exitCode, 2) << ::testing::PrintToString(arguments);
+        EXPECT_NE(result.err.find(named), std::string::npos) << result.err;
+        EXPECT_NE(result.err.find("usage: qm4417ctl"), std::string::npos);
+    }
+    EXPECT_TRUE(control("status").ends_with("requests=0"));  // none reached the unit
+}
+
+TEST_F(CtlTest, PortsListsSetsAndResetsTheMapping) {
+    EXPECT_EQ(run({"ports", "set", "COM3", "/dev/serial/by-id/usb-x"}).exitCode, 0);
+    EXPECT_EQ((settings.values[{"QM4417", "Ports", "COM3"}]), "/dev/serial/by-id/usb-x");
+    CtlResult result = run({"ports"});
+    EXPECT_EQ(result.exitCode, 0);
+    std::istringstream lines(result.out);
+    std::vector<std::string> all;
+    for (std::string line; std::getline(lines, line);) all.push_back(line);
+    ASSERT_EQ(all.size(), 16u);
+    EXPECT_EQ(all[0], "COM1 " + unit.devicePath() + " exists (set)");
+    EXPECT_EQ(all[2], "COM3 /dev/serial/by-id/usb-x missing (set)");
+    EXPECT_TRUE(all[15].starts_with("COM16 /dev/ttyS15 ")) << all[15];
+    EXPECT_EQ(run({"ports", "reset", "COM3"}).exitCode, 0);
+    result = run({"ports"});
+    EXPECT_NE(result.out.find("\nCOM3 /dev/ttyS2 "), std::string::npos) << result.out;
+}
+
+}  // namespace
+}  // namespace end_to_end

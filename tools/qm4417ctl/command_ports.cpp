@@ -1,0 +1,48 @@
+// ports: the sixteen COM numbers, the device each maps to and whether it exists;
+// ports set COMn DEVICE and ports reset COMn edit the mapping.
+#include <filesystem>
+
+#include "dialogs/com_port_code.h"
+#include "platform/com_port_map.h"
+#include "tools/qm4417ctl/commands.h"
+#include "tools/qm4417ctl/ctl_arguments.h"
+
+namespace qm4417ctl {
+
+namespace {
+
+void ListPorts(const platform::ComPortMap& ports, std::ostream& out) {
+    for (int number = 1; number <= dialogs::kPortCount; ++number) {
+        const std::string device = ports.device(number);
+        std::error_code error;
+        out << dialogs::PortName(number - 1) << ' ' << device << ' '
+            << (std::filesystem::exists(device, error) ? "exists" : "missing")
+            << (ports.isMapped(number) ? " (set)" : "") << '\n';
+    }
+}
+
+}  // namespace
+
+int RunPorts(CtlContext& context) {
+    platform::ComPortMap ports(context.settings, SettingsApplication);
+    const auto& arguments = context.arguments;
+    if (arguments.empty()) {
+        ListPorts(ports, context.out);
+        return Success;
+    }
+    if (arguments[0] == "set") {
+        ExpectArgumentCount(arguments, 3, "ports set COMn DEVICE");
+        const int number = ParseComNumber(arguments[1]);
+        if (arguments[2].empty()) throw UsageError("bad device ''");
+        ports.set(number, arguments[2]);
+        return Success;
+    }
+    if (arguments[0] == "reset") {
+        ExpectArgumentCount(arguments, 2, "ports reset COMn");
+        ports.reset(ParseComNumber(arguments[1]));
+        return Success;
+    }
+    throw UsageError("unknown ports command '" + arguments[0] + "'");
+}
+
+}  // namespace qm4417ctl

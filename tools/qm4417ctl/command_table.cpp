@@ -1,0 +1,15 @@
+#include "tools/qm4417ctl/commands.h"
+
+namespace qm4417ctl {
+
+std::span<const CtlCommand> Commands() {
+    static const CtlCommand table[] = {
+        {"read", "read ADDRESS COUNT", RunRead},
+        {"write", "write ADDRESS VALUE", RunWrite},
+        {"monitor", "monitor [--count N]", RunMonitor},
+        {"ports", "ports | ports set COMn DEVICE | ports reset COMn", RunPorts},
+    };
+    return table;
+}
+
+}  // namespace qm4417ctl

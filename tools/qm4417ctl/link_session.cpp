@@ -1,0 +1,71 @@
+#include "tools/qm4417ctl/link_session.h"
+
+#include <cctype>
+
+#include "dialogs/com_port_code.h"
+
+namespace qm4417ctl {
+
+namespace {
+
+bool LooksLikeComName(const std::string& text) {
+    return text.size() > 3 && std::toupper(static_cast<unsigned char>(text[0])) == 'C' &&
+           std::toupper(static_cast<unsigned char>(text[1])) == 'O' &&
+           std::toupper(static_cast<unsigned char>(text[2])) == 'M' &&
+           std::isdigit(static_cast<unsigned char>(text[3]));
+}
+
+}  // namespace
+
+PortChoice ChoosePort(const GlobalOptions& options, const platform::SettingsStore& settings) {
+    const std::string stored = settings.read(SettingsApplication, "Settings", "ComPort",
+                                             std::to_string(dialogs::kDefaultComPort));
+    const std::int16_t code =
+        dialogs::ParseStoredComPort(stored).value_or(dialogs::kDefaultComPort);
+    PortChoice choice{dialogs::PortNumberOf(code), "", dialogs::LineSettingsOf(code)};
+    if (options.line) choice.line = *options.line;
+    if (options.port) {
+        if (LooksLikeComName(*options.port)) {
+            choice.number = ParseComNumber(*options.port);
+        } else {
+            choice.device = *options.port;
+        }
+    }
+    return choice;
+}
+
+std::string LinkSession::DeviceOverride::read(const std::string& application,
+                                              const std::string& section, const std::string& key,
+                                              const std::string& fallback) const {
+    if (!choice_.device.empty() && section == "Ports" &&
+        key == "COM" + std::to_string(choice_.number))
+        return choice_.device;
+    return settings_.read(application, section, key, fallback);
+}
+
+LinkSession::LinkSession(platform::SettingsStore& settings, const GlobalOptions& options,
+                         std::ostream& err)
+    : err_(err),
+      choice_(ChoosePort(options, settings)),
+      settings_(settings, choice_),
+      ports_(settings_, SettingsApplication),
+      port_(ports_),
+      window_(err) {}
+
+unit_link::UnitLink* LinkSession::open() {
+    if (link_) return &*link_;
+    if (openFailed_) return nullptr;
+    port_.setPortNumber(choice_.number);
+    port_.setSettings(choice_.line);
+    std::string error;
+    if (!port_.open(error)) {
+        // The window's words for a port that cannot be opened, and why.
+        err_ << "The Comm Port Number is Illegal (" << error << ")\n";
+        openFailed_ = true;
+        return nullptr;
+    }
+    link_.emplace(unit_link::LinkServices{port_, clock_, events_}, window_);
+    return &*link_;
+}
+
+}  // namespace qm4417ctl

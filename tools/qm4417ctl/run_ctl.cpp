@@ -1,0 +1,52 @@
+#include "tools/qm4417ctl/run_ctl.h"
+
+#include <algorithm>
+
+#include "tools/qm4417ctl/ctl_arguments.h"
+#include "tools/qm4417ctl/ctl_command.h"
+#include "tools/qm4417ctl/link_session.h"
+
+namespace qm4417ctl {
+
+namespace {
+
+void PrintUsage(std::ostream& err) {
+    err << "usage: qm4417ctl [--port COMn|DEVICE] [--line 9600,e,8,1] COMMAND ...\n"
+           "commands:\n";
+    for (const CtlCommand& command : Commands()) err << "  " << command.usage << '\n';
+    err << "Without --port and --line the stored ComPort setting and the COM mapping apply.\n"
+           "Exit status: 0 success, 1 link failure, 2 usage error.\n";
+}
+
+}  // namespace
+
+int RunCtl(const std::vector<std::string>& arguments, platform::SettingsStore& settings,
+           std::ostream& out, std::ostream& err, const std::atomic<bool>& interrupted) {
+    try {
+        if (arguments.size() == 1 && arguments[0] == "--help") {
+            PrintUsage(out);
+            return Success;
+        }
+        const GlobalOptions options = ParseGlobalOptions(arguments);
+        const auto commands = Commands();
+        const auto command = std::find_if(commands.begin(), commands.end(), [&](const auto& c) {
+            return c.name == options.command[0];
+        });
+        if (command == commands.end())
+            throw UsageError("unknown command '" + options.command[0] + "'");
+        LinkSession link(settings, options, err);
+        CtlContext context{{options.command.begin() + 1, options.command.end()},
+                           settings,
+                           link,
+                           out,
+                           err,
+                           interrupted};
+        return command->run(context);
+    } catch (const UsageError& error) {
+        err << "qm4417ctl: " << error.what() << '\n';
+        PrintUsage(err);
+        return UsageFailure;
+    }
+}
+
+}  // namespace qm4417ctl
