@@ -2,7 +2,6 @@
 // each stored form.
 #include <benchmark/benchmark.h>
 
-#include "switch_control/framework/property_bag.h"
 #include "switch_control/tumbler_ctrl.h"
 #include "switch_control/tumbler_interfaces.h"
 
@@ -76,12 +75,8 @@ void BagTextSaveLoadRoundTrip(benchmark::State& state) {
     CTumblerCtrl loaded;
     std::string text;
     for (auto _ : state) {
-        PropertyBag saved;
-        control.SaveToBag(&saved);
-        text = FormatPropertyBag(saved);
-        PropertyBag parsed;
-        ParsePropertyBag(text, &parsed);
-        benchmark::DoNotOptimize(loaded.LoadFromBag(parsed));
+        control.SaveToBagText(&text);
+        benchmark::DoNotOptimize(loaded.LoadFromBagText(text));
     }
     state.counters["bytes"] = static_cast<double>(text.size());
 }

@@ -86,6 +86,23 @@ HResult ControlBase::SaveToBag(PropertyBag* bag, bool clearDirty) {
     return hr;
 }
 
+HResult ControlBase::LoadFromBagText(std::string_view text) {
+    PropertyBag bag;
+    const HResult hr = ParsePropertyBag(text, &bag);
+    if (Failed(hr)) {
+        InitNew();
+        return hr;
+    }
+    return LoadFromBag(bag);
+}
+
+HResult ControlBase::SaveToBagText(std::string* text, bool clearDirty) {
+    PropertyBag bag;
+    const HResult hr = SaveToBag(&bag, clearDirty);
+    if (Succeeded(hr)) *text = FormatPropertyBag(bag);
+    return hr;
+}
+
 HResult ControlBase::LoadFromStream(std::span<const std::uint8_t> data) {
     StreamLoadExchange px(data);
     return Load(px);

@@ -101,6 +101,9 @@ class ControlBase {
     void InitNew();
     HResult LoadFromBag(const PropertyBag& bag);
     HResult SaveToBag(PropertyBag* bag, bool clearDirty = true);
+    // The bag's text form (property_bag.h); text that does not parse fails with kDataCorrupt.
+    HResult LoadFromBagText(std::string_view text);
+    HResult SaveToBagText(std::string* text, bool clearDirty = true);
     HResult LoadFromStream(std::span<const std::uint8_t> data);
     HResult SaveToStream(std::vector<std::uint8_t>* data, bool clearDirty = true);
     bool IsModified() const { return modified_; }

@@ -5,7 +5,6 @@
 
 #include <random>
 
-#include "switch_control/framework/property_bag.h"
 #include "tests/switch_control/control_snapshot.h"
 
 namespace tumbler {
@@ -90,6 +89,7 @@ TEST_F(LoadMutation, DamagedStreamsLoadOrFailCleanly) {
     for (int i = 0; i < kMutationsPerForm; ++i) {
         const std::vector<std::uint8_t> damaged = Mutate(good, random);
         CTumblerCtrl control;
+        control.SetSwitchShape(3);
         const HResult hr = control.LoadFromStream(damaged);
         failures += Failed(hr);
         Check(control, hr);
@@ -100,17 +100,15 @@ TEST_F(LoadMutation, DamagedStreamsLoadOrFailCleanly) {
 }
 
 TEST_F(LoadMutation, DamagedBagTextsLoadOrFailCleanly) {
-    PropertyBag bag;
-    ASSERT_EQ(original.SaveToBag(&bag), kOk);
-    const std::string good = FormatPropertyBag(bag);
+    std::string good;
+    ASSERT_EQ(original.SaveToBagText(&good), kOk);
     std::mt19937 random(20002);
     int failures = 0;
     for (int i = 0; i < kMutationsPerForm; ++i) {
         const std::string damaged = Mutate(good, random);
         CTumblerCtrl control;
-        PropertyBag parsed;
-        HResult hr = ParsePropertyBag(damaged, &parsed);
-        if (Succeeded(hr)) hr = control.LoadFromBag(parsed);
+        control.SetSwitchShape(3);  // must be back at its default after a failed load
+        const HResult hr = control.LoadFromBagText(damaged);
         failures += Failed(hr);
         Check(control, hr);
         if (HasFatalFailure()) FAIL() << "mutation " << i << ":\n" << damaged;

@@ -8,7 +8,6 @@
 #include <string_view>
 #include <vector>
 
-#include "switch_control/framework/property_bag.h"
 #include "switch_control/tumbler_ctrl.h"
 
 using namespace tumbler;
@@ -30,10 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CTumblerCtrl control;
     HResult hr;
     if (data[0] & 1) {
-        PropertyBag bag;
-        hr = ParsePropertyBag(
-            std::string_view(reinterpret_cast<const char*>(stored.data()), stored.size()), &bag);
-        if (Succeeded(hr)) hr = control.LoadFromBag(bag);
+        hr = control.LoadFromBagText(
+            std::string_view(reinterpret_cast<const char*>(stored.data()), stored.size()));
     } else {
         hr = control.LoadFromStream(stored);
     }

@@ -4,7 +4,6 @@
 #include <iostream>
 #include <string>
 
-#include "switch_control/framework/property_bag.h"
 #include "switch_control/tumbler_ctrl.h"
 
 using namespace tumbler;
@@ -22,9 +21,9 @@ void WriteBoth(const std::string& folder, const std::string& name, CTumblerCtrl&
     std::vector<std::uint8_t> stream;
     control.SaveToStream(&stream);
     Write(folder + "/" + name + ".stream", 0, std::string(stream.begin(), stream.end()));
-    PropertyBag bag;
-    control.SaveToBag(&bag);
-    Write(folder + "/" + name + ".bag", 1, FormatPropertyBag(bag));
+    std::string text;
+    control.SaveToBagText(&text);
+    Write(folder + "/" + name + ".bag", 1, text);
 }
 
 }  // namespace
