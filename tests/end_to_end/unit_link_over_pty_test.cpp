@@ -121,7 +121,10 @@ TEST_F(LinkOverPtyTest, LateReplyOfATimedOutReadDoesNotShiftTheNextOne) {
     readMonitorBlock();
     EXPECT_TRUE(window.linkFailed());
     // The late reply lands in the port; the next request must not take it for its own.
-    std::this_thread::sleep_for(std::chrono::milliseconds(400));
+    const auto timedOut = std::chrono::steady_clock::now();
+    for (int wait = 0; wait < 300 && unit.lastAnswerByteTime() < timedOut; ++wait)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    ASSERT_GT(unit.lastAnswerByteTime(), timedOut);
     control("position 0x040506");
     EXPECT_EQ(readMonitorBlock(), (std::array<std::int32_t, 4>{0x0506, 0x04, 0, 0}));
     EXPECT_FALSE(window.linkFailed());

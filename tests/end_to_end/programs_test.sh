@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# kv3907-sim and qm4417ctl as programs: the simulator's symlink, its control FIFO
+# and standard input, qm4417ctl's output and exit codes, and a clean end on SIGTERM.
+#   programs_test.sh KV3907_SIM QM4417CTL
+set -uo pipefail
+sim=$1
+ctl=$2
+work=$(mktemp -d)
+export XDG_CONFIG_HOME="$work"
+failures=0
+sim_pid=""
+finish() {
+    [ -n "$sim_pid" ] && kill "$sim_pid" 2>/dev/null
+    rm -rf "$work"
+}
+trap finish EXIT
+
+check() {  # check WHAT EXPECTED ACTUAL
+    if [ "$2" != "$3" ]; then
+        echo "FAIL: $1: expected '$2', got '$3'"
+        failures=$((failures + 1))
+    fi
+}
+wait_for() {  # wait_for TEST...: at most 5 s
+    for _ in $(seq 50); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+answered() {  # answered N: the simulator has said "ok" N times
+    [ "$(grep -c '^ok$' "$work/sim.out")" -ge "$1" ]
+}
+
+mkfifo "$work/stdin"
+"$sim" --no-pacing --link "$work/unit" --control "$work/control" --position 0x123456 \
+    --unit-errors 1 <"$work/stdin" >"$work/sim.out" 2>"$work/sim.err" &
+sim_pid=$!
+exec 3>"$work/stdin"  # the simulator's standard input, kept open
+wait_for test -p "$work/control" || { echo "FAIL: simulator did not start"; cat "$work/sim.err"; exit 1; }
+check "first line is the device" "$(readlink "$work/unit")" "$(head -n1 "$work/sim.out")"
+
+"$ctl" ports set COM1 "$work/unit"
+check "monitor" "1193046 123456 U=100 S=00000" "$("$ctl" --line 9600,e,8,1 monitor --count 1)"
+
+echo "sensor-errors 0x11" >"$work/control"  # through the FIFO
+echo "position 5" >&3                       # through standard input
+wait_for answered 2
+check "controls applied" "5 000005 U=100 S=10001" "$("$ctl" monitor --count 1)"
+
+"$ctl" write FFEF34 0x7D1 && "$ctl" write FFEF66 1
+check "write exit" 0 $?
+check "limit error lit" "5 000005 U=101 S=10001" "$("$ctl" monitor --count 1)"
+check "read" "07D1" "$("$ctl" read FFEF34 1)"
+
+echo "fault silence 1" >"$work/control"
+wait_for answered 3
+"$ctl" read FFEF34 1 >/dev/null 2>"$work/ctl.err"
+check "silent unit exit" 1 $?
+check "failure words" "Communication Time Out!" "$(head -n1 "$work/ctl.err")"
+"$ctl" read FFEF34 >/dev/null 2>&1
+check "usage exit" 2 $?
+
+echo "status" >&3
+wait_for grep -q "^position=5 " "$work/sim.out"
+check "status" "position=5 speed=0 unit-errors=0x0005 sensor-errors=0x0011 fault=none requests=6" \
+    "$(grep "^position=" "$work/sim.out")"
+
+kill "$sim_pid"
+wait "$sim_pid"
+check "simulator exit on SIGTERM" 0 $?
+sim_pid=""
+check "link removed" "" "$(ls "$work/unit" "$work/control" 2>/dev/null)"
+check "simulator errors" "" "$(cat "$work/sim.err")"
+exit $((failures > 0))
