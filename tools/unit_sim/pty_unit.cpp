@@ -194,14 +194,15 @@ void PtyUnit::sendDue(SimClock::time_point now) {
         outgoing_.pop_front();
     }
     if (due.empty()) return;
+    if (endsAnswer) {
+        // Stamped before the write, so a host that sees the last byte also sees its time.
+        std::lock_guard lock(mutex_);
+        lastAnswerByte_ = SimClock::now();
+    }
     // A host that is not reading may let the terminal's buffer fill up; what does
     // not fit is lost, as on a line nobody listens to.
     if (write(master_, due.data(), due.size()) < 0 && errno != EAGAIN)
         std::perror("kv3907-sim: write");
-    if (endsAnswer) {
-        std::lock_guard lock(mutex_);
-        lastAnswerByte_ = SimClock::now();
-    }
 }
 
 void PtyUnit::trace(std::string_view direction, std::string_view bytes) const {
