@@ -8,6 +8,8 @@ std::span<const CtlCommand> Commands() {
         {"write", "write ADDRESS VALUE", RunWrite},
         {"monitor", "monitor [--count N]", RunMonitor},
         {"ports", "ports | ports set COMn DEVICE | ports reset COMn", RunPorts},
+        {"load", "load FILE.par", RunLoad},
+        {"upload", "upload FILE.par", RunUpload},
     };
     return table;
 }

@@ -9,5 +9,7 @@ int RunRead(CtlContext& context);
 int RunWrite(CtlContext& context);
 int RunMonitor(CtlContext& context);
 int RunPorts(CtlContext& context);
+int RunLoad(CtlContext& context);
+int RunUpload(CtlContext& context);
 
 }  // namespace qm4417ctl

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+
+#include "main_window/load_upload.h"
+#include "platform/message_boxes.h"
+#include "tools/qm4417ctl/ctl_command.h"
+
+namespace qm4417ctl {
+
+// The window's message boxes as text, one line per line of the box.
+class StreamMessageBoxes : public platform::MessageBoxes {
+  public:
+    explicit StreamMessageBoxes(std::ostream& stream) : stream_(stream) {}
+    platform::MessageAnswer show(const std::string& title, const std::string& text,
+                                 platform::MessageIcon icon,
+                                 platform::MessageButtons buttons) override;
+
+  private:
+    std::ostream& stream_;
+};
+
+// The parameter panel without widgets, for Load and Upload: the status texts are
+// printed, focus moves have no object.
+class ConsoleParameterView : public main_window::ParameterView {
+  public:
+    ConsoleParameterView(const LinkAccess& link, std::ostream& out) : link_(link), out_(out) {}
+
+    main_window::ParameterPanel readPanel() const override { return panel; }
+    void showPanel(const main_window::ParameterPanel& shown) override { panel = shown; }
+    void focusPhaseCount() override {}
+    void focusPresetData() override {}
+    void setStatusText(const std::string& text) override;
+    bool linkFailed() const override { return link_.linkFailed(); }
+
+    main_window::ParameterPanel panel;
+    std::string status;  // the latest status text
+
+  private:
+    const LinkAccess& link_;
+    std::ostream& out_;
+};
+
+// The window's title, which Load and Upload put on their boxes.
+inline constexpr const char* ProgramTitle = "QM4417";
+
+}  // namespace qm4417ctl
