@@ -2,11 +2,11 @@
 // reading, "DECIMAL HEX6 U=b0b1b2 S=b0b1b2b3b4" (lamp bits in lamp order), until
 // interrupted or N readings.
 #include <chrono>
-#include <cstdio>
 #include <thread>
 
 #include "tools/qm4417ctl/commands.h"
 #include "tools/qm4417ctl/ctl_arguments.h"
+#include "unit_link/position_monitor.h"
 #include "unit_link/unit_commands.h"
 
 namespace qm4417ctl {
@@ -15,18 +15,17 @@ namespace {
 
 constexpr std::chrono::milliseconds TickInterval{100};
 
-std::string Bits(std::int32_t word, int count) {
+template <std::size_t N>
+std::string Bits(const std::array<bool, N>& lamps) {
     std::string bits;
-    for (int i = 0; i < count; ++i) bits += (word >> i & 1) ? '1' : '0';
+    for (const bool lit : lamps) bits += lit ? '1' : '0';
     return bits;
 }
 
-std::string ReadingLine(const std::int32_t (&words)[4]) {
-    const std::uint32_t position = static_cast<std::uint32_t>(words[0]) +
-                                   (static_cast<std::uint32_t>(words[1]) & 0xFF) * 65536;
-    char text[40];
-    std::snprintf(text, sizeof text, "%u %06X ", position, position);
-    return text + ("U=" + Bits(words[2], 3)) + " S=" + Bits(words[3], 5);
+std::string ReadingLine(const unit_link::MonitorBlock& words) {
+    const unit_link::MonitorReading reading = unit_link::DecodeMonitorBlock(words);
+    return reading.positionDec + " " + reading.positionHex + " U=" + Bits(reading.unitLamps) +
+           " S=" + Bits(reading.sensorLamps);
 }
 
 }  // namespace
@@ -46,7 +45,7 @@ int RunMonitor(CtlContext& context) {
     using Clock = std::chrono::steady_clock;
     auto nextTick = Clock::now();
     for (int reading = 0; (count == 0 || reading < count) && !context.interrupted; ++reading) {
-        std::int32_t words[4] = {};
+        unit_link::MonitorBlock words{};
         link->ReadBlock(unit_link::MonitorBlockAddress, words, 4);
         if (context.link.linkFailed()) return LinkFailure;
         context.out << ReadingLine(words) << std::endl;
