@@ -27,11 +27,12 @@ unit="$work/kv3907"
 "$build/tools/unit_sim/kv3907-sim" --line 9600,e,8,1 --speed 1500 --link "$unit" \
     --control "$work/control" >"$work/sim.out" </dev/null &
 sim_pid=$!
+# Its first line, the terminal's path, says the link and the control FIFO are ready.
 for _ in $(seq 50); do
-    [ -e "$unit" ] && break
+    [ -s "$work/sim.out" ] && break
     sleep 0.1
 done
-[ -e "$unit" ] || { echo "run.sh: the simulated unit did not start" >&2; exit 1; }
+[ -s "$work/sim.out" ] || { echo "run.sh: the simulated unit did not start" >&2; exit 1; }
 echo "Simulated KV3907P410 on $(head -n1 "$work/sim.out"); COM1 -> $unit"
 
 ctl="$build/tools/qm4417ctl/qm4417ctl"

@@ -37,7 +37,8 @@ mkfifo "$work/stdin"
     --unit-errors 1 <"$work/stdin" >"$work/sim.out" 2>"$work/sim.err" &
 sim_pid=$!
 exec 3>"$work/stdin"  # the simulator's standard input, kept open
-wait_for test -p "$work/control" || { echo "FAIL: simulator did not start"; cat "$work/sim.err"; exit 1; }
+wait_for test -s "$work/sim.out" || { echo "FAIL: simulator did not start"; cat "$work/sim.err"; exit 1; }
+check "control FIFO ready" "yes" "$(test -p "$work/control" && echo yes)"
 check "first line is the device" "$(readlink "$work/unit")" "$(head -n1 "$work/sim.out")"
 
 "$ctl" ports set COM1 "$work/unit"

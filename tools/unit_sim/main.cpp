@@ -189,14 +189,14 @@ int main(int argc, char** argv) {
                 return UsageError;
             }
         }
-        std::cout << unit.devicePath() << std::endl;
-
         std::vector<LineInput> inputs{LineInput(STDIN_FILENO)};
         std::optional<ControlFifo> fifo;
         if (!arguments.controlFifo.empty()) {
             fifo.emplace(arguments.controlFifo);
             inputs.emplace_back(fifo->fd());
         }
+        // Ready: the path tells a script that the link and the FIFO are in place.
+        std::cout << unit.devicePath() << std::endl;
         Serve(unit, std::move(inputs), signals);
     } catch (const std::exception& error) {
         std::cerr << "kv3907-sim: " << error.what() << "\n";
