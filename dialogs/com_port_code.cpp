@@ -1,6 +1,6 @@
 #include "dialogs/com_port_code.h"
 
-#include <charconv>
+#include "main_window/number_text.h"
 
 namespace dialogs {
 
@@ -13,20 +13,6 @@ constexpr int kParityBits = 0x30;
 constexpr int kEightDataBits = 0x40;
 constexpr int kTwoStopBits = 0x80;
 constexpr int kPortShift = 8;
-
-std::string_view TrimBlanks(std::string_view text) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
-    return text;
-}
-
-std::optional<int> ParseDecimal(std::string_view text) {
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    return value;
-}
 
 }  // namespace
 
@@ -73,18 +59,19 @@ bool IsDialogCode(int code) {
 }
 
 std::optional<std::int16_t> ParseStoredComPort(std::string_view text) {
-    const auto value = ParseDecimal(TrimBlanks(text));
+    const auto value = main_window::ReadStrictInteger(text);
     if (!value || !IsDialogCode(*value)) return std::nullopt;
     return static_cast<std::int16_t>(*value);
 }
 
 std::optional<int> ParsePortName(std::string_view text) {
-    text = TrimBlanks(text);
-    if (text.size() < 4) return std::nullopt;
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+    if (text.size() < 4 || text[3] < '0' || text[3] > '9') return std::nullopt;
     for (std::size_t i = 0; i < 3; ++i) {
         if ((text[i] & ~0x20) != "COM"[i]) return std::nullopt;
     }
-    const auto number = ParseDecimal(text.substr(3));
+    // The number reader allows the trailing blanks.
+    const auto number = main_window::ReadStrictInteger(text.substr(3));
     if (!number || *number < 1 || *number > kPortCount) return std::nullopt;
     return *number - 1;
 }

@@ -1,5 +1,6 @@
 #include "main_window/number_text.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -54,6 +55,16 @@ std::optional<double> ReadStrictDecimal(std::string_view text) {
     text = TrimBlanks(text);
     if (text.empty() || DecimalPrefixLength(text) != text.size()) return std::nullopt;
     return ParseDecimal(text);
+}
+
+std::optional<int> ReadStrictInteger(std::string_view text) {
+    text = TrimBlanks(text);
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size()) {
+        return std::nullopt;
+    }
+    return value;
 }
 
 double RoundHalfToEven(double value) {

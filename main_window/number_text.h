@@ -15,6 +15,9 @@ double ReadLeadingDecimal(std::string_view text);
 // `text` as a whole is a decimal number (sign, digits, optional fraction), blanks around allowed.
 std::optional<double> ReadStrictDecimal(std::string_view text);
 
+// `text` as a whole is a decimal integer with an optional minus sign, blanks around allowed.
+std::optional<int> ReadStrictInteger(std::string_view text);
+
 // Rounds to the nearest integer, halves going to the even neighbour (1.5 -> 2, 2.5 -> 2).
 double RoundHalfToEven(double value);
 

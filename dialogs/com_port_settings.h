@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "dialogs/com_port_code.h"
+#include "platform/message_boxes.h"
+#include "platform/serial_port.h"
+#include "platform/settings_store.h"
+
+namespace dialogs {
+
+// The serial settings of the whole run: the code `ComPort`, the flag `ComFlag` and
+// `ComPortSet`, which applies the code to the main window's port and opens it. They outlive
+// the settings dialog, which only edits them.
+class ComPortSettings {
+  public:
+    ComPortSettings(platform::SerialPort& port, platform::MessageBoxes& boxes,
+                    platform::SettingsStore& store, std::string programTitle);
+
+    std::int16_t ComPort = kDefaultComPort;
+    bool ComFlag = false;
+
+    // Closes the port, applies `ComPort` and opens it again; `ComFlag` says whether it opened.
+    // A port that does not open shows "The Comm Port Number is Illegal".
+    void ComPortSet();
+
+    // The settings dialog's OK: the choice becomes `ComPort`, which is applied and then stored,
+    // stored even when the port does not open.
+    void apply(const ComPortChoice& choice);
+
+    // "ComPort" of section "Settings"; a missing value, or one the dialog cannot produce,
+    // gives the default code. The store is left as it is.
+    void LoadComPort();
+    void StoreComPort();
+
+    // The warning that the port cannot be used, shown by ComPortSet and by the dialog.
+    void warnIllegalPort();
+
+  private:
+    platform::SerialPort& port_;
+    platform::MessageBoxes& boxes_;
+    platform::SettingsStore& store_;
+    std::string programTitle_;
+};
+
+}  // namespace dialogs

@@ -1,0 +1,181 @@
+#include "main_window/frm_main.h"
+
+#include <QCloseEvent>
+#include <QDialog>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTabWidget>
+#include <QTimer>
+
+#include "dialogs/frm_about.h"
+#include "dialogs/frm_com_setting.h"
+#include "main_window/parameter_folder.h"
+#include "main_window/widgets/input_gate.h"
+#include "main_window/widgets/latching_switch.h"
+#include "main_window/widgets/option_buttons.h"
+#include "main_window/widgets/selection_combo_box.h"
+#include "main_window/widgets/twips.h"
+#include "main_window/window_position.h"
+#include "unit_link/link_failure_message.h"
+
+namespace main_window {
+
+frmMain::frmMain(const MainWindowServices& services, QWidget* parent)
+    : QMainWindow(parent),
+      services_(services),
+      programTitle_(services.identity.title()),
+      comPortSettings_(services.serialPort, services.messageBoxes, services.settings,
+                       programTitle_),
+      link_({services.serialPort, services.clock, services.eventPump}, *this) {
+    buildLayout();
+    inputGate_ = new widgets::InputGate(this);
+    connectHandlers();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::connectHandlers() {
+    connect(mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
+    connect(mnuComSetting, &QAction::triggered, this, &frmMain::mnuComSetting_Click);
+    connect(mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
+    connect(cmdLoad, &QPushButton::clicked, this, &frmMain::cmdLoad_Click);
+    connect(cmdUpLoad, &QPushButton::clicked, this, &frmMain::cmdUpLoad_Click);
+    connect(cmdFileRead, &QPushButton::clicked, this, &frmMain::cmdFileRead_Click);
+    connect(cmdFileWrite, &QPushButton::clicked, this, &frmMain::cmdFileWrite_Click);
+    connect(Timer1, &QTimer::timeout, this, &frmMain::Timer1_Timer);
+    connect(SSTab1, &QTabWidget::currentChanged, this, &frmMain::SSTab1_Click);
+}
+
+void frmMain::Form_Load() {
+    restorePosition();
+    comPortSettings_.LoadComPort();
+    comPortSettings_.ComPortSet();
+    enableUnitControls(comPortSettings_.ComFlag);
+    parameterFolder_ = PrepareParameterFolder(services_.identity);
+    unitParameters = DefaultParameters();
+    SSTab1->setCurrentIndex(0);
+    ParameterPanel panel;
+    ParametersToPanel(unitParameters, panel);
+    showPanel(panel);
+    switchMonitorOff();
+    LinkFailed = false;
+    // Last, so that no tick runs before the window is set up.
+    Timer1->start();
+}
+
+void frmMain::restorePosition() {
+    const TwipsPosition stored = ReadMainPosition(services_.settings, programTitle_);
+    PixelRect frame{stored.left / widgets::kTwipsPerPixel, stored.top / widgets::kTwipsPerPixel,
+                    frameGeometry().width(), frameGeometry().height()};
+    std::vector<PixelRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect area = screen->availableGeometry();
+        screens.push_back({area.x(), area.y(), area.width(), area.height()});
+    }
+    frame = KeepOnScreens(frame, screens);
+    move(frame.left, frame.top);
+}
+
+void frmMain::savePosition() {
+    WriteMainPosition(services_.settings, programTitle_,
+                      {x() * widgets::kTwipsPerPixel, y() * widgets::kTwipsPerPixel});
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    closeOtherWindows();
+    if (!isMinimized()) savePosition();
+    event->accept();
+}
+
+void frmMain::closeOtherWindows() {
+    // The dialogs and message boxes are children of this window, in the order they opened.
+    const QList<QDialog*> dialogs = findChildren<QDialog*>(Qt::FindDirectChildrenOnly);
+    for (auto it = dialogs.crbegin(); it != dialogs.crend(); ++it) {
+        if ((*it)->isVisible()) (*it)->reject();
+    }
+}
+
+ParameterPanel frmMain::readPanel() const {
+    return {.code = widgets::SelectedOption(optCode),
+            .dir = widgets::SelectedOption(optDir),
+            .strobeCycle = widgets::SelectedOption(optStrobeCycle),
+            .sensorType = cmbSensorType->selectedIndex(),
+            .phaseCountText = txtPhaseCount->text().toStdString(),
+            .presetDataText = txtPresetData->text().toStdString()};
+}
+
+void frmMain::showPanel(const ParameterPanel& panel) {
+    widgets::SelectOption(optCode, panel.code);
+    widgets::SelectOption(optDir, panel.dir);
+    widgets::SelectOption(optStrobeCycle, panel.strobeCycle);
+    txtPhaseCount->setText(QString::fromStdString(panel.phaseCountText));
+    cmbSensorType->setSelectedIndex(panel.sensorType);
+    txtPresetData->setText(QString::fromStdString(panel.presetDataText));
+}
+
+QLabel* frmMain::statusPanel(int n) const {
+    return statusPanels_.at(n - 1);
+}
+
+void frmMain::enableUnitControls(bool enabled) {
+    cmdLoad->setEnabled(enabled);
+    cmdUpLoad->setEnabled(enabled);
+    cmdComStart->setEnabled(enabled);
+}
+
+bool frmMain::inputEnabled() const {
+    return inputGate_->isOpen();
+}
+
+void frmMain::setInputEnabled(bool enabled) {
+    inputGate_->setOpen(enabled);
+}
+
+void frmMain::switchMonitorOff() {
+    cmdComStart->setOn(false);
+}
+
+void frmMain::setStatusText(const std::string& text) {
+    statusPanels_[1]->setText(QString::fromStdString(text));
+}
+
+void frmMain::showLinkFailure() {
+    unit_link::ShowLinkFailureBox(services_.messageBoxes, programTitle_);
+}
+
+void frmMain::mnuExit_Click() {
+    close();
+}
+
+void frmMain::mnuComSetting_Click() {
+    switchMonitorOff();
+    dialogs::frmComSetting dialog(comPortSettings_, this);
+    dialog.exec();
+    enableUnitControls(comPortSettings_.ComFlag);
+}
+
+void frmMain::mnuAbout_Click() {
+    switchMonitorOff();
+    dialogs::frmAbout about(services_.identity, this);
+    about.exec();
+}
+
+// The unit, file and monitor operations hook in below.
+
+void frmMain::cmdLoad_Click() {}
+
+void frmMain::cmdUpLoad_Click() {}
+
+void frmMain::cmdFileRead_Click() {}
+
+void frmMain::cmdFileWrite_Click() {}
+
+void frmMain::Timer1_Timer() {}
+
+void frmMain::SSTab1_Click(int) {}
+
+}  // namespace main_window

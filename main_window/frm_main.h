@@ -1,0 +1,172 @@
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <memory>
+#include <string>
+
+#include "dialogs/com_port_settings.h"
+#include "main_window/unit_parameters.h"
+#include "platform/event_pump.h"
+#include "platform/file_dialogs.h"
+#include "platform/message_boxes.h"
+#include "platform/program_identity.h"
+#include "platform/serial_port.h"
+#include "platform/settings_store.h"
+#include "platform/steady_clock.h"
+#include "unit_link/link_window.h"
+#include "unit_link/unit_link.h"
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QStatusBar;
+class QTabWidget;
+class QTimer;
+
+namespace widgets {
+class InputGate;
+class LatchingSwitch;
+class LedLamp;
+class SelectionComboBox;
+}  // namespace widgets
+
+namespace main_window {
+
+// The services the window works through; the program passes the Qt ones, tests the fakes.
+struct MainWindowServices {
+    platform::SettingsStore& settings;
+    platform::MessageBoxes& messageBoxes;
+    platform::SerialPort& serialPort;    // MSComm1
+    platform::FileDialogs& fileDialogs;  // CommonDialog1
+    platform::ProgramIdentity& identity;
+    platform::SteadyClock& clock;
+    platform::EventPump& eventPump;
+};
+
+// QM4417's main window.
+//
+// Naming: every widget is a public member named as in the layout, and its objectName() is the
+// same name. A widget array is a std::array member addressed by index from 0; the objectName()
+// of element i is the array's name, '_' and i (optCode_0, CWBtnSensorError_4). The status bar's
+// panels, counted from 1, are StatusBar1_Panel1 and StatusBar1_Panel2 (statusPanel(n)).
+class frmMain : public QMainWindow, public unit_link::LinkWindow {
+    Q_OBJECT
+  public:
+    explicit frmMain(const MainWindowServices& services, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // Start-up, everything after the single-instance check, which the program makes before
+    // the window exists. Call once, before showing the window.
+    void Form_Load();
+
+    // The parameter panel, read from and shown on the widgets.
+    ParameterPanel readPanel() const;
+    void showPanel(const ParameterPanel& panel);
+
+    // Status bar panel n (1 or 2).
+    QLabel* statusPanel(int n) const;
+    // "Data Load", "Data UpLoad" and the Monitor switch share one enabled state.
+    void enableUnitControls(bool enabled);
+    bool inputEnabled() const;
+
+    const std::string& parameterFolder() const { return parameterFolder_; }
+    const std::string& programTitle() const { return programTitle_; }
+    dialogs::ComPortSettings& comPortSettings() { return comPortSettings_; }
+    // The link operations on MSComm1, reporting to this window.
+    unit_link::UnitLink& link() { return link_; }
+    const MainWindowServices& services() const { return services_; }
+
+    // The link's view of the window.
+    void setLinkFailed(bool failed) override { LinkFailed = failed; }
+    void setInputEnabled(bool enabled) override;
+    void switchMonitorOff() override;
+    void setStatusText(const std::string& text) override;
+    void showLinkFailure() override;
+
+    main_window::UnitParameters unitParameters = DefaultParameters();
+    bool LinkFailed = false;
+
+    QAction* mnuExit = nullptr;
+    QAction* mnuComSetting = nullptr;
+    QAction* mnuAbout = nullptr;
+
+    QStatusBar* StatusBar1 = nullptr;
+    QTabWidget* SSTab1 = nullptr;
+    QTimer* Timer1 = nullptr;
+
+    // Tab 0 "Monitor".
+    QLabel* lblPositionT = nullptr;
+    QLabel* lblPositionDec = nullptr;
+    QLabel* lblDec = nullptr;
+    QLabel* lblPositionHex = nullptr;
+    QLabel* lblHex = nullptr;
+    QGroupBox* Frame1 = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    std::array<widgets::LedLamp*, 3> CWBtnUnitError{};
+    std::array<QLabel*, 3> lblUnitErrorTitle{};
+    std::array<widgets::LedLamp*, 5> CWBtnSensorError{};
+    std::array<QLabel*, 5> lblSensorErrorTitle{};
+    widgets::LatchingSwitch* cmdComStart = nullptr;
+
+    // Tab 1 "Parameter".
+    QGroupBox* fraCode = nullptr;
+    std::array<QRadioButton*, 2> optCode{};
+    QGroupBox* fraDir = nullptr;
+    std::array<QRadioButton*, 2> optDir{};
+    QGroupBox* fraStrobeCycle = nullptr;
+    std::array<QRadioButton*, 3> optStrobeCycle{};
+    QLabel* lblSensorTypeTitle = nullptr;
+    widgets::SelectionComboBox* cmbSensorType = nullptr;
+    QLabel* lblPhaseCountTitle = nullptr;
+    QLineEdit* txtPhaseCount = nullptr;
+    QLabel* lblPhaseCountUnit = nullptr;
+    QLabel* lblPresetDataTitle = nullptr;
+    QLineEdit* txtPresetData = nullptr;
+    QLabel* lblPresetDataUnit = nullptr;
+    QPushButton* cmdFileRead = nullptr;
+    QPushButton* cmdFileWrite = nullptr;
+    QPushButton* cmdLoad = nullptr;
+    QPushButton* cmdUpLoad = nullptr;
+
+  protected:
+    // Shutdown: the other windows closed, then the position saved unless minimised.
+    void closeEvent(QCloseEvent* event) override;
+
+  private slots:
+    void mnuExit_Click();
+    void mnuComSetting_Click();
+    void mnuAbout_Click();
+
+    // Handlers of the unit, file and monitor operations.
+    void cmdLoad_Click();
+    void cmdUpLoad_Click();
+    void cmdFileRead_Click();
+    void cmdFileWrite_Click();
+    void Timer1_Timer();
+    void SSTab1_Click(int shownTab);
+
+  private:
+    // Creates every widget of the layout in its initial state (frm_main_layout.cpp).
+    void buildLayout();
+    void buildMenu();
+    void buildMonitorTab();
+    void buildParameterTab();
+    void connectHandlers();
+    void restorePosition();
+    void savePosition();
+    void closeOtherWindows();
+
+    MainWindowServices services_;
+    std::string programTitle_;
+    dialogs::ComPortSettings comPortSettings_;
+    unit_link::UnitLink link_;
+    std::string parameterFolder_;
+    widgets::InputGate* inputGate_ = nullptr;
+    std::array<QLabel*, 2> statusPanels_{};
+};
+
+}  // namespace main_window

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+
+namespace platform {
+
+struct ProgramVersion {
+    int major = 0;
+    int minor = 0;
+    int revision = 0;
+};
+
+// What the program knows about itself and its place on this desktop.
+class ProgramIdentity {
+  public:
+    virtual ~ProgramIdentity() = default;
+
+    virtual std::string title() const = 0;
+    virtual ProgramVersion version() const = 0;
+    virtual std::string fileDescription() const = 0;
+    virtual std::string rightsLine() const = 0;
+
+    // The folder that holds the program's executable.
+    virtual std::string programFolder() const = 0;
+    // The per-user data folder of the program, used when the program folder is read-only.
+    virtual std::string userDataFolder() const = 0;
+    // Creates `path` (and missing parents); true when it exists afterwards.
+    virtual bool makeFolder(const std::string& path) = 0;
+
+    // Claims the one running instance of the program on this user's desktop. False when
+    // another instance holds it; the claim is released when the program ends.
+    virtual bool claimSingleInstance() = 0;
+};
+
+}  // namespace platform

@@ -1,0 +1,76 @@
+#include "dialogs/com_port_settings.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/fakes/fake_message_boxes.h"
+#include "platform/fakes/fake_serial_port.h"
+#include "platform/fakes/fake_settings_store.h"
+#include "platform/fakes/fake_steady_clock.h"
+
+namespace dialogs {
+namespace {
+
+class ComPortSettingsTest : public testing::Test {
+  protected:
+    std::string stored() const { return store.read("QM4417", "Settings", "ComPort", "<missing>"); }
+
+    platform::FakeSteadyClock clock;
+    platform::FakeSerialPort port{clock};
+    platform::FakeMessageBoxes boxes;
+    platform::FakeSettingsStore store;
+    ComPortSettings settings{port, boxes, store, "QM4417"};
+};
+
+TEST_F(ComPortSettingsTest, ComPortSetReopensThePortWithTheCode) {
+    port.opened = true;
+    settings.ComPort = 674;
+    settings.ComPortSet();
+    EXPECT_EQ(port.portNumberSet, 3);
+    EXPECT_EQ(port.settingsText, "19200,o,7,2");
+    EXPECT_TRUE(port.opened);
+    EXPECT_TRUE(settings.ComFlag);
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(ComPortSettingsTest, APortThatDoesNotOpenWarnsAndClearsTheFlag) {
+    port.opened = true;
+    settings.ComFlag = true;
+    port.openError = "no such device";
+    settings.ComPortSet();
+    EXPECT_FALSE(port.opened);
+    EXPECT_FALSE(settings.ComFlag);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].title, "QM4417");
+    EXPECT_EQ(boxes.shown[0].text, "The Comm Port Number is Illegal");
+    EXPECT_EQ(boxes.shown[0].icon, platform::MessageIcon::Warning);
+    EXPECT_EQ(boxes.shown[0].buttons, platform::MessageButtons::Ok);
+}
+
+TEST_F(ComPortSettingsTest, LoadTakesOnlyCodesTheDialogCanMake) {
+    settings.LoadComPort();
+    EXPECT_EQ(settings.ComPort, 81);
+    for (const char* bad : {"abc", "-1", "4096", "3", "48", "12"}) {
+        store.write("QM4417", "Settings", "ComPort", bad);
+        settings.ComPort = 0;
+        settings.LoadComPort();
+        EXPECT_EQ(settings.ComPort, 81) << bad;
+    }
+    store.write("QM4417", "Settings", "ComPort", "3904");
+    settings.LoadComPort();
+    EXPECT_EQ(settings.ComPort, 3904);
+    EXPECT_EQ(store.writes, 7);  // only the test's own writes
+}
+
+TEST_F(ComPortSettingsTest, ApplyStoresTheChoiceEvenWhenThePortFails) {
+    port.openError = "busy";
+    settings.apply({.portIndex = 15, .stopBit = 0, .dataWidth = 1, .parity = 0, .baudRate = 0});
+    EXPECT_EQ(settings.ComPort, 3904);
+    EXPECT_EQ(port.settingsText, "4800,n,8,1");
+    EXPECT_EQ(port.portNumberSet, 16);
+    EXPECT_FALSE(settings.ComFlag);
+    EXPECT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(stored(), "3904");
+}
+
+}  // namespace
+}  // namespace dialogs

@@ -1,0 +1,145 @@
+#include "dialogs/frm_com_setting.h"
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "platform/fakes/fake_message_boxes.h"
+#include "platform/fakes/fake_serial_port.h"
+#include "platform/fakes/fake_settings_store.h"
+#include "platform/fakes/fake_steady_clock.h"
+
+namespace dialogs {
+namespace {
+
+class FrmComSettingTest : public testing::Test {
+  protected:
+    std::string stored() const { return store.read("QM4417", "Settings", "ComPort", "<missing>"); }
+    ComPortChoice selected(const frmComSetting& dialog) const {
+        return {.portIndex = dialog.cmbPortNo->currentIndex(),
+                .stopBit = dialog.optStopBit[1]->isChecked() ? 1 : 0,
+                .dataWidth = dialog.optDataWidth[1]->isChecked() ? 1 : 0,
+                .parity = dialog.optParity[2]->isChecked() ? 2 : dialog.optParity[1]->isChecked(),
+                .baudRate =
+                    dialog.optBaudRate[2]->isChecked() ? 2 : dialog.optBaudRate[1]->isChecked()};
+    }
+
+    platform::FakeSteadyClock clock;
+    platform::FakeSerialPort port{clock};
+    platform::FakeMessageBoxes boxes;
+    platform::FakeSettingsStore store;
+    ComPortSettings settings{port, boxes, store, "QM4417"};
+};
+
+TEST_F(FrmComSettingTest, LayoutNamesAndCaptions) {
+    frmComSetting dialog(settings);
+    EXPECT_EQ(dialog.windowTitle(), "Com Setting");
+    EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
+    EXPECT_EQ(dialog.size(), QSize(309, 195));
+    EXPECT_FALSE(dialog.windowFlags() & Qt::WindowMinMaxButtonsHint);
+    const std::pair<const char*, const char*> captions[] = {
+        {"lblComPortNo", "Port No."},    {"lblComStopBit", "Stop Bit"},
+        {"lblDataWidth", "Data Length"}, {"lblParity", "Parity"},
+        {"lblBaudRate", "Baud Rate"},    {"optStopBit_0", "1Bit"},
+        {"optStopBit_1", "2Bit"},        {"optDataWidth_0", "7Bit"},
+        {"optDataWidth_1", "8Bit"},      {"optParity_0", "Non"},
+        {"optParity_1", "Even"},         {"optParity_2", "Odd"},
+        {"optBaudRate_0", "4800"},       {"optBaudRate_1", "9600"},
+        {"optBaudRate_2", "19200"},      {"cmdOk", "OK"},
+        {"cmdCancel", "Cancel"}};
+    for (const auto& [name, caption] : captions) {
+        const QWidget* widget = dialog.findChild<QWidget*>(name);
+        ASSERT_NE(widget, nullptr) << name;
+        EXPECT_EQ(widget->property("text").toString(), caption) << name;
+    }
+    ASSERT_EQ(dialog.cmbPortNo->count(), 16);
+    EXPECT_EQ(dialog.cmbPortNo->itemText(0), "COM1");
+    EXPECT_EQ(dialog.cmbPortNo->itemText(15), "COM16");
+    EXPECT_TRUE(dialog.cmbPortNo->isEditable());
+    EXPECT_FALSE(dialog.cmdOk->isDefault() || dialog.cmdOk->autoDefault());
+    EXPECT_FALSE(dialog.cmdCancel->isDefault() || dialog.cmdCancel->autoDefault());
+}
+
+TEST_F(FrmComSettingTest, OpensOnTheCurrentCodeNotTheStore) {
+    store.write("QM4417", "Settings", "ComPort", "3904");
+    frmComSetting defaults(settings);
+    EXPECT_EQ(selected(defaults), ChoiceFromCode(81));
+    EXPECT_EQ(defaults.cmbPortNo->currentText(), "COM1");
+    EXPECT_TRUE(defaults.optDataWidth[1]->isChecked());
+    EXPECT_TRUE(defaults.optParity[1]->isChecked());
+    EXPECT_TRUE(defaults.optBaudRate[1]->isChecked());
+
+    settings.ComPort = 674;
+    frmComSetting com3(settings);
+    EXPECT_EQ(com3.cmbPortNo->currentText(), "COM3");
+    EXPECT_EQ(selected(com3), ChoiceFromCode(674));
+}
+
+TEST_F(FrmComSettingTest, OkAppliesAndStoresTheChoice) {
+    frmComSetting dialog(settings);
+    dialog.cmbPortNo->setCurrentIndex(2);
+    dialog.optStopBit[1]->click();
+    dialog.optDataWidth[0]->click();
+    dialog.optParity[2]->click();
+    dialog.optBaudRate[2]->click();
+    dialog.cmdOk->click();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(settings.ComPort, 674);
+    EXPECT_EQ(port.portNumberSet, 3);
+    EXPECT_EQ(port.settingsText, "19200,o,7,2");
+    EXPECT_TRUE(settings.ComFlag);
+    EXPECT_EQ(stored(), "674");
+}
+
+TEST_F(FrmComSettingTest, OkAcceptsATypedPortName) {
+    frmComSetting dialog(settings);
+    dialog.show();
+    dialog.cmbPortNo->setEditText(" com12 ");
+    dialog.cmdOk->click();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(PortNumberOf(settings.ComPort), 12);
+    EXPECT_EQ(stored(), std::to_string(11 * 256 + 81));
+}
+
+TEST_F(FrmComSettingTest, OkRefusesAnythingElseAndStaysOpen) {
+    frmComSetting dialog(settings);
+    dialog.show();
+    for (const char* typed : {"COM17", "COM0", "ttyS0", ""}) {
+        boxes.shown.clear();
+        dialog.cmbPortNo->setEditText(typed);
+        dialog.cmdOk->click();
+        EXPECT_TRUE(dialog.isVisible()) << typed;
+        ASSERT_EQ(boxes.shown.size(), 1u) << typed;
+        EXPECT_EQ(boxes.shown[0].title, "QM4417");
+        EXPECT_EQ(boxes.shown[0].icon, platform::MessageIcon::Warning);
+    }
+    EXPECT_EQ(settings.ComPort, 81);
+    EXPECT_EQ(store.writes, 0);
+}
+
+TEST_F(FrmComSettingTest, CancelAndEscapeChangeNothing) {
+    port.portNumberSet = 9;
+    {
+        frmComSetting dialog(settings);
+        dialog.show();
+        dialog.optBaudRate[0]->click();
+        dialog.cmbPortNo->setCurrentIndex(5);
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        EXPECT_TRUE(dialog.isVisible());
+        dialog.cmdCancel->click();
+        EXPECT_FALSE(dialog.isVisible());
+        EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    }
+    EXPECT_EQ(settings.ComPort, 81);
+    EXPECT_EQ(port.portNumberSet, 9);
+    EXPECT_EQ(store.writes, 0);
+    frmComSetting reopened(settings);
+    EXPECT_EQ(selected(reopened), ChoiceFromCode(81));
+}
+
+}  // namespace
+}  // namespace dialogs

@@ -1,0 +1,207 @@
+// What the operator and the link do with frmMain's widgets.
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "dialogs/frm_about.h"
+#include "dialogs/frm_com_setting.h"
+#include "main_window/widgets/latching_switch.h"
+#include "main_window/widgets/led_lamp.h"
+#include "main_window/widgets/selection_combo_box.h"
+#include "main_window_fixture.h"
+
+namespace {
+
+using main_window::ParameterPanel;
+
+class MainWindowInteractionTest : public MainWindowTest {
+  protected:
+    main_window::frmMain& shownWindow() {
+        main_window::frmMain& w = startWindow();
+        w.show();
+        w.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
+        return w;
+    }
+};
+
+TEST_F(MainWindowInteractionTest, AltKeysTriggerTheMenuCommands) {
+    main_window::frmMain& w = shownWindow();
+    QSignalSpy exit(w.mnuExit, &QAction::triggered);
+    QSignalSpy comSetting(w.mnuComSetting, &QAction::triggered);
+    QSignalSpy about(w.mnuAbout, &QAction::triggered);
+    closeNextModal();
+    QTest::keyClick(&w, Qt::Key_C, Qt::AltModifier);
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    closeNextModal();
+    QTest::keyClick(&w, Qt::Key_A, Qt::AltModifier);
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    QTest::keyClick(&w, Qt::Key_X, Qt::AltModifier);
+    EXPECT_EQ(comSetting.count(), 1);
+    EXPECT_EQ(about.count(), 1);
+    EXPECT_EQ(exit.count(), 1);
+    EXPECT_FALSE(w.isVisible());
+}
+
+TEST_F(MainWindowInteractionTest, DialogsTurnTheMonitorSwitchOffFirst) {
+    main_window::frmMain& w = shownWindow();
+    for (QAction* command : {w.mnuComSetting, w.mnuAbout}) {
+        w.cmdComStart->setOn(true);
+        bool offWhileOpen = false;
+        QTimer::singleShot(0, [&] {
+            offWhileOpen = !w.cmdComStart->isOn();
+            if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+        });
+        command->trigger();
+        EXPECT_TRUE(offWhileOpen) << command->objectName().toStdString();
+        EXPECT_FALSE(w.cmdComStart->isOn());
+    }
+}
+
+TEST_F(MainWindowInteractionTest, ComSettingReEnablesTheUnitControlsOnceThePortOpens) {
+    port.openError = "busy";
+    main_window::frmMain& w = shownWindow();
+    ASSERT_FALSE(w.cmdLoad->isEnabled());
+    port.openError.clear();
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<dialogs::frmComSetting*>(QApplication::activeModalWidget());
+        if (dialog) dialog->cmdOk->click();
+    });
+    w.mnuComSetting->trigger();
+    EXPECT_TRUE(w.comPortSettings().ComFlag);
+    EXPECT_TRUE(w.cmdLoad->isEnabled());
+    EXPECT_TRUE(w.cmdUpLoad->isEnabled());
+    EXPECT_TRUE(w.cmdComStart->isEnabled());
+    EXPECT_EQ(stored("ComPort"), "81");
+}
+
+TEST_F(MainWindowInteractionTest, OptionGroupsAreIndependent) {
+    main_window::frmMain& w = shownWindow();
+    w.SSTab1->setCurrentIndex(1);
+    w.optDir[1]->click();
+    w.optStrobeCycle[2]->click();
+    w.optCode[1]->click();
+    EXPECT_TRUE(w.optCode[1]->isChecked());
+    EXPECT_FALSE(w.optCode[0]->isChecked());
+    EXPECT_TRUE(w.optDir[1]->isChecked());
+    EXPECT_TRUE(w.optStrobeCycle[2]->isChecked());
+}
+
+TEST_F(MainWindowInteractionTest, TypingIntoTheSensorTypeBoxLeavesNoEntrySelected) {
+    main_window::frmMain& w = shownWindow();
+    w.SSTab1->setCurrentIndex(1);
+    w.cmbSensorType->setSelectedIndex(2);
+    QTest::keyClicks(w.cmbSensorType->lineEdit(), "x");
+    EXPECT_EQ(w.cmbSensorType->selectedIndex(), -1);
+    main_window::UnitParameters record = w.unitParameters;
+    ASSERT_TRUE(main_window::PanelToParameters(w.readPanel(), record));
+    EXPECT_EQ(record[main_window::SensorType], 0);
+    // Picking the same entry again selects it again.
+    w.cmbSensorType->setCurrentIndex(2);
+    emit w.cmbSensorType->activated(2);
+    EXPECT_EQ(w.cmbSensorType->selectedIndex(), 2);
+}
+
+TEST_F(MainWindowInteractionTest, PanelShowsAndReadsEveryState) {
+    main_window::frmMain& w = shownWindow();
+    const ParameterPanel panels[] = {
+        {.code = 1,
+         .dir = 1,
+         .strobeCycle = 2,
+         .sensorType = 2,
+         .phaseCountText = "500",
+         .presetDataText = "012345"},
+        {.code = 0,
+         .dir = 0,
+         .strobeCycle = -1,
+         .sensorType = -1,
+         .phaseCountText = "-7",
+         .presetDataText = "FFFFFF"},
+    };
+    for (const ParameterPanel& panel : panels) {
+        w.showPanel(panel);
+        EXPECT_EQ(w.readPanel(), panel);
+    }
+    EXPECT_EQ(w.cmbSensorType->currentText(), "");
+}
+
+TEST_F(MainWindowInteractionTest, TheMonitorSwitchLatches) {
+    main_window::frmMain& w = shownWindow();
+    QTest::mouseClick(w.cmdComStart, Qt::LeftButton);
+    EXPECT_TRUE(w.cmdComStart->isOn());
+    EXPECT_EQ(w.cmdComStart->text(), "Monitor Stop");
+    QTest::mouseClick(w.cmdComStart, Qt::LeftButton);
+    EXPECT_FALSE(w.cmdComStart->isOn());
+    EXPECT_EQ(w.cmdComStart->text(), "Monitor Start");
+    w.cmdComStart->setOn(true);
+    w.switchMonitorOff();
+    EXPECT_EQ(w.cmdComStart->text(), "Monitor Start");
+}
+
+TEST_F(MainWindowInteractionTest, LampsTakeNoClicks) {
+    main_window::frmMain& w = shownWindow();
+    EXPECT_TRUE(w.CWBtnUnitError[0]->testAttribute(Qt::WA_TransparentForMouseEvents));
+    EXPECT_EQ(w.CWBtnUnitError[0]->focusPolicy(), Qt::NoFocus);
+    w.CWBtnSensorError[3]->setOn(true);
+    EXPECT_TRUE(w.CWBtnSensorError[3]->isOn());
+    const QImage lit = w.CWBtnSensorError[3]->grab().toImage();
+    const QColor middle = lit.pixelColor(lit.rect().center() + QPoint(4, 4));
+    EXPECT_GT(middle.red(), 200);
+    EXPECT_LT(middle.green(), 100);
+}
+
+TEST_F(MainWindowInteractionTest, DisabledInputRefusesClicksAndKeysWithoutGreying) {
+    main_window::frmMain& w = shownWindow();
+    w.setInputEnabled(false);
+    EXPECT_FALSE(w.inputEnabled());
+    QTest::mouseClick(w.cmdComStart, Qt::LeftButton);
+    EXPECT_FALSE(w.cmdComStart->isOn());
+    EXPECT_TRUE(w.cmdComStart->isEnabled());
+    EXPECT_TRUE(w.isEnabled());
+    QSignalSpy exit(w.mnuExit, &QAction::triggered);
+    QTest::keyClick(&w, Qt::Key_X, Qt::AltModifier);
+    EXPECT_EQ(exit.count(), 0);
+    w.SSTab1->setCurrentIndex(1);
+    w.txtPhaseCount->setFocus();
+    QTest::keyClicks(w.txtPhaseCount, "9");
+    EXPECT_EQ(w.txtPhaseCount->text(), "1000");
+
+    w.setInputEnabled(true);
+    QTest::keyClicks(w.txtPhaseCount, "9");
+    EXPECT_EQ(w.txtPhaseCount->text(), "10009");
+    w.SSTab1->setCurrentIndex(0);
+    QTest::mouseClick(w.cmdComStart, Qt::LeftButton);
+    EXPECT_TRUE(w.cmdComStart->isOn());
+}
+
+TEST_F(MainWindowInteractionTest, TheLinkReportsThroughTheRealWidgets) {
+    main_window::frmMain& w = shownWindow();
+    w.setStatusText("Parameter Load Busy...Please Wait!");
+    EXPECT_EQ(w.statusPanel(2)->text(), "Parameter Load Busy...Please Wait!");
+    EXPECT_EQ(w.statusPanel(1)->text(), "Norvikon");
+    w.setLinkFailed(true);
+    EXPECT_TRUE(w.LinkFailed);
+    w.showLinkFailure();
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].title, "QM4417 Error!");
+    EXPECT_EQ(boxes.shown[0].icon, platform::MessageIcon::Stop);
+}
+
+TEST_F(MainWindowInteractionTest, ABlockReadWithoutAUnitLeavesTheWindowUsable) {
+    main_window::frmMain& w = shownWindow();
+    w.cmdComStart->setOn(true);
+    main_window::UnitParameters words{};
+    w.link().ReadBlock(0xFFEF5C, words, 4);
+    EXPECT_TRUE(w.LinkFailed);
+    EXPECT_FALSE(w.cmdComStart->isOn());
+    EXPECT_TRUE(w.inputEnabled());
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].title, "QM4417 Error!");
+}
+
+}  // namespace
