@@ -1,0 +1,44 @@
+#include "switch_control/framework/module_server.h"
+
+#include "switch_control/framework/class_factory.h"
+#include "switch_control/framework/type_library_registration.h"
+
+namespace tumbler::framework {
+namespace {
+
+bool UnregisterModuleTypeLibrary(const ModuleState& module, const ClassRegistry& registry) {
+    const TypeLibrary* library = module.typeLibrary();
+    return library != nullptr && UnregisterTypeLibrary(registry, library->libId, library->major,
+                                                       library->minor, library->locale);
+}
+
+}  // namespace
+
+int32_t RegisterModuleServer(const ModuleState& module, const ClassRegistry& registry) {
+    if (!RegisterModuleTypeLibrary(registry, module)) return kSelfRegTypeLibError;
+    for (const ClassFactory* factory : module.factories()) {
+        if (!factory->Register(registry)) return kSelfRegClassError;
+    }
+    return kServerOk;
+}
+
+int32_t UnregisterModuleServer(const ModuleState& module, const ClassRegistry& registry) {
+    if (!UnregisterModuleTypeLibrary(module, registry)) return kSelfRegTypeLibError;
+    for (const ClassFactory* factory : module.factories()) {
+        if (!factory->Unregister(registry)) return kSelfRegClassError;
+    }
+    return kServerOk;
+}
+
+int32_t GetModuleClassObject(const ModuleState& module, const std::string& clsid,
+                             ClassFactory** factory) {
+    if (factory == nullptr) return kClassNotAvailable;
+    *factory = module.FindFactory(clsid);
+    return *factory != nullptr ? kServerOk : kClassNotAvailable;
+}
+
+int32_t CanUnloadModuleNow(const ModuleState& module) {
+    return module.CanUnload() ? kServerOk : kServerFalse;
+}
+
+}  // namespace tumbler::framework
