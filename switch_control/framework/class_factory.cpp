@@ -1,5 +1,7 @@
 #include "switch_control/framework/class_factory.h"
 
+#include "switch_control/framework/control_base.h"
+
 namespace tumbler::framework {
 
 ClassFactory::ClassFactory(ModuleState& module, ClassEntry registration)
@@ -16,6 +18,15 @@ bool ClassFactory::Register(const ClassRegistry& registry) const {
     if (!entry.toolboxBitmap.empty())
         entry.toolboxBitmap = path.string() + ", " + entry.toolboxBitmap;
     return registry.RegisterClass(entry);
+}
+
+std::shared_ptr<ControlBase> ClassFactory::Counted(ControlBase* control) const {
+    ModuleState& module = module_;
+    module.ObjectCreated();
+    return std::shared_ptr<ControlBase>(control, [&module](ControlBase* c) {
+        delete c;
+        module.ObjectDestroyed();
+    });
 }
 
 bool ClassFactory::Unregister(const ClassRegistry& registry) const {

@@ -1,11 +1,20 @@
 #pragma once
 
+#include <memory>
 #include <string>
+#include <vector>
+
+#include "switch_control/framework/guid.h"
 
 #include "switch_control/framework/class_registry.h"
 #include "switch_control/framework/module_state.h"
 
+class QWidget;
+
 namespace tumbler::framework {
+
+class ControlBase;
+class PropertyPage;
 
 // A module's factory for one class: it knows the class's registration data
 // and registers or unregisters it. Derived factories create the objects
@@ -28,9 +37,22 @@ class ClassFactory {
     // Removes the class by class identifier and ProgID.
     virtual bool Unregister(const ClassRegistry& registry) const;
 
+    // A new object of the class; a factory answers for its own kind of object
+    // only (nullptr for the other).
+    virtual std::shared_ptr<ControlBase> CreateControl() const { return nullptr; }
+    virtual PropertyPage* CreatePage(QWidget* /*parent*/) const { return nullptr; }
+
+    // The property pages that edit an object of the class, in order.
+    virtual std::vector<Guid> PropertyPages() const { return {}; }
+
     // Keeps the module loaded without a live object (containers that cache
     // the factory).
     void LockServer(bool lock) { module_.Lock(lock); }
+
+  protected:
+    // Shares a new control so that the module counts it until the last owner
+    // lets it go.
+    std::shared_ptr<ControlBase> Counted(ControlBase* control) const;
 
   private:
     ModuleState& module_;

@@ -14,31 +14,31 @@ bool UnregisterModuleTypeLibrary(const ModuleState& module, const ClassRegistry&
 
 }  // namespace
 
-int32_t RegisterModuleServer(const ModuleState& module, const ClassRegistry& registry) {
+HResult RegisterModuleServer(const ModuleState& module, const ClassRegistry& registry) {
     if (!RegisterModuleTypeLibrary(registry, module)) return kSelfRegTypeLibError;
     for (const ClassFactory* factory : module.factories()) {
         if (!factory->Register(registry)) return kSelfRegClassError;
     }
-    return kServerOk;
+    return kOk;
 }
 
-int32_t UnregisterModuleServer(const ModuleState& module, const ClassRegistry& registry) {
+HResult UnregisterModuleServer(const ModuleState& module, const ClassRegistry& registry) {
     if (!UnregisterModuleTypeLibrary(module, registry)) return kSelfRegTypeLibError;
     for (const ClassFactory* factory : module.factories()) {
         if (!factory->Unregister(registry)) return kSelfRegClassError;
     }
-    return kServerOk;
+    return kOk;
 }
 
-int32_t GetModuleClassObject(const ModuleState& module, const std::string& clsid,
+HResult GetModuleClassObject(const ModuleState& module, const std::string& clsid,
                              ClassFactory** factory) {
-    if (factory == nullptr) return kClassNotAvailable;
+    if (factory == nullptr) return kPointer;
     *factory = module.FindFactory(clsid);
-    return *factory != nullptr ? kServerOk : kClassNotAvailable;
+    return *factory != nullptr ? kOk : kClassNotAvailable;
 }
 
-int32_t CanUnloadModuleNow(const ModuleState& module) {
-    return module.CanUnload() ? kServerOk : kServerFalse;
+HResult CanUnloadModuleNow(const ModuleState& module) {
+    return module.CanUnload() ? kOk : kFalse;
 }
 
 }  // namespace tumbler::framework

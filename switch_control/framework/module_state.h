@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "switch_control/framework/version_info.h"
+
 namespace tumbler::framework {
 
 class ClassFactory;
@@ -28,6 +30,9 @@ class ModuleState {
 
     void SetTypeLibrary(const TypeLibrary* library) { typeLibrary_ = library; }
     const TypeLibrary* typeLibrary() const { return typeLibrary_; }
+    void SetVersion(const VersionInfo* version) { version_ = version; }
+    // The version resource, null when the module has none.
+    const VersionInfo* version() const { return version_; }
     void SetStrings(std::map<int, std::string> strings) { strings_ = std::move(strings); }
     // The string resource `id` (UTF-8), empty when there is none.
     std::string LoadString(int id) const;
@@ -46,6 +51,7 @@ class ModuleState {
     std::string name_;
     const void* anchor_;
     const TypeLibrary* typeLibrary_ = nullptr;
+    const VersionInfo* version_ = nullptr;
     std::map<int, std::string> strings_;
     std::vector<ClassFactory*> factories_;
     std::atomic<int> objects_{0};

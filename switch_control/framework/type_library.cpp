@@ -5,37 +5,37 @@
 #include "switch_control/framework/cp932_text.h"
 
 namespace tumbler::framework {
-namespace {
 
-template <typename T>
-const T* FindByGuid(const std::vector<T>& items, const std::string& guid) {
-    const auto it =
-        std::find_if(items.begin(), items.end(), [&](const T& item) { return item.guid == guid; });
-    return it == items.end() ? nullptr : &*it;
+const InterfaceInfo* TypeLibrary::FindInterface(const Guid& iid) const {
+    const auto it = std::find_if(interfaces.begin(), interfaces.end(),
+                                 [&](const InterfaceInfo& i) { return i.iid == iid; });
+    return it == interfaces.end() ? nullptr : &*it;
 }
 
-}  // namespace
-
-const PropertyInfo* DispInterfaceInfo::FindProperty(int32_t dispid) const {
-    const auto it = std::find_if(properties.begin(), properties.end(),
-                                 [&](const PropertyInfo& p) { return p.dispid == dispid; });
-    return it == properties.end() ? nullptr : &*it;
+const CoClassInfo* TypeLibrary::FindCoClass(const Guid& clsid) const {
+    const auto it = std::find_if(coclasses.begin(), coclasses.end(),
+                                 [&](const CoClassInfo& c) { return c.clsid == clsid; });
+    return it == coclasses.end() ? nullptr : &*it;
 }
 
-const DispInterfaceInfo* TypeLibrary::FindInterface(const std::string& guid) const {
-    return FindByGuid(interfaces, guid);
-}
-
-const CoClassInfo* TypeLibrary::FindCoClass(const std::string& guid) const {
-    return FindByGuid(coclasses, guid);
-}
-
-std::string HelpBytes(const std::string& utf8) {
+std::string StoredHelp(const std::string& utf8) {
     return Utf8ToCp932(utf8).value_or(utf8);
 }
 
 std::string HelpText(const std::string& stored) {
     return Cp932ToUtf8(stored).value_or(stored);
+}
+
+InterfaceInfo StoredInterface(InterfaceInfo info) {
+    info.helpString = StoredHelp(info.helpString);
+    for (MemberInfo& member : info.members) member.helpString = StoredHelp(member.helpString);
+    return info;
+}
+
+EnumInfo StoredEnum(EnumInfo info) {
+    info.helpString = StoredHelp(info.helpString);
+    for (EnumInfo::Member& member : info.members) member.helpString = StoredHelp(member.helpString);
+    return info;
 }
 
 }  // namespace tumbler::framework

@@ -9,20 +9,26 @@ bool RegisterModuleTypeLibrary(const ClassRegistry& registry, const ModuleState&
     const std::filesystem::path path = module.Path();
     if (library == nullptr || path.empty()) return false;
     // The platform's "control" library flag is 0x2.
-    const TypeLibEntry entry{
-        library->libId, library->major, library->minor, library->locale,
-        library->name,  path.string(),  std::string(),  library->control ? 0x2u : 0x0u};
+    const TypeLibEntry entry{ToString(library->libId),
+                             library->major,
+                             library->minor,
+                             library->locale,
+                             library->name,
+                             path.string(),
+                             std::string(),
+                             library->control ? 0x2u : 0x0u};
     return registry.RegisterTypeLib(entry);
 }
 
-bool UnregisterTypeLibrary(const ClassRegistry& registry, const std::string& libId, uint16_t major,
+bool UnregisterTypeLibrary(const ClassRegistry& registry, const Guid& libId, uint16_t major,
                            uint16_t minor, uint32_t locale) {
-    return registry.UnregisterTypeLib(libId, major, minor, locale);
+    return registry.UnregisterTypeLib(ToString(libId), major, minor, locale);
 }
 
-LoadedTypeLibrary LoadRegisteredTypeLibrary(const ClassRegistry& registry, const std::string& libId,
+LoadedTypeLibrary LoadRegisteredTypeLibrary(const ClassRegistry& registry, const Guid& libId,
                                             uint16_t major, uint16_t minor, uint32_t locale) {
-    const std::optional<TypeLibEntry> entry = registry.FindTypeLib(libId, major, minor, locale);
+    const std::optional<TypeLibEntry> entry =
+        registry.FindTypeLib(ToString(libId), major, minor, locale);
     if (!entry) return {};
     LoadedModule module = LoadModule(entry->path);
     if (!module) return {};

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "switch_control/framework/class_registry.h"
+#include "switch_control/framework/guid.h"
 #include "switch_control/framework/module_state.h"
 #include "switch_control/framework/type_library.h"
 
@@ -16,7 +17,7 @@ namespace tumbler::framework {
 // library or the registry cannot be written.
 bool RegisterModuleTypeLibrary(const ClassRegistry& registry, const ModuleState& module);
 
-bool UnregisterTypeLibrary(const ClassRegistry& registry, const std::string& libId, uint16_t major,
+bool UnregisterTypeLibrary(const ClassRegistry& registry, const Guid& libId, uint16_t major,
                            uint16_t minor, uint32_t locale);
 
 // A type library loaded from the module that the registry names for it. The
@@ -39,7 +40,7 @@ class LoadedTypeLibrary {
 // Loads by identifier, version (same major, minor at least) and locale (falling
 // back to the neutral entry). Empty when nothing fitting is registered or the
 // module cannot be loaded or carries no such library.
-LoadedTypeLibrary LoadRegisteredTypeLibrary(const ClassRegistry& registry, const std::string& libId,
+LoadedTypeLibrary LoadRegisteredTypeLibrary(const ClassRegistry& registry, const Guid& libId,
                                             uint16_t major, uint16_t minor, uint32_t locale);
 
 }  // namespace tumbler::framework

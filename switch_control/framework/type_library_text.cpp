@@ -7,17 +7,39 @@
 namespace tumbler::framework {
 namespace {
 
-std::string Uuid(const std::string& braced) {
-    if (braced.size() > 2 && braced.front() == '{' && braced.back() == '}') {
-        return braced.substr(1, braced.size() - 2);
-    }
-    return braced;
+// The identifier without braces, as the interface language writes it.
+std::string Uuid(const Guid& guid) {
+    const std::string braced = ToString(guid);
+    return braced.substr(1, braced.size() - 2);
 }
 
 std::string HexContext(uint32_t value) {
     char text[16];
     std::snprintf(text, sizeof text, "0x%08x", value);
     return text;
+}
+
+std::string TypeName(const MemberInfo& member) {
+    if (!member.typeName.empty()) return member.typeName;
+    switch (member.type) {
+        case VarType::Short:
+            return "short";
+        case VarType::Long:
+            return "long";
+        case VarType::Bool:
+            return "VARIANT_BOOL";
+        case VarType::Double:
+            return "double";
+        case VarType::String:
+            return "BSTR";
+        case VarType::Color:
+            return "OLE_COLOR";
+        case VarType::Font:
+            return "IFontDisp*";
+        case VarType::Empty:
+            break;
+    }
+    return "void";
 }
 
 // "[a, b, c]" from the attributes that are present.
@@ -50,10 +72,10 @@ class Attributes {
 };
 
 void PrintEnum(std::ostringstream& out, const EnumInfo& e) {
-    out << Attributes().Add("uuid(" + Uuid(e.guid) + ")").Help(e.helpString).Block("    ");
+    out << Attributes().Add("uuid(" + Uuid(e.id) + ")").Help(e.helpString).Block("    ");
     out << "    typedef enum {\n";
     for (size_t i = 0; i < e.members.size(); ++i) {
-        const EnumMemberInfo& m = e.members[i];
+        const EnumInfo::Member& m = e.members[i];
         const std::string attributes = Attributes().Help(m.helpString).Inline();
         out << "        ";
         if (!attributes.empty()) out << "[" << attributes << "] ";
@@ -62,46 +84,48 @@ void PrintEnum(std::ostringstream& out, const EnumInfo& e) {
     out << "    } " << e.name << ";\n\n";
 }
 
-void PrintInterface(std::ostringstream& out, const DispInterfaceInfo& d) {
+std::string MemberAttributes(const MemberInfo& m) {
+    Attributes a;
+    a.Add("id(" + std::to_string(m.id) + ")");
+    if (m.kind == MemberKind::Property && m.readOnly) a.Add("readonly");
+    if (m.flags & kFlagBindable) a.Add("bindable");
+    if (m.flags & kFlagRequestEdit) a.Add("requestedit");
+    if (m.flags & kFlagHidden) a.Add("hidden");
+    return a.Help(m.helpString).Context(m.helpContext).Inline();
+}
+
+void PrintInterface(std::ostringstream& out, const InterfaceInfo& d) {
     Attributes head;
-    head.Add("uuid(" + Uuid(d.guid) + ")").Help(d.helpString);
+    head.Add("uuid(" + Uuid(d.iid) + ")").Help(d.helpString);
     if (d.hidden) head.Add("hidden");
     out << head.Block("    ");
     out << "    dispinterface " << d.name << " {\n        properties:\n";
-    for (const PropertyInfo& p : d.properties) {
-        Attributes a;
-        a.Add("id(" + std::to_string(p.dispid) + ")");
-        if (p.readOnly) a.Add("readonly");
-        if (p.bindable) a.Add("bindable");
-        if (p.requestEdit) a.Add("requestedit");
-        a.Help(p.helpString).Context(p.helpContext);
-        out << "            [" << a.Inline() << "] " << p.type << " " << p.name << ";\n";
+    for (const MemberInfo& m : d.members) {
+        if (m.kind != MemberKind::Property) continue;
+        out << "            [" << MemberAttributes(m) << "] " << TypeName(m) << " " << m.name
+            << ";\n";
     }
     out << "        methods:\n";
-    for (const MethodInfo& m : d.methods) {
-        Attributes a;
-        a.Add("id(" + std::to_string(m.dispid) + ")").Help(m.helpString).Context(m.helpContext);
-        out << "            [" << a.Inline() << "] " << m.resultType << " " << m.name << "();\n";
+    for (const MemberInfo& m : d.members) {
+        if (m.kind != MemberKind::Method) continue;
+        out << "            [" << MemberAttributes(m) << "] " << TypeName(m) << " " << m.name
+            << "();\n";
     }
     out << "    };\n\n";
 }
 
 void PrintCoClass(std::ostringstream& out, const TypeLibrary& library, const CoClassInfo& c) {
     Attributes head;
-    head.Add("uuid(" + Uuid(c.guid) + ")").Help(c.helpString);
+    head.Add("uuid(" + Uuid(c.clsid) + ")").Help(c.helpString);
     if (c.control) head.Add("control");
     out << head.Block("    ");
     out << "    coclass " << c.name << " {\n";
-    const auto name = [&](const std::string& guid) {
-        const DispInterfaceInfo* d = library.FindInterface(guid);
-        return d ? d->name : guid;
+    const auto name = [&](const Guid& iid) {
+        const InterfaceInfo* d = library.FindInterface(iid);
+        return d ? d->name : ToString(iid);
     };
-    if (!c.defaultInterface.empty()) {
-        out << "        [default] dispinterface " << name(c.defaultInterface) << ";\n";
-    }
-    if (!c.defaultSource.empty()) {
-        out << "        [default, source] dispinterface " << name(c.defaultSource) << ";\n";
-    }
+    out << "        [default] dispinterface " << name(c.defaultInterface) << ";\n";
+    out << "        [default, source] dispinterface " << name(c.defaultSource) << ";\n";
     out << "    };\n";
 }
 
@@ -123,7 +147,7 @@ std::string FormatTypeLibrary(const TypeLibrary& library) {
     }
     out << "\n";
     for (const EnumInfo& e : library.enums) PrintEnum(out, e);
-    for (const DispInterfaceInfo& d : library.interfaces) PrintInterface(out, d);
+    for (const InterfaceInfo& d : library.interfaces) PrintInterface(out, d);
     for (const CoClassInfo& c : library.coclasses) PrintCoClass(out, library, c);
     out << "};\n";
     return out.str();

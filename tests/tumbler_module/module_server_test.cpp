@@ -13,6 +13,8 @@ namespace fw = tumbler::framework;
 namespace {
 
 int anchor;  // an address inside this executable, which stands in for a module
+constexpr fw::Guid kLibId{0x11111111, 0x2222, 0x3333, {4, 4, 5, 5, 5, 5, 5, 5}};
+const std::string kLib = "{11111111-2222-3333-0404-050505050505}";
 
 class FailingFactory : public fw::ClassFactory {
   public:
@@ -32,7 +34,7 @@ fw::ClassEntry Entry(const std::string& clsid, const std::string& progId) {
 
 struct TestModule {
     TestModule() : state("test-module", &anchor) {
-        library.libId = "{L}";
+        library.libId = kLibId;
         library.name = "TestLib";
         library.major = 1;
         state.SetTypeLibrary(&library);
@@ -50,8 +52,8 @@ TEST(ModuleServer, RegistersTheLibraryThenEveryClassAndRemovesThemAgain) {
     fw::ClassFactory control(module.state, Entry("{C}", "Test.Control.1"));
     fw::ClassFactory page(module.state, Entry("{P}", ""));
 
-    ASSERT_EQ(fw::RegisterModuleServer(module.state, registry), fw::kServerOk);
-    const auto lib = registry.FindTypeLib("{L}", 1, 0, 0);
+    ASSERT_EQ(fw::RegisterModuleServer(module.state, registry), fw::kOk);
+    const auto lib = registry.FindTypeLib(kLib, 1, 0, 0);
     ASSERT_TRUE(lib.has_value());
     EXPECT_EQ(lib->path, module.state.Path().string());
     EXPECT_EQ(registry.FindClass("{C}")->modulePath, module.state.Path().string());
@@ -59,9 +61,9 @@ TEST(ModuleServer, RegistersTheLibraryThenEveryClassAndRemovesThemAgain) {
     EXPECT_TRUE(registry.FindClass("{P}").has_value());
     EXPECT_EQ(registry.ClsidFromProgId("Test.Control.1"), "{C}");
 
-    ASSERT_EQ(fw::UnregisterModuleServer(module.state, registry), fw::kServerOk);
+    ASSERT_EQ(fw::UnregisterModuleServer(module.state, registry), fw::kOk);
     EXPECT_TRUE(registry.Classes().empty());
-    EXPECT_FALSE(registry.FindTypeLib("{L}", 1, 0, 0).has_value());
+    EXPECT_FALSE(registry.FindTypeLib(kLib, 1, 0, 0).has_value());
     EXPECT_FALSE(registry.ClsidFromProgId("Test.Control.1").has_value());
 }
 
@@ -83,7 +85,7 @@ TEST(ModuleServer, ClassFailureAfterTheLibraryKeepsTheLibrary) {
     fw::ClassFactory later(module.state, Entry("{C}", ""));
     fw::ClassRegistry registry(dir.path() / "classes.reg");
     EXPECT_EQ(fw::RegisterModuleServer(module.state, registry), fw::kSelfRegClassError);
-    EXPECT_TRUE(registry.FindTypeLib("{L}", 1, 0, 0).has_value());
+    EXPECT_TRUE(registry.FindTypeLib(kLib, 1, 0, 0).has_value());
     EXPECT_FALSE(registry.FindClass("{C}").has_value());
     EXPECT_EQ(fw::UnregisterModuleServer(module.state, registry), fw::kSelfRegClassError);
 }
@@ -102,19 +104,19 @@ TEST(ModuleServer, HandsOutFactoriesByClassAndCountsObjectsAndLocks) {
     TestModule module;
     fw::ClassFactory control(module.state, Entry("{C}", ""));
     fw::ClassFactory* factory = nullptr;
-    EXPECT_EQ(fw::GetModuleClassObject(module.state, "{C}", &factory), fw::kServerOk);
+    EXPECT_EQ(fw::GetModuleClassObject(module.state, "{C}", &factory), fw::kOk);
     EXPECT_EQ(factory, &control);
     EXPECT_EQ(fw::GetModuleClassObject(module.state, "{X}", &factory), fw::kClassNotAvailable);
     EXPECT_EQ(factory, nullptr);
 
-    EXPECT_EQ(fw::CanUnloadModuleNow(module.state), fw::kServerOk);
+    EXPECT_EQ(fw::CanUnloadModuleNow(module.state), fw::kOk);
     module.state.ObjectCreated();
-    EXPECT_EQ(fw::CanUnloadModuleNow(module.state), fw::kServerFalse);
+    EXPECT_EQ(fw::CanUnloadModuleNow(module.state), fw::kFalse);
     module.state.ObjectDestroyed();
     control.LockServer(true);
-    EXPECT_EQ(fw::CanUnloadModuleNow(module.state), fw::kServerFalse);
+    EXPECT_EQ(fw::CanUnloadModuleNow(module.state), fw::kFalse);
     control.LockServer(false);
-    EXPECT_EQ(fw::CanUnloadModuleNow(module.state), fw::kServerOk);
+    EXPECT_EQ(fw::CanUnloadModuleNow(module.state), fw::kOk);
 }
 
 TEST(ModuleState, ScopeSwitchesAndRestoresTheCurrentModule) {

@@ -1,0 +1,56 @@
+#include "switch_control/module/tumbler_factories.h"
+
+#include "switch_control/framework/stock_pages.h"
+#include "switch_control/module/about_dialog.h"
+#include "switch_control/module/string_table.h"
+#include "switch_control/tumbler_ctrl.h"
+#include "switch_control/tumbler_interfaces.h"
+
+namespace tumbler {
+namespace {
+
+// OLEMISC_RECOMPOSEONRESIZE | CANTLINKINSIDE | INSIDEOUT | ACTIVATEWHENVISIBLE |
+// SETCLIENTSITEFIRST.
+constexpr uint32_t kTumblerMiscStatus = 0x20191;
+
+framework::ClassEntry ControlRegistration() {
+    framework::ClassEntry entry;
+    entry.clsid = framework::ToString(kClsidTumbler);
+    entry.typeName = TumblerStrings().at(kIdsTumbler);
+    entry.progId = "Tumbler.TumblerCtrl.1";
+    entry.threadingModel = "Apartment";
+    entry.miscStatus = kTumblerMiscStatus;
+    entry.control = true;
+    entry.toolboxBitmap = "1";
+    entry.typeLibId = framework::ToString(kLibIdTumbler);
+    entry.typeLibVersion = "1.0";
+    return entry;
+}
+
+framework::ClassEntry PageRegistration() {
+    framework::ClassEntry entry;
+    entry.clsid = framework::ToString(kClsidTumblerPropPage);
+    entry.typeName = TumblerStrings().at(kIdsTumblerPropPage);
+    entry.threadingModel = "Apartment";
+    return entry;
+}
+
+}  // namespace
+
+TumblerCtrlFactory::TumblerCtrlFactory(framework::ModuleState& module)
+    : ClassFactory(module, ControlRegistration()) {}
+
+std::shared_ptr<framework::ControlBase> TumblerCtrlFactory::CreateControl() const {
+    auto* control = new CTumblerCtrl();
+    control->SetAboutBoxHandler([] { ShowAboutDialog(nullptr); });
+    return Counted(control);
+}
+
+std::vector<framework::Guid> TumblerCtrlFactory::PropertyPages() const {
+    return {kClsidTumblerPropPage, framework::kClsidStockColorPage, framework::kClsidStockFontPage};
+}
+
+TumblerPropPageFactory::TumblerPropPageFactory(framework::ModuleState& module)
+    : PageClassFactory(module, PageRegistration()) {}
+
+}  // namespace tumbler

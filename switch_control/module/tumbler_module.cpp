@@ -1,0 +1,65 @@
+// The module's entry points. Each switches the framework to this module's
+// state for the call.
+
+#include "switch_control/framework/class_objects.h"
+#include "switch_control/framework/module_server.h"
+#include "switch_control/module/string_table.h"
+#include "switch_control/module/tumbler_factories.h"
+#include "switch_control/module/tumbler_type_library.h"
+#include "switch_control/module/version_block.h"
+
+namespace tumbler {
+namespace {
+
+int anchor;  // an address inside the module, which tells the framework the module's file
+
+// Created when the module is loaded, ended when it is unloaded.
+struct TumblerModule {
+    TumblerModule() {
+        state.SetTypeLibrary(&library);
+        state.SetStrings(TumblerStrings());
+        state.SetVersion(&TumblerVersionBlock());
+    }
+    framework::ModuleState state{"tumbler", &anchor};
+    framework::TypeLibrary library = TumblerTypeLibrary();
+    TumblerCtrlFactory control{state};
+    TumblerPropPageFactory page{state};
+};
+
+TumblerModule& Module() {
+    static TumblerModule module;
+    return module;
+}
+
+// Known to the framework from the moment the module is loaded.
+[[maybe_unused]] const TumblerModule& loaded = Module();
+
+}  // namespace
+}  // namespace tumbler
+
+using tumbler::framework::HResult;
+
+extern "C" __attribute__((visibility("default"))) HResult DllRegisterServer() {
+    tumbler::framework::ModuleStateScope scope(tumbler::Module().state);
+    return tumbler::framework::RegisterModuleServer(tumbler::Module().state,
+                                                    tumbler::framework::ClassRegistry());
+}
+
+extern "C" __attribute__((visibility("default"))) HResult DllUnregisterServer() {
+    tumbler::framework::ModuleStateScope scope(tumbler::Module().state);
+    return tumbler::framework::UnregisterModuleServer(tumbler::Module().state,
+                                                      tumbler::framework::ClassRegistry());
+}
+
+extern "C" __attribute__((visibility("default"))) HResult DllGetClassObject(
+    const tumbler::framework::Guid* clsid, tumbler::framework::ClassFactory** factory) {
+    tumbler::framework::ModuleStateScope scope(tumbler::Module().state);
+    if (clsid == nullptr) return tumbler::framework::kPointer;
+    return tumbler::framework::GetModuleClassObject(tumbler::Module().state,
+                                                    tumbler::framework::ToString(*clsid), factory);
+}
+
+extern "C" __attribute__((visibility("default"))) HResult DllCanUnloadNow() {
+    tumbler::framework::ModuleStateScope scope(tumbler::Module().state);
+    return tumbler::framework::CanUnloadModuleNow(tumbler::Module().state);
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <string>
+
+#include "switch_control/framework/property_page.h"
+
+namespace tumbler {
+
+// Control ids of the "General" page.
+enum TumblerPageId : int {
+    kIdcAppearance = 201,
+    kIdcBorderStyle = 202,
+    kIdcSwitchShape = 203,
+    kIdcAlignment = 204,
+    kIdcCaptionAlignment = 205,
+    kIdcCaption = 206,
+    kIdcValue = 209,
+};
+
+// Dialog template 200.
+const framework::DialogTemplate& TumblerPageTemplate();
+
+// The switch's own property page, "General".
+class CTumblerPropPage : public framework::PropertyPage {
+    Q_OBJECT
+  public:
+    explicit CTumblerPropPage(QWidget* parent = nullptr);
+
+  protected:
+    void DoDataExchange(framework::PageExchange& exchange) override;
+
+  private:
+    void FillLists();
+
+    int appearance_ = -1;
+    int borderStyle_ = -1;
+    std::string caption_;
+    int captionAlignment_ = -1;
+    int alignment_ = -1;
+    int switchShape_ = -1;
+    int value_ = 0;
+};
+
+}  // namespace tumbler
