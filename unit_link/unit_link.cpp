@@ -56,6 +56,8 @@ void UnitLink::ReadBlock(UnitAddress address, std::span<std::int32_t> words, std
     const int total = ClampedCount(count, words.size());
     for (int next = 0; next < total;) {
         const int n = std::min(total - next, MaxWordsPerRequest);
+        // Each chunk fills its own elements: a short reply leaves its tail as it
+        // was instead of shifting the next chunk's words onto the wrong addresses.
         if (!ReadBlockChunk(address, words.subspan(next, n))) return FailBlockOperation();
         link_.events.processPendingEvents();
         next += n;

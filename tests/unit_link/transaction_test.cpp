@@ -27,6 +27,14 @@ TEST_F(FrameTransaction, AnEtxAtExactlyTheLimitStillCounts) {
     EXPECT_TRUE(RunFrameTransaction(services, Request));
 }
 
+TEST_F(FrameTransaction, AnElapsedTimeOfExactlyTheLimitAllowsOneMorePoll) {
+    // The poll at exactly 1.0 s brings no ETX; only a time strictly past the
+    // limit ends the wait, so the ETX just after it is still taken.
+    const std::string reply = WordsReply("0001");
+    Answer({{1000ms, reply.substr(0, 5)}, {1000ms + 500us, reply.substr(5)}});
+    EXPECT_EQ(RunFrameTransaction(services, Request), reply);
+}
+
 TEST_F(FrameTransaction, NothingByTheLimitFailsAtTheFirstPollAfterIt) {
     Answer({{1002ms, WordsReply("0001")}});
     EXPECT_EQ(RunFrameTransaction(services, Request), std::nullopt);
@@ -91,6 +99,11 @@ TEST_F(AcknowledgeTransaction, AcceptsAnAckThatArrivesAtOnePointNineSeconds) {
     Answer({{1900ms, Ack}});
     EXPECT_EQ(RunAcknowledgeTransaction(services, Request), AckOutcome::Accepted);
     EXPECT_EQ(clock.now(), 1900ms);
+}
+
+TEST_F(AcknowledgeTransaction, AnElapsedTimeOfExactlyTheLimitAllowsOneMorePoll) {
+    Answer({{2000ms, "x"}, {2000ms + 500us, Ack}});
+    EXPECT_EQ(RunAcknowledgeTransaction(services, Request), AckOutcome::Accepted);
 }
 
 TEST_F(AcknowledgeTransaction, ReportsANakAsRefused) {

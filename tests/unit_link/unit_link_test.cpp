@@ -44,6 +44,8 @@ TEST_F(ReadBlockTest, LongBlocksGoInChunksOfSixteenWords) {
               (std::vector<std::string>{CommandFrame("4001000;10;"), CommandFrame("4001020;4;")}));
     for (int i = 0; i < 20; ++i) EXPECT_EQ(words[i], i);
     EXPECT_EQ(window.linkFailed, false);
+    // Pending events run once at every poll and once more after each chunk.
+    EXPECT_EQ(events.passes, port.reads + 2);
 }
 
 TEST_F(ReadBlockTest, CountZeroSendsNothingAndSucceeds) {
@@ -62,6 +64,19 @@ TEST_F(ReadBlockTest, AShortListFillsOnlyTheWordsReceived) {
     EXPECT_EQ(words, (Words{1, 2, -5, -5}));
     EXPECT_EQ(window.linkFailed, false);
     EXPECT_EQ(window.failureMessages, 0);
+}
+
+TEST_F(ReadBlockTest, AShortChunkDoesNotShiftTheNextChunksWords) {
+    // Element i always holds the word at address + 2i, whatever an earlier chunk lacked.
+    AnswerAtOnce(WordsReply("00010002"));
+    AnswerAtOnce(WordsReply("0010001100120013"));
+    Words words(20, -5);
+    link.ReadBlock(0, words, 20);
+    EXPECT_EQ(words[1], 2);
+    EXPECT_EQ(words[2], -5);
+    EXPECT_EQ(words[15], -5);
+    EXPECT_EQ((Words{words.begin() + 16, words.end()}), (Words{0x10, 0x11, 0x12, 0x13}));
+    EXPECT_EQ(window.linkFailed, false);
 }
 
 TEST_F(ReadBlockTest, TimeOutShowsTheMessageStopsTheMonitorAndKeepsEarlierChunks) {
@@ -197,6 +212,7 @@ TEST_F(WriteBlockTest, SendsChunksPausingAfterEachAck) {
     EXPECT_EQ(Requests(), (std::vector<std::string>{CommandFrame(first + ";"),
                                                     CommandFrame("5002020;4;0010001100120013;")}));
     EXPECT_EQ(clock.pauses, (std::vector<std::chrono::nanoseconds>{100ms, 100ms}));
+    EXPECT_EQ(events.passes, port.reads + 2);  // once at every poll, once after each chunk
     EXPECT_EQ(window.log, (std::vector<std::string>{"status: Parameter Load Busy...Please Wait!",
                                                     "LinkFailed=False", "input on"}));
 }

@@ -21,7 +21,7 @@ int RunRead(CtlContext& context) {
     link->ReadBlock(address, words, static_cast<std::int16_t>(count));
     if (context.link.linkFailed()) return LinkFailure;
     for (const std::int32_t word : words) {
-        // A reply with fewer words than asked shifts the later chunks; print none of it.
+        // A reply with fewer words than asked leaves holes; print none of the read.
         if (word == NotReceived) {
             context.err << "The unit sent fewer words than asked for\n";
             return LinkFailure;
