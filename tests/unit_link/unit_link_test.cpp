@@ -1,3 +1,5 @@
+#include <functional>
+
 #include "link_fixture.h"
 #include "unit_link/unit_commands.h"
 
@@ -130,10 +132,22 @@ TEST_F(OperationRunning, HoldsDuringTheWaitAndTheFailureMessageOnly) {
     window.onLinkFailure = [&] { seen.push_back(link.operationRunning()); };
     EXPECT_FALSE(link.operationRunning());
     Words words(4);
-    link.ReadBlock(MonitorBlockAddress, words, 4);
-    link.WriteWord(ParameterStoreAddress, 1);
-    EXPECT_FALSE(link.operationRunning());
-    ASSERT_GE(seen.size(), 4u);
+    const std::vector<std::int16_t> values = {1};
+    // Each of the six operations, every one left unanswered.
+    const std::vector<std::function<void()>> operations = {
+        [&] { link.ReadBlock(MonitorBlockAddress, words, 4); },
+        [&] { link.WriteWord(ParameterStoreAddress, 1); },
+        [&] { link.ReadWord(0); },
+        [&] { link.WriteBlock(0, values, 1); },
+        [&] { link.WriteBlockWord(0, 1); },
+        [&] { link.Char_Read(0); },
+    };
+    for (const auto& operation : operations) {
+        const std::size_t before = seen.size();
+        operation();
+        EXPECT_FALSE(link.operationRunning());
+        EXPECT_GE(seen.size(), before + 2);  // polls, and the message where one is shown
+    }
     EXPECT_EQ(std::count(seen.begin(), seen.end(), false), 0);
 }
 
