@@ -1,25 +1,9 @@
-#include "dialogs/com_port_settings.h"
-
-#include <gtest/gtest.h>
-
-#include "platform/fakes/fake_message_boxes.h"
-#include "platform/fakes/fake_serial_port.h"
-#include "platform/fakes/fake_settings_store.h"
-#include "platform/fakes/fake_steady_clock.h"
+#include "com_port_settings_fixture.h"
 
 namespace dialogs {
 namespace {
 
-class ComPortSettingsTest : public testing::Test {
-  protected:
-    std::string stored() const { return store.read("QM4417", "Settings", "ComPort", "<missing>"); }
-
-    platform::FakeSteadyClock clock;
-    platform::FakeSerialPort port{clock};
-    platform::FakeMessageBoxes boxes;
-    platform::FakeSettingsStore store;
-    ComPortSettings settings{port, boxes, store, "QM4417"};
-};
+using ComPortSettingsTest = ComPortSettingsFixture;
 
 TEST_F(ComPortSettingsTest, ComPortSetReopensThePortWithTheCode) {
     port.opened = true;

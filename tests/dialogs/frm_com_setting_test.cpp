@@ -8,31 +8,21 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "platform/fakes/fake_message_boxes.h"
-#include "platform/fakes/fake_serial_port.h"
-#include "platform/fakes/fake_settings_store.h"
-#include "platform/fakes/fake_steady_clock.h"
+#include "com_port_settings_fixture.h"
+#include "main_window/widgets/option_buttons.h"
 
 namespace dialogs {
 namespace {
 
-class FrmComSettingTest : public testing::Test {
+class FrmComSettingTest : public ComPortSettingsFixture {
   protected:
-    std::string stored() const { return store.read("QM4417", "Settings", "ComPort", "<missing>"); }
-    ComPortChoice selected(const frmComSetting& dialog) const {
+    static ComPortChoice selected(const frmComSetting& dialog) {
         return {.portIndex = dialog.cmbPortNo->currentIndex(),
-                .stopBit = dialog.optStopBit[1]->isChecked() ? 1 : 0,
-                .dataWidth = dialog.optDataWidth[1]->isChecked() ? 1 : 0,
-                .parity = dialog.optParity[2]->isChecked() ? 2 : dialog.optParity[1]->isChecked(),
-                .baudRate =
-                    dialog.optBaudRate[2]->isChecked() ? 2 : dialog.optBaudRate[1]->isChecked()};
+                .stopBit = widgets::SelectedOption(dialog.optStopBit),
+                .dataWidth = widgets::SelectedOption(dialog.optDataWidth),
+                .parity = widgets::SelectedOption(dialog.optParity),
+                .baudRate = widgets::SelectedOption(dialog.optBaudRate)};
     }
-
-    platform::FakeSteadyClock clock;
-    platform::FakeSerialPort port{clock};
-    platform::FakeMessageBoxes boxes;
-    platform::FakeSettingsStore store;
-    ComPortSettings settings{port, boxes, store, "QM4417"};
 };
 
 TEST_F(FrmComSettingTest, LayoutNamesAndCaptions) {
