@@ -53,6 +53,11 @@ std::string ModuleState::LoadString(int id) const {
     return it == strings_.end() ? std::string() : it->second;
 }
 
+std::string ModuleState::BitmapResource(int id) const {
+    const auto it = bitmaps_.find(id);
+    return it == bitmaps_.end() ? std::string() : it->second;
+}
+
 ClassFactory* ModuleState::FindFactory(const std::string& clsid) const {
     const auto it = std::find_if(factories_.begin(), factories_.end(),
                                  [&](ClassFactory* f) { return f->ClassId() == clsid; });

@@ -36,6 +36,10 @@ class ModuleState {
     void SetStrings(std::map<int, std::string> strings) { strings_ = std::move(strings); }
     // The string resource `id` (UTF-8), empty when there is none.
     std::string LoadString(int id) const;
+    // Bitmap resources name the image files (Qt resource paths) the module carries.
+    void SetBitmaps(std::map<int, std::string> bitmaps) { bitmaps_ = std::move(bitmaps); }
+    // The image of bitmap resource `id`, empty when there is none.
+    std::string BitmapResource(int id) const;
 
     void AddFactory(ClassFactory* factory) { factories_.push_back(factory); }
     const std::vector<ClassFactory*>& factories() const { return factories_; }
@@ -53,6 +57,7 @@ class ModuleState {
     const TypeLibrary* typeLibrary_ = nullptr;
     const VersionInfo* version_ = nullptr;
     std::map<int, std::string> strings_;
+    std::map<int, std::string> bitmaps_;
     std::vector<ClassFactory*> factories_;
     std::atomic<int> objects_{0};
     std::atomic<int> locks_{0};

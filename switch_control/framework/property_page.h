@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <cstdint>
 #include <set>
 #include <string>
 #include <string_view>
@@ -14,6 +15,14 @@ namespace tumbler::framework {
 
 class PageExchange;
 
+// What a page says about itself for help: a line of description and the help
+// file with a context in it.
+struct PageHelpInfo {
+    std::string docString;
+    std::string helpFile;
+    std::uint32_t helpContext = 0;
+};
+
 // One page of a property sheet. It edits a set of objects: when they are
 // given, the page reads their properties into its fields and controls; on
 // apply it writes back, as property sets, only what the user changed.
@@ -25,6 +34,7 @@ class PropertyPage : public QWidget {
     PropertyPage(const DialogTemplate& dialog, std::string caption, QWidget* parent);
 
     const std::string& caption() const { return caption_; }
+    const PageHelpInfo& helpInfo() const { return helpInfo_; }
     void SetObjects(std::vector<PropertyAccess*> objects);
     const std::vector<PropertyAccess*>& objects() const { return objects_; }
 
@@ -48,9 +58,11 @@ class PropertyPage : public QWidget {
     // from then on a user's change of a control with an id marks it changed
     // (never the page's own filling).
     void TrackUserChanges();
+    void SetHelpInfo(PageHelpInfo info) { helpInfo_ = std::move(info); }
 
   private:
     std::string caption_;
+    PageHelpInfo helpInfo_;
     std::vector<PropertyAccess*> objects_;
     std::set<int> changed_;
 };

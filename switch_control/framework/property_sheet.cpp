@@ -1,6 +1,7 @@
 #include "switch_control/framework/property_sheet.h"
 
 #include <QDialogButtonBox>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -41,9 +42,14 @@ PropertySheet::PropertySheet(const std::string& title, std::vector<PropertyAcces
         tabs_->addTab(page, QString::fromStdString(page->caption()));
         connect(page, &PropertyPage::dirtyChanged, this, &PropertySheet::UpdateApplyButton);
     }
-    auto* buttons = new QDialogButtonBox(
-        QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Apply, this);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel |
+                                             QDialogButtonBox::Apply | QDialogButtonBox::Help,
+                                         this);
     apply_ = buttons->button(QDialogButtonBox::Apply);
+    help_ = buttons->button(QDialogButtonBox::Help);
+    connect(help_, &QPushButton::clicked, this, &PropertySheet::ShowHelp);
+    connect(tabs_, &QTabWidget::currentChanged, this, &PropertySheet::UpdateHelpButton);
+    UpdateHelpButton();
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {
         ApplyAll();
         accept();
@@ -78,6 +84,28 @@ HResult PropertySheet::ApplyAll() {
     }
     UpdateApplyButton();
     return first;
+}
+
+PropertyPage* PropertySheet::CurrentPage() const {
+    const int index = tabs_->currentIndex();
+    return index >= 0 && index < PageCount() ? pages_[index] : nullptr;
+}
+
+void PropertySheet::UpdateHelpButton() {
+    const PropertyPage* page = CurrentPage();
+    help_->setEnabled(page != nullptr && !page->helpInfo().docString.empty());
+}
+
+// The help files named by pages are not installed: the page's description stands in.
+void PropertySheet::ShowHelp() {
+    const PropertyPage* page = CurrentPage();
+    if (page == nullptr || page->helpInfo().docString.empty()) return;
+    const PageHelpInfo& help = page->helpInfo();
+    QMessageBox::information(this, QString::fromStdString(page->caption()),
+                             QString::fromStdString(help.docString) +
+                                 QStringLiteral("\n\n(%1, context %2, is not installed.)")
+                                     .arg(QString::fromStdString(help.helpFile))
+                                     .arg(help.helpContext));
 }
 
 void PropertySheet::UpdateApplyButton() {

@@ -39,12 +39,16 @@ class PropertySheet : public QDialog {
     HResult ApplyAll();
 
   private:
+    PropertyPage* CurrentPage() const;
     void UpdateApplyButton();
+    void UpdateHelpButton();
+    void ShowHelp();
 
     std::vector<LoadedModule> modules_;
     std::vector<PropertyPage*> pages_;
     QTabWidget* tabs_;
     QPushButton* apply_;
+    QPushButton* help_;
 };
 
 }  // namespace tumbler::framework

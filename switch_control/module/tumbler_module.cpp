@@ -19,6 +19,7 @@ struct TumblerModule {
         state.SetTypeLibrary(&library);
         state.SetStrings(TumblerStrings());
         state.SetVersion(&TumblerVersionBlock());
+        state.SetBitmaps({{1, ":/tumbler/toolbox.xpm"}});  // the toolbox bitmap, 16 x 15
     }
     framework::ModuleState state{"tumbler", &anchor};
     framework::TypeLibrary library = TumblerTypeLibrary();

@@ -52,6 +52,7 @@ CTumblerPropPage::CTumblerPropPage(QWidget* parent)
     : PropertyPage(TumblerPageTemplate(), PageCaption(), parent) {
     FillLists();
     TrackUserChanges();
+    SetHelpInfo({"Names to appear in the control", "Tumbler.HLP", 0});
 }
 
 // The leading digit keeps each sorted list in the order of the property's values.

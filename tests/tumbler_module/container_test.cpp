@@ -1,3 +1,4 @@
+#include <QListWidget>
 #include <QTest>
 
 #include "switch_control/framework/control_base.h"
@@ -102,4 +103,12 @@ TEST_F(ContainerTest, ReleaseLetsTheModuleGoOnlyWhenNothingOfItLives) {
     window_->ReleaseControl();
     EXPECT_FALSE(window_->hosted().ModuleLoaded());
     EXPECT_TRUE(window_->LogText().endsWith("Released; module unloaded"));
+}
+
+TEST_F(ContainerTest, ListsRegisteredControlsWithTheirToolboxBitmap) {
+    auto* list = window_->findChild<QListWidget*>();
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->count(), 1);  // the property page is no control
+    EXPECT_TRUE(list->item(0)->text().startsWith("Quill Switch Control"));
+    EXPECT_EQ(list->item(0)->icon().availableSizes().value(0), QSize(16, 15));
 }

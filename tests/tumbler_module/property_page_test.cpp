@@ -207,3 +207,10 @@ TEST_F(PageTest, AboutBoxReturnsOnlyAfterOk) {
     returned = true;
     EXPECT_EQ(seenTitle, QStringLiteral("About Tumbler Control"));
 }
+
+TEST_F(PageTest, GeneralPageCarriesItsHelpInformation) {
+    EXPECT_EQ(page_->helpInfo().docString, "Names to appear in the control");
+    EXPECT_EQ(page_->helpInfo().helpFile, "Tumbler.HLP");
+    EXPECT_EQ(page_->helpInfo().helpContext, 0u);
+    EXPECT_TRUE(sheet_->Page(1)->helpInfo().docString.empty());
+}

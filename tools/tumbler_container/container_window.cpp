@@ -1,12 +1,16 @@
 #include "tools/tumbler_container/container_window.h"
 
+#include <cstdlib>
+
 #include <QComboBox>
 #include <QFileDialog>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSplitter>
@@ -18,6 +22,18 @@
 
 namespace container {
 namespace {
+
+// The class's toolbox bitmap, "module path, resource id", read from its module.
+QIcon ToolboxIcon(const std::string& toolboxBitmap) {
+    const auto comma = toolboxBitmap.rfind(',');
+    if (comma == std::string::npos) return {};
+    const fw::LoadedModule module = fw::LoadModule(toolboxBitmap.substr(0, comma));
+    if (!module) return {};
+    const std::string image =
+        module.state()->BitmapResource(std::atoi(toolboxBitmap.c_str() + comma + 1));
+    // Read now: the image goes away with the module.
+    return image.empty() ? QIcon() : QIcon(QPixmap(QString::fromStdString(image)));
+}
 
 QString Hex(fw::HResult hr) {
     return QString::asprintf("0x%08X", static_cast<unsigned>(hr));
@@ -138,6 +154,7 @@ void ContainerWindow::RefreshClassList() {
         auto* item = new QListWidgetItem(
             QStringLiteral("%1\n  %2").arg(QString::fromStdString(entry.typeName), id), classes_);
         item->setData(Qt::UserRole, id);
+        item->setIcon(ToolboxIcon(entry.toolboxBitmap));
     }
 }
 
