@@ -65,6 +65,8 @@ PropertySheet::PropertySheet(const std::string& title, std::vector<PropertyAcces
 
 // The pages belong to their modules' code: they go before the modules may.
 PropertySheet::~PropertySheet() {
+    // Taking the tabs away must not ask the pages being deleted for their state.
+    disconnect(tabs_, nullptr, this, nullptr);
     for (PropertyPage* page : pages_) delete page;
 }
 
