@@ -4,8 +4,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#if __has_include("switch_control/drawing/raster_context.h")
+#if __has_include("switch_control/framework/control_border.h")
 #include "switch_control/drawing/raster_context.h"
+#include "switch_control/framework/control_border.h"
 #define TUMBLER_HAS_RASTER 1
 #endif
 
@@ -83,7 +84,7 @@ void ControlHost::paintEvent(QPaintEvent*) {
     if (control_ != nullptr) {
         tumbler::drawing::QtRasterContext dc(
             image, [](int index) { return fw::SystemColors().Get(index); });
-        control_->PaintControl(dc, control_->Bounds());
+        fw::PaintControlWindow(*control_, dc);  // the framework's border, then the control
         control_->ValidateControl();
     }
 #endif
