@@ -7,6 +7,7 @@
 
 #include "switch_control/framework/class_factory.h"
 #include "switch_control/framework/control_base.h"
+#include "switch_control/framework/control_type_info.h"
 #include "switch_control/framework/module_server.h"
 #include "switch_control/framework/type_library_registration.h"
 #include "switch_control/framework/type_library_text.h"
@@ -208,4 +209,23 @@ TEST_F(ModuleTest, VersionResourceIsReadableFromTheModule) {
               "ProductName = \"Quill Switch ActiveX Control Module\"\n"
               "ProductVersion = \"1, 0, 0, 2\"\n"
               "OLESelfRegister = \"\"\n");
+}
+
+TEST_F(ModuleTest, ControlTypeInformationComesFromTheRegisteredLibrary) {
+    fw::ControlTypeInfo info;
+    EXPECT_EQ(fw::LoadControlTypeInfo(Registry(), tumbler::kClsidTumbler, 0x0411, &info),
+              fw::kClassNotRegistered);
+    ASSERT_EQ(Call("DllRegisterServer"), fw::kOk);
+    ASSERT_EQ(fw::LoadControlTypeInfo(Registry(), tumbler::kClsidTumbler, 0x0411, &info), fw::kOk);
+    EXPECT_EQ(fw::ControlTypeInfo::kCount, 1);
+    EXPECT_EQ(info.dispatch->name, "_DTumbler");
+    EXPECT_EQ(info.dispatch->iid, tumbler::kIidDTumbler);
+    EXPECT_TRUE(info.dispatch->hidden);
+    ASSERT_NE(info.dispatch->Find("LedDarkPrm"), nullptr);
+    EXPECT_EQ(info.dispatch->Find("LedDarkPrm")->id, 7);
+
+    // A class whose library is gone has no type information.
+    ASSERT_TRUE(Registry().UnregisterTypeLib("{9C681F64-7D55-11D4-8DB5-004005399797}", 1, 0, 0));
+    EXPECT_EQ(fw::LoadControlTypeInfo(Registry(), tumbler::kClsidTumbler, 0, &info),
+              fw::kTypeLibNotRegistered);
 }

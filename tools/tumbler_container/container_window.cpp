@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include "switch_control/framework/control_property_access.h"
+#include "switch_control/framework/control_type_info.h"
 #include "switch_control/framework/property_sheet.h"
 #include "switch_control/framework/variant_text.h"
 
@@ -158,10 +159,18 @@ void ContainerWindow::RefreshClassList() {
     }
 }
 
+// The member list comes from the class's type information, as a container
+// learns a control's members; the control's own interface stands in without it.
 void ContainerWindow::RefreshMembers() {
     members_->clear();
     if (hosted_.control() == nullptr) return;
-    for (const fw::MemberInfo& m : hosted_.control()->DispatchInterface().members) {
+    constexpr std::uint32_t kUserDefaultLocale = 0x0400;
+    fw::ControlTypeInfo info;
+    const bool typed = fw::Succeeded(
+        fw::LoadControlTypeInfo(registry_, hosted_.clsid(), kUserDefaultLocale, &info));
+    const fw::InterfaceInfo& members =
+        typed ? *info.dispatch : hosted_.control()->DispatchInterface();
+    for (const fw::MemberInfo& m : members.members) {
         members_->addItem(QStringLiteral("%1 %2").arg(m.id).arg(QString::fromStdString(m.name)));
     }
 }
