@@ -14,6 +14,7 @@
 #include "dialogs/frm_about.h"
 #include "dialogs/frm_com_setting.h"
 #include "main_window/parameter_folder.h"
+#include "main_window/unit_operations.h"
 #include "main_window/widgets/input_gate.h"
 #include "main_window/widgets/latching_switch.h"
 #include "main_window/widgets/option_buttons.h"
@@ -33,6 +34,7 @@ frmMain::frmMain(const MainWindowServices& services, QWidget* parent)
       link_({services.serialPort, services.clock, services.eventPump}, *this) {
     buildLayout();
     inputGate_ = new widgets::InputGate(this);
+    operations_ = std::make_unique<UnitOperations>(*this);
     connectHandlers();
 }
 
@@ -86,6 +88,11 @@ void frmMain::savePosition() {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
+    // A Load or Upload waiting on the line still uses the window.
+    if (operations_->busy()) {
+        event->ignore();
+        return;
+    }
     closeOtherWindows();
     if (!isMinimized()) savePosition();
     event->accept();
@@ -152,6 +159,7 @@ void frmMain::mnuExit_Click() {
 }
 
 void frmMain::mnuComSetting_Click() {
+    if (operations_->busy()) return;
     switchMonitorOff();
     dialogs::frmComSetting dialog(comPortSettings_, this);
     dialog.exec();
@@ -159,6 +167,7 @@ void frmMain::mnuComSetting_Click() {
 }
 
 void frmMain::mnuAbout_Click() {
+    if (operations_->busy()) return;
     switchMonitorOff();
     dialogs::frmAbout about(services_.identity, this);
     about.exec();
@@ -166,16 +175,28 @@ void frmMain::mnuAbout_Click() {
 
 // The unit, file and monitor operations hook in below.
 
-void frmMain::cmdLoad_Click() {}
+void frmMain::cmdLoad_Click() {
+    operations_->Load();
+}
 
-void frmMain::cmdUpLoad_Click() {}
+void frmMain::cmdUpLoad_Click() {
+    operations_->Upload();
+}
 
-void frmMain::cmdFileRead_Click() {}
+void frmMain::cmdFileRead_Click() {
+    operations_->FileRead();
+}
 
-void frmMain::cmdFileWrite_Click() {}
+void frmMain::cmdFileWrite_Click() {
+    operations_->FileWrite();
+}
 
-void frmMain::Timer1_Timer() {}
+void frmMain::Timer1_Timer() {
+    operations_->Tick();
+}
 
-void frmMain::SSTab1_Click(int) {}
+void frmMain::SSTab1_Click(int shownTab) {
+    operations_->TabShown(shownTab);
+}
 
 }  // namespace main_window

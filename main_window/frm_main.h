@@ -36,6 +36,8 @@ class SelectionComboBox;
 
 namespace main_window {
 
+class UnitOperations;
+
 // The services the window works through; the program passes the Qt ones, tests the fakes.
 struct MainWindowServices {
     platform::SettingsStore& settings;
@@ -167,6 +169,7 @@ class frmMain : public QMainWindow, public unit_link::LinkWindow {
     std::string parameterFolder_;
     widgets::InputGate* inputGate_ = nullptr;
     std::array<QLabel*, 2> statusPanels_{};
+    std::unique_ptr<UnitOperations> operations_;
 };
 
 }  // namespace main_window

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "tests/end_to_end/sim_fixture.h"
+#include "tests/parameter_end_to_end/received_requests.h"
 #include "tools/qm4417ctl/run_ctl.h"
 
 namespace {
@@ -15,18 +16,6 @@ struct CtlResult {
     std::string out;
     std::string err;
 };
-
-// The request bodies the unit received, in order, without their checksums.
-std::vector<std::string> ReceivedBodies(const std::string& bytes) {
-    std::vector<std::string> bodies;
-    for (auto start = bytes.find('\x02'); start != std::string::npos;
-         start = bytes.find('\x02', start + 1)) {
-        const auto end = bytes.find('\x03', start);
-        if (end == std::string::npos || end - start < 5) break;
-        bodies.push_back(bytes.substr(start + 1, end - start - 5));
-    }
-    return bodies;
-}
 
 class CtlParameters : public end_to_end::SimulatedUnitTest {
   protected:
@@ -49,7 +38,9 @@ class CtlParameters : public end_to_end::SimulatedUnitTest {
         QFile file(QString::fromStdString(path(name)));
         return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "<missing>";
     }
-    std::vector<std::string> received() const { return ReceivedBodies(unit.receivedBytes()); }
+    std::vector<std::string> received() const {
+        return parameter_end_to_end::ReceivedBodies(unit.receivedBytes());
+    }
 
     QTemporaryDir folder;
     std::atomic<bool> interrupted{false};

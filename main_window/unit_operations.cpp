@@ -1,0 +1,105 @@
+#include "main_window/unit_operations.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+#include "main_window/frm_main.h"
+#include "main_window/widgets/latching_switch.h"
+#include "main_window/widgets/led_lamp.h"
+
+namespace main_window {
+
+namespace {
+
+constexpr int ParameterTab = 1;
+
+}  // namespace
+
+UnitOperations::UnitOperations(frmMain& window)
+    : window_(window),
+      transfer_(window.link(), *this, window.services().messageBoxes, window.programTitle(),
+                window.unitParameters) {}
+
+bool UnitOperations::busy() const {
+    return transfer_.running() || window_.link().operationRunning();
+}
+
+void UnitOperations::Load() {
+    transfer_.Load();
+}
+
+void UnitOperations::Upload() {
+    transfer_.Upload();
+}
+
+void UnitOperations::FileRead() {
+    if (busy()) return;
+    ParameterPanel panel = readPanel();
+    if (param_files::ReadParameterFile(panel, window_.unitParameters, fileServices()))
+        showPanel(panel);
+}
+
+void UnitOperations::FileWrite() {
+    if (busy()) return;
+    param_files::WriteParameterFile(readPanel(), window_.unitParameters, fileServices());
+}
+
+void UnitOperations::Tick() {
+    if (!transfer_.running()) unit_link::MonitorTick(window_.link(), *this);
+}
+
+void UnitOperations::TabShown(int tab) {
+    if (tab == ParameterTab)
+        switchMonitorOff();
+    else
+        setStatusText("");
+}
+
+param_files::ParameterFileServices UnitOperations::fileServices() const {
+    const MainWindowServices& services = window_.services();
+    return {services.fileDialogs, services.messageBoxes, window_.programTitle(),
+            window_.parameterFolder()};
+}
+
+bool UnitOperations::monitorSwitchOn() const {
+    return window_.cmdComStart->isOn();
+}
+
+void UnitOperations::switchMonitorOff() {
+    window_.switchMonitorOff();
+}
+
+bool UnitOperations::linkFailed() const {
+    return window_.LinkFailed;
+}
+
+void UnitOperations::showMonitorReading(const unit_link::MonitorReading& reading) {
+    window_.lblPositionHex->setText(QString::fromStdString(reading.positionHex));
+    window_.lblPositionDec->setText(QString::fromStdString(reading.positionDec));
+    for (std::size_t i = 0; i < reading.unitLamps.size(); ++i)
+        window_.CWBtnUnitError[i]->setOn(reading.unitLamps[i]);
+    for (std::size_t i = 0; i < reading.sensorLamps.size(); ++i)
+        window_.CWBtnSensorError[i]->setOn(reading.sensorLamps[i]);
+}
+
+ParameterPanel UnitOperations::readPanel() const {
+    return window_.readPanel();
+}
+
+void UnitOperations::showPanel(const ParameterPanel& panel) {
+    window_.showPanel(panel);
+}
+
+void UnitOperations::focusPhaseCount() {
+    window_.txtPhaseCount->setFocus();
+}
+
+void UnitOperations::focusPresetData() {
+    window_.txtPresetData->setFocus();
+}
+
+void UnitOperations::setStatusText(const std::string& text) {
+    window_.setStatusText(text);
+}
+
+}  // namespace main_window

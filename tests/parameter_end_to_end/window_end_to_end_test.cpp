@@ -1,0 +1,304 @@
+// The real main window, headless, against the simulated unit on a pseudo-terminal.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "main_window/frm_main.h"
+#include "main_window/widgets/latching_switch.h"
+#include "main_window/widgets/led_lamp.h"
+#include "main_window/widgets/selection_combo_box.h"
+#include "platform/com_port_map.h"
+#include "platform/fakes/fake_file_dialogs.h"
+#include "platform/fakes/fake_message_boxes.h"
+#include "platform/fakes/fake_program_identity.h"
+#include "platform/fakes/fake_settings_store.h"
+#include "platform/qt_event_pump.h"
+#include "platform/qt_serial_port.h"
+#include "platform/system_steady_clock.h"
+#include "tests/parameter_end_to_end/received_requests.h"
+#include "tools/unit_sim/fault_plan.h"
+#include "tools/unit_sim/pty_unit.h"
+#include "unit_link/link_failure_message.h"
+#include "unit_link/unit_commands.h"
+
+namespace {
+
+using main_window::frmMain;
+using platform::MessageIcon;
+
+// The Qt port with a hook on every request the window writes, so a test can change the
+// unit between two requests of one operation.
+class HookedSerialPort : public platform::QtSerialPort {
+  public:
+    using QtSerialPort::QtSerialPort;
+    void write(std::string_view bytes) override {
+        ++writes;
+        if (beforeWrite) beforeWrite(writes);
+        QtSerialPort::write(bytes);
+    }
+
+    int writes = 0;
+    std::function<void(int)> beforeWrite;
+};
+
+class WindowEndToEnd : public ::testing::Test {
+  protected:
+    WindowEndToEnd() {
+        settings.values[{"QM4417", "Ports", "COM1"}] = unit.devicePath();
+        window.Form_Load();
+        window.show();
+    }
+
+    void setFault(const char* fault) {
+        unit.withUnit([&](unit_sim::SimulatedUnit& simulated, auto) {
+            simulated.faults().set(*unit_sim::ParseFault(fault));
+        });
+    }
+    std::uint16_t unitWord(std::uint32_t address) {
+        return unit.withUnit([&](unit_sim::SimulatedUnit& simulated, auto now) {
+            return simulated.memory().read(address, now);
+        });
+    }
+    bool waitFor(const std::function<bool()>& condition, int ms = 3000) {
+        return QTest::qWaitFor(condition, ms);
+    }
+    std::string status() const { return window.statusPanel(2)->text().toStdString(); }
+    std::vector<std::string> parameterWrites() const {
+        std::vector<std::string> writes;
+        for (const auto& body : parameter_end_to_end::ReceivedBodies(unit.receivedBytes()))
+            if (body.starts_with('2')) writes.push_back(body);
+        return writes;
+    }
+    void showParameterTab() { window.SSTab1->setCurrentIndex(1); }
+
+    unit_sim::PtyUnit unit{{}};
+    platform::FakeSettingsStore settings;
+    platform::ComPortMap ports{settings, "QM4417"};
+    HookedSerialPort port{ports};
+    platform::FakeMessageBoxes boxes;
+    platform::FakeFileDialogs dialogs;
+    platform::FakeProgramIdentity identity;
+    platform::SystemSteadyClock clock;
+    platform::QtEventPump events;
+    frmMain window{{settings, boxes, port, dialogs, identity, clock, events}};
+};
+
+TEST_F(WindowEndToEnd, MonitorShowsThePositionAndLampsAndFollowsAClearedBit) {
+    unit.withUnit([](unit_sim::SimulatedUnit& simulated, auto now) {
+        simulated.memory().setPosition(0x123456, now);
+        simulated.memory().setUnitErrors(1);
+        simulated.memory().setSensorErrors(0x11);
+    });
+    window.cmdComStart->setOn(true);
+    ASSERT_TRUE(waitFor([&] { return window.lblPositionHex->text() == "123456"; }));
+    EXPECT_EQ(window.lblPositionDec->text(), "1193046");
+    EXPECT_TRUE(window.CWBtnUnitError[0]->isOn());
+    EXPECT_FALSE(window.CWBtnUnitError[1]->isOn());
+    EXPECT_TRUE(window.CWBtnSensorError[0]->isOn());
+    EXPECT_TRUE(window.CWBtnSensorError[4]->isOn());
+
+    unit.withUnit(
+        [](unit_sim::SimulatedUnit& simulated, auto) { simulated.memory().setSensorErrors(0x01); });
+    ASSERT_TRUE(waitFor([&] { return !window.CWBtnSensorError[4]->isOn(); }));
+    EXPECT_TRUE(window.CWBtnSensorError[0]->isOn());
+    EXPECT_TRUE(window.cmdComStart->isOn());
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(WindowEndToEnd, PulledCableGivesOneMessageAndLeavesTheSwitchOff) {
+    unit.withUnit([](unit_sim::SimulatedUnit& simulated, auto now) {
+        simulated.memory().setPosition(0xABCDEF, now);
+    });
+    window.cmdComStart->setOn(true);
+    ASSERT_TRUE(waitFor([&] { return window.lblPositionHex->text() == "ABCDEF"; }));
+    setFault("silence");
+    ASSERT_TRUE(waitFor([&] { return !window.cmdComStart->isOn(); }));
+    QTest::qWait(500);  // five more ticks
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, unit_link::LinkFailureText);
+    EXPECT_EQ(boxes.shown[0].title, "QM4417 Error!");
+    EXPECT_EQ(boxes.shown[0].icon, MessageIcon::Stop);
+    EXPECT_FALSE(window.cmdComStart->isOn());
+    EXPECT_EQ(window.lblPositionHex->text(), "ABCDEF");
+}
+
+TEST_F(WindowEndToEnd, TabChangesStopTheMonitorAndClearTheStatus) {
+    window.cmdComStart->setOn(true);
+    showParameterTab();
+    EXPECT_FALSE(window.cmdComStart->isOn());
+    window.setStatusText("Load was Complated.");
+    window.SSTab1->setCurrentIndex(0);
+    EXPECT_EQ(status(), "");
+    EXPECT_FALSE(window.cmdComStart->isOn());
+}
+
+TEST_F(WindowEndToEnd, LoadWritesTheEightWordsInOrder) {
+    showParameterTab();
+    window.optCode[1]->setChecked(true);
+    window.optStrobeCycle[2]->setChecked(true);
+    window.txtPhaseCount->setText("2000");
+    window.cmbSensorType->setSelectedIndex(2);
+    window.txtPresetData->setText("FFFFFF");
+    window.cmdLoad->click();
+
+    EXPECT_EQ(parameterWrites(),
+              (std::vector<std::string>{"2FFEF2E,0001;", "2FFEF30,0000;", "2FFEF32,000A;",
+                                        "2FFEF34,07D0;", "2FFEF36,0003;", "2FFEF38,00FF;",
+                                        "2FFEF3A,FFFF;", "2FFEF66,0001;"}));
+    EXPECT_EQ(unitWord(0xFFEF34), 2000);
+    EXPECT_EQ(unitWord(0xFFEF3A), 0xFFFF);
+    EXPECT_EQ(status(), "Load was Complated.");
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, "Load commparate.");
+    EXPECT_EQ(boxes.shown[0].icon, MessageIcon::None);
+}
+
+TEST_F(WindowEndToEnd, FailedFourthWriteStopsAfterWordThree) {
+    showParameterTab();
+    window.optCode[1]->setChecked(true);
+    window.txtPhaseCount->setText("2000");
+    const std::uint16_t phaseCountBefore = unitWord(0xFFEF34);
+    port.beforeWrite = [&](int write) {
+        if (write == 4) setFault("silence");
+    };
+    window.cmdLoad->click();
+    // Word 3 went out but never reached the unit; nothing followed it.
+    EXPECT_EQ(parameterWrites(), (std::vector<std::string>{"2FFEF2E,0001;", "2FFEF30,0000;",
+                                                           "2FFEF32,0002;", "2FFEF34,07D0;"}));
+    EXPECT_EQ(port.writes, 4);
+    EXPECT_EQ(unitWord(0xFFEF2E), 1);
+    EXPECT_EQ(unitWord(0xFFEF34), phaseCountBefore);
+    EXPECT_EQ(status(), "Load was Interrupted.");
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    EXPECT_EQ(boxes.shown[0].text, unit_link::LinkFailureText);
+    EXPECT_EQ(boxes.shown[1].text, "Load Error");
+    EXPECT_EQ(boxes.shown[1].icon, MessageIcon::Warning);
+}
+
+TEST_F(WindowEndToEnd, OnlyTheStoreWriteFailing) {
+    showParameterTab();
+    port.beforeWrite = [&](int write) {
+        if (write == 8) setFault("nak 1");
+    };
+    window.cmdLoad->click();
+    EXPECT_EQ(port.writes, 8);
+    EXPECT_EQ(status(), "Load was Interrupted.");
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    EXPECT_EQ(boxes.shown[1].text, "Load Error");
+    EXPECT_EQ(boxes.shown[1].icon, MessageIcon::None);
+}
+
+TEST_F(WindowEndToEnd, SecondOperationWhileALoadWaitsIsRefused) {
+    showParameterTab();
+    bool clicked = false;
+    port.beforeWrite = [&](int write) {
+        if (write != 2) return;
+        // Clicks that arrive while the second word waits for its acknowledgement.
+        QTimer::singleShot(0, [&] {
+            clicked = window.cmdLoad->isEnabled();
+            window.cmdLoad->click();
+            window.cmdUpLoad->click();
+            window.cmdFileWrite->click();
+            window.cmdFileRead->click();
+        });
+    };
+    window.cmdLoad->click();
+    EXPECT_TRUE(clicked);
+    EXPECT_EQ(port.writes, 8);
+    EXPECT_EQ(parameterWrites().size(), 8u);
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(status(), "Load was Complated.");
+}
+
+TEST_F(WindowEndToEnd, UploadShowsTheUnitsParameters) {
+    unit.withUnit([](unit_sim::SimulatedUnit& simulated, auto) {
+        const std::uint16_t words[] = {1, 1, 10, 500, 3, 0x01, 0x2345};
+        for (int i = 0; i < 7; ++i) simulated.memory().write(0xFFEF2E + 2 * i, words[i]);
+    });
+    showParameterTab();
+    window.cmdUpLoad->click();
+    EXPECT_TRUE(window.optCode[1]->isChecked());
+    EXPECT_TRUE(window.optDir[1]->isChecked());
+    EXPECT_TRUE(window.optStrobeCycle[2]->isChecked());
+    EXPECT_EQ(window.txtPhaseCount->text(), "500");
+    EXPECT_EQ(window.cmbSensorType->currentText(), "ABSOLUTE (1X-64X-4096X)");
+    EXPECT_EQ(window.txtPresetData->text(), "012345");
+    EXPECT_EQ(status(), "Upload was Complated.");
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+class WindowFiles : public WindowEndToEnd {
+  protected:
+    std::string path(const char* name) const { return folder.filePath(name).toStdString(); }
+    std::string fileBytes(const char* name) const {
+        QFile file(folder.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "<missing>";
+    }
+
+    QTemporaryDir folder;
+};
+
+TEST_F(WindowFiles, WriteAfterStartUpGivesTheTwentyFourByteFile) {
+    showParameterTab();
+    dialogs.choose(path("start.par"));
+    window.cmdFileWrite->click();
+    EXPECT_EQ(fileBytes("start.par"), std::string("0\r\n0\r\n2\r\n1000\r\n1\r\n0\r\n0\r\n"));
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].settings.initialFolder, window.parameterFolder());
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, "File Name : start.par\r\nWrite The Parameter File?");
+}
+
+TEST_F(WindowFiles, CancelAndNoWriteNothing) {
+    showParameterTab();
+    dialogs.cancel();
+    window.cmdFileWrite->click();
+    dialogs.choose(path("no.par"));
+    boxes.answers.push_back(platform::MessageAnswer::No);
+    window.cmdFileWrite->click();
+    EXPECT_EQ(fileBytes("no.par"), "<missing>");
+    EXPECT_EQ(boxes.shown.size(), 1u);
+    dialogs.cancel();
+    window.cmdFileRead->click();
+    EXPECT_EQ(boxes.shown.size(), 1u);
+}
+
+TEST_F(WindowFiles, ReadShowsTheFileAndFailuresLeaveThePanel) {
+    showParameterTab();
+    QFile good(folder.filePath("good.par"));
+    ASSERT_TRUE(good.open(QIODevice::WriteOnly));
+    good.write("1\r\n1\r\n10\r\n500\r\n3\r\n18\r\n13398\r\n");
+    good.close();
+    dialogs.choose(path("good.par"));
+    window.cmdFileRead->click();
+    EXPECT_EQ(window.txtPresetData->text(), "123456");
+    EXPECT_EQ(window.txtPhaseCount->text(), "500");
+    EXPECT_TRUE(boxes.shown.empty());
+
+    QFile shortFile(folder.filePath("short.par"));
+    ASSERT_TRUE(shortFile.open(QIODevice::WriteOnly));
+    shortFile.write("0\r\n0\r\n2\r\n");
+    shortFile.close();
+    window.txtPhaseCount->setText("777");  // an edit that was never loaded stays
+    for (const char* name : {"short.par", "missing.par"}) {
+        dialogs.choose(path(name));
+        window.cmdFileRead->click();
+    }
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    EXPECT_EQ(boxes.shown[0].text, path("short.par") + " Can't Read Parameter File");
+    EXPECT_EQ(boxes.shown[1].text, path("missing.par") + " Can't Read Parameter File");
+    EXPECT_EQ(boxes.shown[1].title, "QM4417 Error!");
+    EXPECT_EQ(window.txtPhaseCount->text(), "777");
+    EXPECT_EQ(window.unitParameters, (main_window::UnitParameters{1, 1, 10, 500, 3, 18, 13398}));
+}
+
+}  // namespace
