@@ -1,0 +1,83 @@
+// Time of one full screen paint of the switch (back brush, off-screen bitmap and context,
+// drawing, copy, release) on the Qt raster context, for each shape at two sizes.
+#include <QGuiApplication>
+#include <QImage>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <vector>
+
+#include "switch_control/drawing/raster_context.h"
+#include "switch_control/drawing/switch_painting.h"
+
+namespace {
+
+using namespace tumbler::drawing;
+using Clock = std::chrono::steady_clock;
+
+constexpr int kRounds = 9;  // the median of these is printed
+
+// The machine is shared, so the thread's own CPU time is printed beside the wall time.
+double ThreadCpuMicroseconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return now.tv_sec * 1e6 + now.tv_nsec / 1e3;
+}
+
+struct Timing {
+    double wall;
+    double cpu;
+};
+
+double Median(std::vector<double> values) {
+    std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
+    return values[values.size() / 2];
+}
+
+Rgb BenchColour(int index) { return index == kColourButtonShadow ? 0x808080 : 0xFFFFFF; }
+
+// Microseconds of one paint, the median over several rounds of many paints, cycling through
+// both states and both orientations with a caption.
+Timing MicrosecondsPerPaint(int shape, int width, int height) {
+    QImage screen(width, height, QImage::Format_RGB32);
+    QtRasterContext target(screen, BenchColour);
+    SwitchLook look;
+    look.shape = shape;
+    look.caption = "POWER";
+    look.font = {"Liberation Sans", 8.0};
+    const Rect bounds{0, 0, width, height};
+    const int paints = width * height > 20000 ? 200 : 1000;
+    std::vector<double> wall, cpu;
+    for (int round = 0; round < kRounds; ++round) {
+        const auto start = Clock::now();
+        const double cpuStart = ThreadCpuMicroseconds();
+        for (int i = 0; i < paints; ++i) {
+            look.on = i % 2 == 1;
+            look.alignment = i / 2 % 2;
+            PaintSwitch(target, bounds, look, false);
+        }
+        const std::chrono::duration<double, std::micro> spent = Clock::now() - start;
+        wall.push_back(spent.count() / paints);
+        cpu.push_back((ThreadCpuMicroseconds() - cpuStart) / paints);
+    }
+    return {Median(wall), Median(cpu)};
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    std::printf("One full paint, raster, median of %d rounds (goal: under 100 us at 120 x 90)\n",
+                kRounds);
+    std::printf("%-8s %16s %16s %16s %16s\n", "shape", "120x90 wall us", "120x90 cpu us",
+                "480x360 wall us", "480x360 cpu us");
+    for (int shape = kType1; shape <= kType7; ++shape) {
+        const Timing small = MicrosecondsPerPaint(shape, 120, 90);
+        const Timing large = MicrosecondsPerPaint(shape, 480, 360);
+        std::printf("type%-4d %16.1f %16.1f %16.1f %16.1f\n", shape + 1, small.wall, small.cpu,
+                    large.wall, large.cpu);
+    }
+    return 0;
+}

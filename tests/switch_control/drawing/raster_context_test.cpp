@@ -1,0 +1,150 @@
+// Pixels of the Qt raster context: coverage, line ends, arcs, text clipping, the paint.
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include "switch_control/drawing/raster_context.h"
+#include "switch_control/drawing/switch_painting.h"
+#include "tests/switch_control/drawing/recording_support.h"
+
+namespace tumbler::drawing {
+namespace {
+
+using testing::Look;
+using testing::TestSystemColour;
+
+constexpr Rgb kWhite = 0xFFFFFF;
+constexpr Rgb kBlack = 0x000000;
+constexpr Rgb kRed = 0x0000FF;
+
+class RasterContextTest : public ::testing::Test {
+protected:
+    RasterContextTest() : image_(40, 30, QImage::Format_RGB32) { image_.fill(Qt::white); }
+
+    Rgb At(int x, int y) const {
+        const QRgb p = image_.pixel(x, y);
+        return MakeRgb(qRed(p), qGreen(p), qBlue(p));
+    }
+    // The smallest box around every pixel that is not white.
+    Rect Inked() const {
+        Rect box{image_.width(), image_.height(), 0, 0};
+        for (int y = 0; y < image_.height(); ++y) {
+            for (int x = 0; x < image_.width(); ++x) {
+                if (At(x, y) == kWhite) continue;
+                box = {std::min(box.l, x), std::min(box.t, y), std::max(box.r, x + 1),
+                       std::max(box.b, y + 1)};
+            }
+        }
+        return box;
+    }
+    QtRasterContext& Context() {
+        if (!context_) context_ = std::make_unique<QtRasterContext>(image_, TestSystemColour);
+        return *context_;
+    }
+    void Done() { context_.reset(); }  // ends the painter so the image can be read
+
+    QImage image_;
+    std::unique_ptr<QtRasterContext> context_;
+};
+
+TEST_F(RasterContextTest, RectangleCoversLeftToRightMinusOne) {
+    Context().SelectObject(Context().CreateSolidBrush(kRed));
+    Context().Rectangle({2, 3, 12, 9});
+    Done();
+    EXPECT_EQ(Inked(), (Rect{2, 3, 12, 9}));
+    EXPECT_EQ(At(2, 3), kBlack);
+    EXPECT_EQ(At(11, 8), kBlack);
+    EXPECT_EQ(At(3, 4), kRed);
+    EXPECT_EQ(At(10, 7), kRed);
+}
+
+TEST_F(RasterContextTest, LinesLeaveOutTheirEndPoint) {
+    Context().MoveTo({1, 1});
+    Context().LineTo({9, 1});
+    Context().MoveTo({20, 10});
+    Context().LineTo({12, 14});  // leftwards too
+    Done();
+    EXPECT_EQ(At(1, 1), kBlack);
+    EXPECT_EQ(At(8, 1), kBlack);
+    EXPECT_EQ(At(9, 1), kWhite);
+    EXPECT_EQ(At(20, 10), kBlack);
+    EXPECT_EQ(At(12, 14), kWhite);
+}
+
+TEST_F(RasterContextTest, PolylineLeavesOutItsLastPointOnly) {
+    const Point points[] = {{2, 2}, {10, 2}, {10, 8}, {2, 8}};
+    Context().Polyline(points);
+    Done();
+    EXPECT_EQ(At(10, 2), kBlack);  // a corner
+    EXPECT_EQ(At(10, 8), kBlack);
+    EXPECT_EQ(At(3, 8), kBlack);
+    EXPECT_EQ(At(2, 8), kWhite);
+    EXPECT_EQ(Inked(), (Rect{2, 2, 11, 9}));
+}
+
+TEST_F(RasterContextTest, EllipseCoverageAndReversedBox) {
+    Context().SelectObject(Context().CreateSolidBrush(kRed));
+    Context().Ellipse({21, 11, 1, 1});  // left greater than right: the same box swapped
+    Done();
+    EXPECT_EQ(Inked(), (Rect{1, 1, 21, 11}));
+    EXPECT_EQ(At(11, 6), kRed);
+    EXPECT_EQ(At(1, 1), kWhite);  // corners stay outside
+}
+
+TEST_F(RasterContextTest, PieRunsCounterclockwiseFromStartToEnd) {
+    Context().SelectObject(Context().CreateSolidBrush(kRed));
+    // From the right to the left, counterclockwise on screen: the upper half.
+    Context().Pie({0, 0, 21, 21}, {21, 10}, {0, 10});
+    Done();
+    EXPECT_EQ(At(10, 4), kRed);
+    EXPECT_EQ(At(10, 16), kWhite);
+    EXPECT_EQ(Inked().b, 11);
+}
+
+TEST_F(RasterContextTest, ArcWithEqualEndsIsTheWholeEllipse) {
+    Context().Arc({0, 0, 21, 21}, {21, 0}, {21, 0});
+    Done();
+    EXPECT_EQ(Inked(), (Rect{0, 0, 21, 21}));
+    EXPECT_EQ(At(10, 0), kBlack);
+    EXPECT_EQ(At(10, 20), kBlack);
+    EXPECT_EQ(At(10, 10), kWhite);
+}
+
+TEST_F(RasterContextTest, TextStaysInsideItsClip) {
+    Context().SelectFont({"Liberation Sans", 20.0});
+    Context().SetTextColour(kRed);
+    Context().SetTransparentBackground();
+    Context().SetTextAlignCentreTop();
+    Context().DrawTextClipped({20, 0}, {0, 0, 40, 8}, "WWW");
+    Done();
+    const Rect inked = Inked();
+    EXPECT_LT(inked.l, inked.r);  // something was written
+    EXPECT_LE(inked.b, 8);
+    EXPECT_LT(inked.l, 20);  // centred on x = 20
+    EXPECT_GT(inked.r, 20);
+}
+
+TEST_F(RasterContextTest, FailedBitmapLeavesThePreviousPicture) {
+    EXPECT_EQ(Context().CreateCompatibleBitmap(0, 10), kNoObject);
+    PaintSwitch(Context(), {5, 5, 5, 25}, Look(kType1), false);  // zero wide
+    Done();
+    EXPECT_EQ(Inked().r, 0);  // nothing inked
+}
+
+TEST_F(RasterContextTest, PaintTouchesOnlyItsBoundsAndShadesTheFaces) {
+    image_.fill(QColor(0x11, 0x22, 0x33));
+    PaintSwitch(Context(), {10, 6, 34, 26}, Look(kType1), false);
+    Done();
+    const Rgb untouched = 0x332211;
+    EXPECT_EQ(At(9, 10), untouched);
+    EXPECT_EQ(At(34, 10), untouched);
+    EXPECT_EQ(At(20, 5), untouched);
+    EXPECT_EQ(At(20, 26), untouched);
+    EXPECT_EQ(At(10, 6), kBlack);       // outline corner
+    EXPECT_EQ(At(22, 20), 0xC0C0C0);    // lower face in the fore colour
+    EXPECT_EQ(At(22, 13), 0x8F8F8F);    // upper face dark
+    EXPECT_EQ(At(33, 20), kBlack);      // the face's outline at r - 1
+}
+
+}  // namespace
+}  // namespace tumbler::drawing
