@@ -29,6 +29,8 @@ class CTumblerCtrl final : public framework::ControlBase {
                               std::span<const framework::Variant> args,
                               framework::Variant* result) override;
     std::uint32_t GetControlFlags() const override;
+    void PaintControl(drawing::DrawingContext& dc, const framework::Rect& bounds) override;
+    void DrawToMetafile(drawing::DrawingContext& dc, const framework::Rect& bounds) override;
 
     // Properties of _DTumbler beyond the stock ones. Every set repaints and marks the control
     // modified; a set of Value also fires Change, even when the value is the same.

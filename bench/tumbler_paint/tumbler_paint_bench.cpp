@@ -1,4 +1,4 @@
-// Time of one full screen paint of the switch (back brush, off-screen bitmap and context,
+// Time of one full PaintControl of the switch (back brush, off-screen bitmap and context,
 // drawing, copy, release) on the Qt raster context, for each shape at two sizes.
 #include <QGuiApplication>
 #include <QImage>
@@ -8,8 +8,9 @@
 #include <ctime>
 #include <vector>
 
+#include "switch_control/drawing/control_look.h"
 #include "switch_control/drawing/raster_context.h"
-#include "switch_control/drawing/switch_painting.h"
+#include "switch_control/tumbler_ctrl.h"
 
 namespace {
 
@@ -35,28 +36,25 @@ double Median(std::vector<double> values) {
     return values[values.size() / 2];
 }
 
-Rgb BenchColour(int index) { return index == kColourButtonShadow ? 0x808080 : 0xFFFFFF; }
-
 // Microseconds of one paint, the median over several rounds of many paints, cycling through
-// both states and both orientations with a caption.
+// controls in both states and both orientations, with a caption.
 Timing MicrosecondsPerPaint(int shape, int width, int height) {
     QImage screen(width, height, QImage::Format_RGB32);
-    QtRasterContext target(screen, BenchColour);
-    SwitchLook look;
-    look.shape = shape;
-    look.caption = "POWER";
-    look.font = {"Liberation Sans", 8.0};
+    QtRasterContext target(screen, FrameworkSystemColour);
+    tumbler::CTumblerCtrl controls[4];
+    for (int i = 0; i < 4; ++i) {
+        controls[i].SetSwitchShape(shape);
+        controls[i].SetValue(i % 2);
+        controls[i].SetAlignment(i / 2);
+        controls[i].SetText("POWER");
+    }
     const Rect bounds{0, 0, width, height};
     const int paints = width * height > 20000 ? 200 : 1000;
     std::vector<double> wall, cpu;
     for (int round = 0; round < kRounds; ++round) {
         const auto start = Clock::now();
         const double cpuStart = ThreadCpuMicroseconds();
-        for (int i = 0; i < paints; ++i) {
-            look.on = i % 2 == 1;
-            look.alignment = i / 2 % 2;
-            PaintSwitch(target, bounds, look, false);
-        }
+        for (int i = 0; i < paints; ++i) controls[i % 4].PaintControl(target, bounds);
         const std::chrono::duration<double, std::micro> spent = Clock::now() - start;
         wall.push_back(spent.count() / paints);
         cpu.push_back((ThreadCpuMicroseconds() - cpuStart) / paints);
@@ -69,8 +67,9 @@ Timing MicrosecondsPerPaint(int shape, int width, int height) {
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    std::printf("One full paint, raster, median of %d rounds (goal: under 100 us at 120 x 90)\n",
-                kRounds);
+    std::printf(
+        "One full PaintControl, raster, median of %d rounds (goal: under 100 us at 120 x 90)\n",
+        kRounds);
     std::printf("%-8s %16s %16s %16s %16s\n", "shape", "120x90 wall us", "120x90 cpu us",
                 "480x360 wall us", "480x360 cpu us");
     for (int shape = kType1; shape <= kType7; ++shape) {

@@ -38,7 +38,7 @@ enum class CallKind {
 
 struct DrawingCall {
     CallKind kind;
-    int context = 0;         // 0 the recording context itself, then its compatible contexts
+    int context = 0;  // 0 the recording context itself, then its compatible contexts
     ObjectHandle object = kNoObject;  // the object created, selected or deleted
     std::vector<int> args;
     std::string text;

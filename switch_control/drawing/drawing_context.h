@@ -15,7 +15,7 @@ using SystemColourSource = std::function<Rgb(int index)>;
 // The 2-D drawing operations the control's painting needs, with GDI's semantics: a current pen,
 // brush and font, a current position, shapes outlined with the pen and filled with the brush.
 class DrawingContext {
-public:
+  public:
     virtual ~DrawingContext() = default;
 
     // Objects. Creation returns kNoObject on failure; selecting returns the previously selected

@@ -21,7 +21,7 @@ struct ObjectEntry {
 // The pens, brushes and bitmaps of a family of compatible contexts, with the stock objects,
 // and which of them are selected somewhere (a selected object must not be deleted).
 class ObjectTable {
-public:
+  public:
     static constexpr ObjectHandle kPlaceholderBitmap = 4;
 
     ObjectTable();
@@ -42,7 +42,7 @@ public:
     enum class Deletion { Deleted, Stock, Selected, Unknown };
     Deletion Delete(ObjectHandle handle);
 
-private:
+  private:
     void Count(ObjectHandle handle, int change);
     std::map<ObjectHandle, ObjectEntry> objects_;
     ObjectHandle next_ = 16;

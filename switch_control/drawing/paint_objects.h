@@ -10,7 +10,7 @@ namespace tumbler::drawing {
 // ends is deleted, newest first, so nothing outlives the paint on any path. Deselect an object
 // before it goes.
 class PaintObjects {
-public:
+  public:
     explicit PaintObjects(DrawingContext& context) : context_(context) {}
     ~PaintObjects();
     PaintObjects(const PaintObjects&) = delete;
@@ -21,7 +21,7 @@ public:
     ObjectHandle Hold(ObjectHandle made);
     void Release(ObjectHandle held);
 
-private:
+  private:
     DrawingContext& context_;
     std::vector<ObjectHandle> held_;
 };

@@ -9,7 +9,9 @@
 namespace tumbler::drawing {
 namespace {
 
-QRgb ToQRgb(Rgb c) { return qRgb(RedOf(c), GreenOf(c), BlueOf(c)); }
+QRgb ToQRgb(Rgb c) {
+    return qRgb(RedOf(c), GreenOf(c), BlueOf(c));
+}
 
 // Centre and radii of the ellipse in a box, in pixel-centre coordinates.
 struct EllipseFrame {
@@ -30,7 +32,9 @@ struct EllipseFrame {
     }
 };
 
-double Cross(double ax, double ay, double bx, double by) { return ax * by - ay * bx; }
+double Cross(double ax, double ay, double bx, double by) {
+    return ax * by - ay * bx;
+}
 
 }  // namespace
 
@@ -55,7 +59,8 @@ void PixelSurface::Span(int y, int x0, int x1, Rgb colour) {
     // wmemset is the C library's tuned fill of 32-bit units.
     static_assert(sizeof(wchar_t) == sizeof(QRgb));
     auto* line = reinterpret_cast<wchar_t*>(bits_ + y * stride_);
-    std::wmemset(line + x0, static_cast<wchar_t>(ToQRgb(colour)), static_cast<std::size_t>(x1 - x0));
+    std::wmemset(line + x0, static_cast<wchar_t>(ToQRgb(colour)),
+                 static_cast<std::size_t>(x1 - x0));
 }
 
 void PixelSurface::Box(const Rect& box, Rgb colour) {
@@ -176,8 +181,12 @@ Point OnEdge(const Rect& box, double ux, double uy) {
 }
 }  // namespace
 
-Point Sweep::StartPixel(const Rect& box) const { return OnEdge(box, sx_, sy_); }
-Point Sweep::EndPixel(const Rect& box) const { return OnEdge(box, ex_, ey_); }
+Point Sweep::StartPixel(const Rect& box) const {
+    return OnEdge(box, sx_, sy_);
+}
+Point Sweep::EndPixel(const Rect& box) const {
+    return OnEdge(box, ex_, ey_);
+}
 
 namespace {
 // Spans of row y from x0 to x1 whose pixels lie in the sweep.

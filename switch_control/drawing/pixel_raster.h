@@ -11,7 +11,7 @@ namespace tumbler::drawing {
 // viewport origin and clipped to the image: the exact coverage of the drawing model, and far
 // cheaper than QPainter's curve flattening for the few shapes a switch is made of.
 class PixelSurface {
-public:
+  public:
     PixelSurface() = default;
     PixelSurface(QImage& image, Point origin);
     void Span(int y, int x0, int x1, Rgb colour);  // x0 .. x1 - 1
@@ -21,7 +21,7 @@ public:
     // their own logical coordinates; what falls outside either image is left alone.
     void CopyFrom(const PixelSurface& source, const Rect& destination, Point sourceOrigin);
 
-private:
+  private:
     uchar* bits_ = nullptr;
     qsizetype stride_ = 0;
     int width_ = 0;
@@ -40,7 +40,7 @@ void FillPolygon(PixelSurface& surface, std::span<const Point> points, Rgb colou
 // A part of an ellipse counterclockwise on screen from the ray towards one point to the ray
 // towards another, measured on the ellipse of a box; equal rays give the whole ellipse.
 class Sweep {
-public:
+  public:
     Sweep() = default;  // the whole ellipse
     Sweep(const Rect& box, Point start, Point end);
     // Whether a direction (x right, y up, in units of the ellipse's radii) lies in the sweep.
@@ -50,7 +50,7 @@ public:
     Point StartPixel(const Rect& box) const;
     Point EndPixel(const Rect& box) const;
 
-private:
+  private:
     bool whole_ = true;
     bool wide_ = false;  // more than half a turn
     double sx_ = 1, sy_ = 0, ex_ = 1, ey_ = 0;
@@ -58,12 +58,10 @@ private:
 
 // The ellipse inscribed in `box` (pixels l .. r - 1, t .. b - 1) shrunk by `inset` pixels on
 // every side, every pixel whose centre lies inside and in the sweep.
-void FillEllipse(PixelSurface& surface, const Rect& box, int inset, const Sweep& sweep,
-                 Rgb colour);
+void FillEllipse(PixelSurface& surface, const Rect& box, int inset, const Sweep& sweep, Rgb colour);
 
 // The band of `width` pixels inside the ellipse's edge, in the sweep.
-void EllipseBand(PixelSurface& surface, const Rect& box, int width, const Sweep& sweep,
-                 Rgb colour);
+void EllipseBand(PixelSurface& surface, const Rect& box, int width, const Sweep& sweep, Rgb colour);
 
 // A box as the model takes it: left and right (top and bottom) in either order.
 Rect Normalised(const Rect& box);

@@ -55,7 +55,7 @@ void DrawPushButton(const ShapeKit& kit) {
 
     const ObjectHandle highlight =
         kit.objects.Pen(2, illuminated ? ScaleLuminance(look.fore, kLitHighlight, true)
-                                       : c.GetSysColour(kColourButtonHighlight));
+                                       : c.GetSysColour(framework::kColorButtonHighlight));
     c.SelectObject(highlight);
     if (illuminated && !look.on) {
         c.SelectObject(kit.objects.Brush(ScaleLuminance(look.fore, UnlitFactor(look))));
@@ -71,7 +71,7 @@ void DrawPushButton(const ShapeKit& kit) {
     c.SelectObject(kit.blackPen);
     kit.objects.Release(highlight);
     c.SelectObject(kit.objects.Pen(2, illuminated ? ScaleLuminance(look.fore, kLitShadow)
-                                                  : c.GetSysColour(kColourButtonShadow)));
+                                                  : c.GetSysColour(framework::kColorButtonShadow)));
     if (round) {
         DrawRoundShadow(c, r, look.on);
     } else {

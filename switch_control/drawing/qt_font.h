@@ -12,7 +12,7 @@ QFont ToQFont(const FontSpec& font);
 
 // Text metrics as the Qt raster context draws them; needs a QGuiApplication.
 class QtTextMeasurer : public TextMeasurer {
-public:
+  public:
     Size Measure(const FontSpec& font, std::string_view text) const override;
     int CharacterHeight(const FontSpec& font) const override;
 };

@@ -9,7 +9,9 @@
 namespace tumbler::drawing {
 namespace {
 
-QColor ToQColor(Rgb c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
+QColor ToQColor(Rgb c) {
+    return QColor(RedOf(c), GreenOf(c), BlueOf(c));
+}
 
 bool IsThirtyTwoBit(QImage::Format format) {
     return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
@@ -67,9 +69,15 @@ const ObjectEntry& QtRasterContext::Selected(ObjectKind kind) const {
     return *family_->objects.Find(selection_[static_cast<std::size_t>(kind)]);
 }
 
-Rgb QtRasterContext::PenColour() const { return Selected(ObjectKind::Pen).colour; }
-int QtRasterContext::PenWidth() const { return std::max(Selected(ObjectKind::Pen).width, 1); }
-Rgb QtRasterContext::BrushColour() const { return Selected(ObjectKind::Brush).colour; }
+Rgb QtRasterContext::PenColour() const {
+    return Selected(ObjectKind::Pen).colour;
+}
+int QtRasterContext::PenWidth() const {
+    return std::max(Selected(ObjectKind::Pen).width, 1);
+}
+Rgb QtRasterContext::BrushColour() const {
+    return Selected(ObjectKind::Brush).colour;
+}
 
 ObjectHandle QtRasterContext::CreatePen(int width, Rgb colour) {
     return family_->objects.Add({ObjectKind::Pen, width, colour});
@@ -179,7 +187,9 @@ void QtRasterContext::Polyline(std::span<const Point> points) {
     position_ = keep;
 }
 
-void QtRasterContext::MoveTo(Point to) { position_ = to; }
+void QtRasterContext::MoveTo(Point to) {
+    position_ = to;
+}
 
 void QtRasterContext::LineTo(Point to) {
     Line(pixels_, position_, to, PenWidth(), PenColour());
@@ -207,13 +217,21 @@ Size QtRasterContext::MeasureText(std::string_view text) {
             metrics.height()};
 }
 
-int QtRasterContext::CharacterHeight() { return QFontMetrics(qfont_).height(); }
+int QtRasterContext::CharacterHeight() {
+    return QFontMetrics(qfont_).height();
+}
 
-void QtRasterContext::SetTextColour(Rgb colour) { textColour_ = colour; }
+void QtRasterContext::SetTextColour(Rgb colour) {
+    textColour_ = colour;
+}
 
-void QtRasterContext::SetTransparentBackground() { transparent_ = true; }
+void QtRasterContext::SetTransparentBackground() {
+    transparent_ = true;
+}
 
-void QtRasterContext::SetTextAlignCentreTop() { centred_ = true; }
+void QtRasterContext::SetTextAlignCentreTop() {
+    centred_ = true;
+}
 
 void QtRasterContext::DrawTextClipped(Point reference, const Rect& clip, std::string_view text) {
     const QString string = QString::fromUtf8(text.data(), std::ssize(text));
@@ -249,6 +267,8 @@ void QtRasterContext::CopyFrom(DrawingContext& source, const Rect& destination,
     if (raster != nullptr) pixels_.CopyFrom(raster->pixels_, Normalised(destination), sourceOrigin);
 }
 
-Rgb QtRasterContext::GetSysColour(int index) { return family_->colours(index); }
+Rgb QtRasterContext::GetSysColour(int index) {
+    return family_->colours(index);
+}
 
 }  // namespace tumbler::drawing

@@ -15,7 +15,7 @@ namespace tumbler::drawing {
 // covers exactly the pixels the drawing model gives it: a box from l to r - 1, a line without
 // its end point, an outline inside its shape.
 class QtRasterContext : public DrawingContext {
-public:
+  public:
     QtRasterContext(QImage& target, SystemColourSource colours);
     ~QtRasterContext() override;
     QtRasterContext(const QtRasterContext&) = delete;
@@ -52,7 +52,7 @@ public:
 
     Rgb GetSysColour(int index) override;
 
-private:
+  private:
     struct Family;
     QtRasterContext(std::shared_ptr<Family> family, QImage* surface);
     void Attach(QImage* surface);

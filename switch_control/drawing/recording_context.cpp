@@ -5,9 +5,13 @@
 namespace tumbler::drawing {
 namespace {
 
-int Int(Rgb colour) { return static_cast<int>(colour); }
+int Int(Rgb colour) {
+    return static_cast<int>(colour);
+}
 
-std::vector<int> Flat(const Rect& r) { return {r.l, r.t, r.r, r.b}; }
+std::vector<int> Flat(const Rect& r) {
+    return {r.l, r.t, r.r, r.b};
+}
 
 std::vector<int> Flat(std::span<const Point> points) {
     std::vector<int> out;
@@ -25,7 +29,8 @@ std::vector<int> Flat(const Rect& box, Point start, Point end) {
 }  // namespace
 
 struct RecordingContext::Book {
-    Book(std::shared_ptr<const TextMeasurer> textMeasurer, SystemColourSource source, Options chosen)
+    Book(std::shared_ptr<const TextMeasurer> textMeasurer, SystemColourSource source,
+         Options chosen)
         : measurer(std::move(textMeasurer)), colours(std::move(source)), options(chosen) {}
     std::shared_ptr<const TextMeasurer> measurer;
     SystemColourSource colours;
@@ -43,8 +48,8 @@ RecordingContext::RecordingContext(std::shared_ptr<const TextMeasurer> measurer,
 
 RecordingContext::RecordingContext(std::shared_ptr<const TextMeasurer> measurer,
                                    SystemColourSource colours, Options options)
-    : RecordingContext(
-          std::make_shared<Book>(std::move(measurer), std::move(colours), options), 0) {}
+    : RecordingContext(std::make_shared<Book>(std::move(measurer), std::move(colours), options),
+                       0) {}
 
 RecordingContext::RecordingContext(std::shared_ptr<Book> book, int id)
     : book_(std::move(book)),
@@ -62,13 +67,21 @@ RecordingContext::~RecordingContext() {
     }
 }
 
-const std::vector<DrawingCall>& RecordingContext::Calls() const { return book_->calls; }
+const std::vector<DrawingCall>& RecordingContext::Calls() const {
+    return book_->calls;
+}
 
-int RecordingContext::LiveObjects() const { return book_->objects.LiveCount(); }
+int RecordingContext::LiveObjects() const {
+    return book_->objects.LiveCount();
+}
 
-int RecordingContext::LiveContexts() const { return book_->liveContexts; }
+int RecordingContext::LiveContexts() const {
+    return book_->liveContexts;
+}
 
-const std::vector<std::string>& RecordingContext::Faults() const { return book_->faults; }
+const std::vector<std::string>& RecordingContext::Faults() const {
+    return book_->faults;
+}
 
 void RecordingContext::Record(CallKind kind, std::vector<int> args, ObjectHandle object,
                               std::string text) {
@@ -149,9 +162,13 @@ void RecordingContext::FillRect(const Rect& rect, ObjectHandle brush) {
     Record(CallKind::FillRect, std::move(args), brush);
 }
 
-void RecordingContext::Rectangle(const Rect& rect) { Record(CallKind::Rectangle, Flat(rect)); }
+void RecordingContext::Rectangle(const Rect& rect) {
+    Record(CallKind::Rectangle, Flat(rect));
+}
 
-void RecordingContext::Ellipse(const Rect& box) { Record(CallKind::Ellipse, Flat(box)); }
+void RecordingContext::Ellipse(const Rect& box) {
+    Record(CallKind::Ellipse, Flat(box));
+}
 
 void RecordingContext::Polygon(std::span<const Point> points) {
     Record(CallKind::Polygon, Flat(points));
@@ -169,9 +186,13 @@ void RecordingContext::Arc(const Rect& box, Point start, Point end) {
     Record(CallKind::Arc, Flat(box, start, end));
 }
 
-void RecordingContext::MoveTo(Point to) { Record(CallKind::MoveTo, {to.x, to.y}); }
+void RecordingContext::MoveTo(Point to) {
+    Record(CallKind::MoveTo, {to.x, to.y});
+}
 
-void RecordingContext::LineTo(Point to) { Record(CallKind::LineTo, {to.x, to.y}); }
+void RecordingContext::LineTo(Point to) {
+    Record(CallKind::LineTo, {to.x, to.y});
+}
 
 FontSpec RecordingContext::SelectFont(const FontSpec& font) {
     Record(CallKind::SelectFont, {static_cast<int>(font.pointSize * 100), font.weight}, kNoObject,
@@ -183,15 +204,21 @@ Size RecordingContext::MeasureText(std::string_view text) {
     return book_->measurer->Measure(font_, text);
 }
 
-int RecordingContext::CharacterHeight() { return book_->measurer->CharacterHeight(font_); }
+int RecordingContext::CharacterHeight() {
+    return book_->measurer->CharacterHeight(font_);
+}
 
-void RecordingContext::SetTextColour(Rgb colour) { Record(CallKind::SetTextColour, {Int(colour)}); }
+void RecordingContext::SetTextColour(Rgb colour) {
+    Record(CallKind::SetTextColour, {Int(colour)});
+}
 
 void RecordingContext::SetTransparentBackground() {
     Record(CallKind::SetTransparentBackground, {});
 }
 
-void RecordingContext::SetTextAlignCentreTop() { Record(CallKind::SetTextAlignCentreTop, {}); }
+void RecordingContext::SetTextAlignCentreTop() {
+    Record(CallKind::SetTextAlignCentreTop, {});
+}
 
 void RecordingContext::DrawTextClipped(Point reference, const Rect& clip, std::string_view text) {
     Record(CallKind::DrawText, {reference.x, reference.y, clip.l, clip.t, clip.r, clip.b},
@@ -210,6 +237,8 @@ void RecordingContext::CopyFrom(DrawingContext& source, const Rect& destination,
     Record(CallKind::CopyFrom, std::move(args));
 }
 
-Rgb RecordingContext::GetSysColour(int index) { return book_->colours(index); }
+Rgb RecordingContext::GetSysColour(int index) {
+    return book_->colours(index);
+}
 
 }  // namespace tumbler::drawing

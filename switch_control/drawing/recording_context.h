@@ -15,7 +15,7 @@ namespace tumbler::drawing {
 // compatible with it record into the same list, so a whole off-screen paint can be read back.
 // It also keeps the books on objects, so tests can tell what a paint left behind.
 class RecordingContext : public DrawingContext {
-public:
+  public:
     struct Options {
         bool failBitmaps = false;   // CreateCompatibleBitmap returns kNoObject
         bool failContexts = false;  // CreateCompatibleContext returns nothing
@@ -64,7 +64,7 @@ public:
 
     Rgb GetSysColour(int index) override;
 
-private:
+  private:
     struct Book;
     RecordingContext(std::shared_ptr<Book> book, int id);
     void Record(CallKind kind, std::vector<int> args, ObjectHandle object = kNoObject,

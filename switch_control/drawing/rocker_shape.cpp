@@ -9,7 +9,8 @@ void DrawLed(const ShapeKit& kit) {
     const auto [L, T, R, B] = kit.rect;
     const int W = R - L, H = B - T;
     const ObjectHandle lit = kit.objects.Brush(kit.look.led);
-    const ObjectHandle unlit = kit.objects.Brush(ScaleLuminance(kit.look.led, UnlitFactor(kit.look)));
+    const ObjectHandle unlit =
+        kit.objects.Brush(ScaleLuminance(kit.look.led, UnlitFactor(kit.look)));
     c.SelectObject(kit.look.on ? lit : unlit);
     if (IsHorizontal(kit.look)) {
         const int x = R - W / 5 - W / 40 + (kit.look.on ? W / 10 : 0);

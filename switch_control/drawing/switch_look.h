@@ -32,10 +32,14 @@ constexpr ShapeFamily FamilyOf(int shape) {
     return ShapeFamily::Lever;
 }
 
-constexpr bool IsHorizontal(const SwitchLook& look) { return look.alignment == 1; }
+constexpr bool IsHorizontal(const SwitchLook& look) {
+    return look.alignment == 1;
+}
 
 // The factor of the unlit LED and of an unlit illuminated button: the parameter travels as the
 // darkening amount 1 - LedDarkPrm and is applied as 1 minus that amount.
-constexpr double UnlitFactor(const SwitchLook& look) { return 1.0 - (1.0 - look.ledDarkPrm); }
+constexpr double UnlitFactor(const SwitchLook& look) {
+    return 1.0 - (1.0 - look.ledDarkPrm);
+}
 
 }  // namespace tumbler::drawing

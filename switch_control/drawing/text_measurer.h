@@ -8,7 +8,7 @@ namespace tumbler::drawing {
 
 // Text metrics of a font, for contexts that do not render pixels themselves.
 class TextMeasurer {
-public:
+  public:
     virtual ~TextMeasurer() = default;
     virtual Size Measure(const FontSpec& font, std::string_view text) const = 0;
     virtual int CharacterHeight(const FontSpec& font) const = 0;
@@ -16,13 +16,13 @@ public:
 
 // Every character one cell of a fixed size, whatever the font: predictable metrics for tests.
 class FixedPitchMeasurer : public TextMeasurer {
-public:
+  public:
     FixedPitchMeasurer(int characterWidth, int characterHeight)
         : width_(characterWidth), height_(characterHeight) {}
     Size Measure(const FontSpec& font, std::string_view text) const override;
     int CharacterHeight(const FontSpec&) const override { return height_; }
 
-private:
+  private:
     int width_;
     int height_;
 };

@@ -5,6 +5,8 @@
 #include <functional>
 #include <map>
 
+#include "switch_control/tumbler_ctrl.h"
+
 namespace tumbler::render {
 namespace {
 
@@ -14,20 +16,25 @@ bool ReadInt(const std::string& text, int& value) {
     return ec == std::errc{} && ptr == end;
 }
 
-bool ReadColour(const std::string& text, drawing::Rgb& colour) {
+bool ReadColour(const std::string& text, std::optional<framework::ColorRef>& result) {
+    framework::ColorRef colour = 0;
     if (text.size() < 3 || text.size() > 8 || text.compare(0, 2, "0x") != 0) return false;
     const char* end = text.data() + text.size();
     auto [ptr, ec] = std::from_chars(text.data() + 2, end, colour, 16);
-    return ec == std::errc{} && ptr == end && colour <= 0xFFFFFF;
+    if (ec != std::errc{} || ptr != end || colour > 0xFFFFFF) return false;
+    result = colour;
+    return true;
 }
 
-bool ReadDouble(const std::string& text, double& value) {
+bool ReadDouble(const std::string& text, std::optional<double>& result) {
     char* end = nullptr;
-    value = std::strtod(text.c_str(), &end);
-    return !text.empty() && end == text.c_str() + text.size();
+    const double value = std::strtod(text.c_str(), &end);
+    if (text.empty() || end != text.c_str() + text.size()) return false;
+    result = value;
+    return true;
 }
 
-bool ReadBounds(const std::string& text, drawing::Rect& bounds) {
+bool ReadBounds(const std::string& text, framework::Rect& bounds) {
     int values[4];
     std::size_t from = 0;
     for (int i = 0; i < 4; ++i) {
@@ -55,11 +62,9 @@ bool WantsDrawing(const std::vector<std::string>& args) {
 }
 
 std::optional<SwitchRequest> ParseSwitchRequest(const std::vector<std::string>& args,
-                                                const drawing::SwitchLook& look,
                                                 std::string& error) {
     SwitchRequest request;
-    request.look = look;
-    auto& l = request.look;
+    auto& l = request;
     using Reader = std::function<bool(const std::string&)>;
     const std::map<std::string, Reader> withValue{
         {"--shape", [&](const std::string& v) { return ReadInt(v, l.shape); }},
@@ -71,7 +76,7 @@ std::optional<SwitchRequest> ParseSwitchRequest(const std::vector<std::string>& 
         {"--bounds", [&](const std::string& v) { return ReadBounds(v, request.bounds); }},
         {"--fore", [&](const std::string& v) { return ReadColour(v, l.fore); }},
         {"--led", [&](const std::string& v) { return ReadColour(v, l.led); }},
-        {"--dark", [&](const std::string& v) { return ReadDouble(v, l.ledDarkPrm); }},
+        {"--dark", [&](const std::string& v) { return ReadDouble(v, l.dark); }},
         {"--png",
          [&](const std::string& v) {
              request.pngFile = v;
@@ -86,11 +91,11 @@ std::optional<SwitchRequest> ParseSwitchRequest(const std::vector<std::string>& 
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg == "--horizontal") {
-            l.alignment = 1;
+            l.horizontal = true;
         } else if (arg == "--on") {
             l.on = true;
         } else if (arg == "--caption-bottom") {
-            l.captionAlignment = 1;
+            l.captionBottom = true;
         } else if (arg == "--calls") {
             request.calls = true;
         } else if (auto reader = withValue.find(arg); reader != withValue.end()) {
@@ -112,6 +117,17 @@ std::optional<SwitchRequest> ParseSwitchRequest(const std::vector<std::string>& 
         return std::nullopt;
     }
     return request;
+}
+
+void ApplyRequest(const SwitchRequest& request, CTumblerCtrl& control) {
+    control.SetSwitchShape(request.shape);
+    control.SetAlignment(request.horizontal ? 1 : 0);
+    control.SetValue(request.on ? 1 : 0);
+    control.SetText(request.caption);
+    control.SetCaptionAlignment(request.captionBottom ? 1 : 0);
+    if (request.fore) control.SetForeColor(*request.fore);
+    if (request.led) control.SetLedColor(*request.led);
+    if (request.dark) control.SetLedDarkPrm(*request.dark);
 }
 
 }  // namespace tumbler::render

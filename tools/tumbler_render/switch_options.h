@@ -4,27 +4,42 @@
 #include <string>
 #include <vector>
 
-#include "switch_control/drawing/switch_look.h"
+#include "switch_control/framework/geometry.h"
+#include "switch_control/framework/system_colors.h"
+
+namespace tumbler {
+class CTumblerCtrl;
+}
 
 namespace tumbler::render {
 
-// What `tumbler-render` is asked to draw, and where the result goes.
+// What `tumbler-render` is asked to draw, and where the result goes. Properties not named
+// keep the control's defaults.
 struct SwitchRequest {
-    drawing::SwitchLook look;
-    drawing::Rect bounds{0, 0, 120, 90};
-    bool calls = false;      // print the recorded drawing calls
-    std::string pngFile;     // render pixels into this PNG
-    std::string sheetFile;   // render the contact sheet of every shape into this PNG
+    int shape = 0;
+    bool horizontal = false;
+    bool on = false;
+    std::string caption;
+    bool captionBottom = false;
+    framework::Rect bounds{0, 0, 120, 90};
+    std::optional<framework::ColorRef> fore;
+    std::optional<framework::ColorRef> led;
+    std::optional<double> dark;
+    bool calls = false;     // print the recorded drawing calls
+    std::string pngFile;    // render pixels into this PNG
+    std::string sheetFile;  // render the contact sheet of every shape into this PNG
 };
 
-// Whether the arguments ask for a drawing at all (--shape, --calls, --png or --sheet).
+// Whether the arguments ask for a drawing (--shape, --calls, --png or --sheet).
 bool WantsDrawing(const std::vector<std::string>& args);
 
 // Reads --shape N, --horizontal, --on, --caption TEXT, --caption-bottom, --bounds L,T,R,B,
-// --fore 0xBBGGRR, --led 0xBBGGRR, --dark X, --calls, --png FILE, --sheet FILE. `look` comes
-// in with the control's defaults. On a bad argument, returns nothing and says why in `error`.
+// --fore 0xBBGGRR, --led 0xBBGGRR, --dark X, --calls, --png FILE, --sheet FILE. On a bad
+// argument, returns nothing and says why in `error`.
 std::optional<SwitchRequest> ParseSwitchRequest(const std::vector<std::string>& args,
-                                                const drawing::SwitchLook& look,
                                                 std::string& error);
+
+// Sets the control's properties as the request names them.
+void ApplyRequest(const SwitchRequest& request, CTumblerCtrl& control);
 
 }  // namespace tumbler::render

@@ -4,23 +4,22 @@
 #include <string>
 #include <vector>
 
-#include "switch_control/drawing/drawing_context.h"
-#include "switch_control/drawing/switch_look.h"
+#include "tools/tumbler_render/switch_options.h"
 
 namespace tumbler::render {
 
-// The picture calls of one paint of the switch, one line each, as the metafile records them.
-std::vector<std::string> RecordSwitchCalls(const drawing::SwitchLook& look,
-                                           const drawing::Rect& bounds,
-                                           const drawing::SystemColourSource& colours);
+// The picture calls of the control's metafile rendering, one line each.
+std::vector<std::string> RecordSwitchCalls(const SwitchRequest& request);
 
-// One screen paint into a white image that reaches the bounds' right and bottom.
-QImage RenderSwitch(const drawing::SwitchLook& look, const drawing::Rect& bounds,
-                    const drawing::SystemColourSource& colours);
+// One screen paint of the control into a white image that reaches the bounds' right and bottom.
+QImage RenderSwitch(const SwitchRequest& request);
 
 // Every shape (rows) off and on, vertical and horizontal, without and with a caption
-// (columns), each labelled, on one image.
-QImage RenderContactSheet(const drawing::SwitchLook& look,
-                          const drawing::SystemColourSource& colours);
+// (columns), each a control with its framework border, labelled, on one image.
+QImage RenderContactSheet(const SwitchRequest& request);
+
+// `tumbler-render` with drawing options: prints the calls and writes the PNGs asked for.
+// Returns the exit status; 2 for bad arguments, 1 when a PNG cannot be written.
+int RunDrawing(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace tumbler::render

@@ -1,10 +1,9 @@
 // Pixels of the Qt raster context: coverage, line ends, arcs, text clipping, the paint.
 #include <gtest/gtest.h>
 
-#include <QImage>
-
 #include "switch_control/drawing/raster_context.h"
 #include "switch_control/drawing/switch_painting.h"
+#include "tests/switch_control/drawing/image_support.h"
 #include "tests/switch_control/drawing/recording_support.h"
 
 namespace tumbler::drawing {
@@ -17,14 +16,9 @@ constexpr Rgb kWhite = 0xFFFFFF;
 constexpr Rgb kBlack = 0x000000;
 constexpr Rgb kRed = 0x0000FF;
 
-class RasterContextTest : public ::testing::Test {
-protected:
-    RasterContextTest() : image_(40, 30, QImage::Format_RGB32) { image_.fill(Qt::white); }
-
-    Rgb At(int x, int y) const {
-        const QRgb p = image_.pixel(x, y);
-        return MakeRgb(qRed(p), qGreen(p), qBlue(p));
-    }
+class RasterContextTest : public testing::WhiteImageTest {
+  protected:
+    RasterContextTest() : WhiteImageTest(40, 30) {}
     // The smallest box around every pixel that is not white.
     Rect Inked() const {
         Rect box{image_.width(), image_.height(), 0, 0};
@@ -43,7 +37,6 @@ protected:
     }
     void Done() { context_.reset(); }  // ends the painter so the image can be read
 
-    QImage image_;
     std::unique_ptr<QtRasterContext> context_;
 };
 
@@ -140,10 +133,10 @@ TEST_F(RasterContextTest, PaintTouchesOnlyItsBoundsAndShadesTheFaces) {
     EXPECT_EQ(At(34, 10), untouched);
     EXPECT_EQ(At(20, 5), untouched);
     EXPECT_EQ(At(20, 26), untouched);
-    EXPECT_EQ(At(10, 6), kBlack);       // outline corner
-    EXPECT_EQ(At(22, 20), 0xC0C0C0);    // lower face in the fore colour
-    EXPECT_EQ(At(22, 13), 0x8F8F8F);    // upper face dark
-    EXPECT_EQ(At(33, 20), kBlack);      // the face's outline at r - 1
+    EXPECT_EQ(At(10, 6), kBlack);     // outline corner
+    EXPECT_EQ(At(22, 20), 0xC0C0C0);  // lower face in the fore colour
+    EXPECT_EQ(At(22, 13), 0x8F8F8F);  // upper face dark
+    EXPECT_EQ(At(33, 20), kBlack);    // the face's outline at r - 1
 }
 
 }  // namespace

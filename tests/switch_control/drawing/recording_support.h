@@ -13,11 +13,11 @@ namespace tumbler::drawing::testing {
 // Distinct system colours, so a test sees which index a shape asked for.
 inline Rgb TestSystemColour(int index) {
     switch (index) {
-        case kColourButtonFace:
+        case framework::kColorButtonFace:
             return 0xC0C0C0;
-        case kColourButtonShadow:
+        case framework::kColorButtonShadow:
             return 0x808080;
-        case kColourButtonHighlight:
+        case framework::kColorButtonHighlight:
             return 0xFFFFFF;
         default:
             return 0x123456;

@@ -39,11 +39,11 @@ TEST(RockerGeometry, Type1VerticalOffAt120x90) {
 }
 
 TEST(RockerGeometry, Type1VerticalOnLightsTheLowerEdge) {
-    EXPECT_EQ(ShapeCalls(Look(kType1, true), {0, 0, 120, 90}),
-              (Lines{"Rectangle(0,45,120,90)", "Brush(0x8F8F8F)", "Rectangle(0,0,120,45)",
-                     "Polygon(20,81,100,81,120,90,0,90)", "Polygon(120,45,100,81,120,90)",
-                     "Brush(0xC0C0C0)", "Polygon(0,45,20,81,0,90)",
-                     "Polyline(0,0,120,0,120,90,0,90)"}));
+    EXPECT_EQ(
+        ShapeCalls(Look(kType1, true), {0, 0, 120, 90}),
+        (Lines{"Rectangle(0,45,120,90)", "Brush(0x8F8F8F)", "Rectangle(0,0,120,45)",
+               "Polygon(20,81,100,81,120,90,0,90)", "Polygon(120,45,100,81,120,90)",
+               "Brush(0xC0C0C0)", "Polygon(0,45,20,81,0,90)", "Polyline(0,0,120,0,120,90,0,90)"}));
 }
 
 TEST(RockerGeometry, HorizontalBothStates) {
@@ -130,15 +130,27 @@ TEST(CaptionStrip, CaptionTallerThanTheBoundsDrawsOnlyTheCaption) {
 
 TEST(LeverGeometry, Type3VerticalOnAt60x100) {
     EXPECT_EQ(ShapeCalls(Look(kType3, true), {0, 0, 60, 100}),
-              (Lines{"Polygon(18,26,42,26,18,74,6,50)", "Brush(0x8F8F8F)",
-                     "Polygon(42,26,54,50,42,74,18,74)", "Brush(0x000000)",
-                     "Ellipse(15,35,45,65)", "Brush(0xFFFFFF)", "Ellipse(21,41,39,59)",
-                     "Pen(1,0x8F8F8F)", "Brush(0x8F8F8F)", "Pie(24,44,36,56,24,50,36,50)",
-                     "Pen(1,0x000000)", "Arc(24,44,36,56,24,50,36,50)", "Pen(1,0x8F8F8F)",
-                     "Pie(21,20,39,32,39,26,21,26)", "Pen(1,0x000000)",
-                     "Arc(21,20,39,32,39,26,21,26)", "Pen(1,0x8F8F8F)",
-                     "Polygon(39,26,21,26,24,50,36,50)", "Pen(1,0x000000)",
-                     "Polyline(39,26,36,50)", "Polyline(21,26,24,50)"}));
+              (Lines{"Polygon(18,26,42,26,18,74,6,50)",
+                     "Brush(0x8F8F8F)",
+                     "Polygon(42,26,54,50,42,74,18,74)",
+                     "Brush(0x000000)",
+                     "Ellipse(15,35,45,65)",
+                     "Brush(0xFFFFFF)",
+                     "Ellipse(21,41,39,59)",
+                     "Pen(1,0x8F8F8F)",
+                     "Brush(0x8F8F8F)",
+                     "Pie(24,44,36,56,24,50,36,50)",
+                     "Pen(1,0x000000)",
+                     "Arc(24,44,36,56,24,50,36,50)",
+                     "Pen(1,0x8F8F8F)",
+                     "Pie(21,20,39,32,39,26,21,26)",
+                     "Pen(1,0x000000)",
+                     "Arc(21,20,39,32,39,26,21,26)",
+                     "Pen(1,0x8F8F8F)",
+                     "Polygon(39,26,21,26,24,50,36,50)",
+                     "Pen(1,0x000000)",
+                     "Polyline(39,26,36,50)",
+                     "Polyline(21,26,24,50)"}));
 }
 
 TEST(LeverGeometry, OtherCasesOfTheLeverTable) {
@@ -178,13 +190,14 @@ TEST(LeverGeometry, ValuesOutsideTheShapesDrawTheLeverWithItsCaption) {
 }
 
 TEST(LeverGeometry, AlignmentOtherThanOneIsVertical) {
-    EXPECT_EQ(Picture(Look(kType3, true), {0, 0, 60, 100}),
-              Picture([] {
-                  SwitchLook look = Look(kType3, true);
-                  look.alignment = 2;
-                  return look;
-              }(),
-                      {0, 0, 60, 100}));
+    EXPECT_EQ(Picture(Look(kType3, true), {0, 0, 60, 100}), Picture(
+                                                                [] {
+                                                                    SwitchLook look =
+                                                                        Look(kType3, true);
+                                                                    look.alignment = 2;
+                                                                    return look;
+                                                                }(),
+                                                                {0, 0, 60, 100}));
 }
 
 TEST(PushButtonGeometry, Type4OffEdges) {
@@ -199,12 +212,12 @@ TEST(PushButtonGeometry, Type4OffEdges) {
 }
 
 TEST(PushButtonGeometry, Type4OnSwapsTheEdges) {
-    EXPECT_EQ(ShapeCalls(Look(kType4, true), {10, 20, 130, 110}),
-              (Lines{"Pen(2,0xFFFFFF)", "Rectangle(10,20,130,110)", "MoveTo(128,22)",
-                     "LineTo(128,108)", "MoveTo(12,108)", "LineTo(129,108)", "Pen(1,0x000000)",
-                     "Pen(2,0x808080)", "MoveTo(10,20)", "LineTo(129,20)", "MoveTo(10,20)",
-                     "LineTo(10,109)", "MoveTo(10,21)", "LineTo(128,21)", "MoveTo(11,20)",
-                     "LineTo(11,108)"}));
+    EXPECT_EQ(
+        ShapeCalls(Look(kType4, true), {10, 20, 130, 110}),
+        (Lines{"Pen(2,0xFFFFFF)", "Rectangle(10,20,130,110)", "MoveTo(128,22)", "LineTo(128,108)",
+               "MoveTo(12,108)", "LineTo(129,108)", "Pen(1,0x000000)", "Pen(2,0x808080)",
+               "MoveTo(10,20)", "LineTo(129,20)", "MoveTo(10,20)", "LineTo(10,109)",
+               "MoveTo(10,21)", "LineTo(128,21)", "MoveTo(11,20)", "LineTo(11,108)"}));
 }
 
 TEST(PushButtonGeometry, RoundButtonsRingAndShadowHalves) {
