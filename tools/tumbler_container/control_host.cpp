@@ -4,11 +4,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#if __has_include("switch_control/framework/control_border.h")
 #include "switch_control/drawing/raster_context.h"
 #include "switch_control/framework/control_border.h"
-#define TUMBLER_HAS_RASTER 1
-#endif
 
 namespace container {
 namespace {
@@ -80,14 +77,12 @@ void ControlHost::OnEvent(fw::DispId id) {
 void ControlHost::paintEvent(QPaintEvent*) {
     QImage image(size(), QImage::Format_RGB32);
     image.fill(palette().color(QPalette::Window));
-#ifdef TUMBLER_HAS_RASTER
     if (control_ != nullptr) {
         tumbler::drawing::QtRasterContext dc(
             image, [](int index) { return fw::SystemColors().Get(index); });
         fw::PaintControlWindow(*control_, dc);  // the framework's border, then the control
         control_->ValidateControl();
     }
-#endif
     QPainter(this).drawImage(0, 0, image);
 }
 
