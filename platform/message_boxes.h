@@ -11,7 +11,7 @@ enum class MessageAnswer { Ok, Yes, No };
 // Modal message boxes: the call returns when the user has closed the box.
 // Text lines are separated by "\r\n" as the program's literals are written.
 class MessageBoxes {
-public:
+  public:
     virtual ~MessageBoxes() = default;
     virtual MessageAnswer show(const std::string& title, const std::string& text, MessageIcon icon,
                                MessageButtons buttons) = 0;

@@ -7,13 +7,13 @@ class QWidget;
 namespace platform {
 
 class QtMessageBoxes : public MessageBoxes {
-public:
+  public:
     explicit QtMessageBoxes(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* parent) { parent_ = parent; }
     MessageAnswer show(const std::string& title, const std::string& text, MessageIcon icon,
                        MessageButtons buttons) override;
 
-private:
+  private:
     QWidget* parent_;
 };
 

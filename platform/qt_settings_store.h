@@ -8,7 +8,7 @@ namespace platform {
 // ($XDG_CONFIG_HOME/<application>.ini, default ~/.config), so tests and demos
 // isolate their settings by setting XDG_CONFIG_HOME.
 class QtSettingsStore : public SettingsStore {
-public:
+  public:
     std::string read(const std::string& application, const std::string& section,
                      const std::string& key, const std::string& fallback) const override;
     void write(const std::string& application, const std::string& section, const std::string& key,

@@ -6,7 +6,7 @@ namespace platform {
 
 // Per-user string settings by application, section and key.
 class SettingsStore {
-public:
+  public:
     virtual ~SettingsStore() = default;
     virtual std::string read(const std::string& application, const std::string& section,
                              const std::string& key, const std::string& fallback) const = 0;

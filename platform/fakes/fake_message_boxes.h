@@ -10,7 +10,7 @@ namespace platform {
 
 // Records every box shown and answers from a queue (Yes when the queue is empty).
 class FakeMessageBoxes : public MessageBoxes {
-public:
+  public:
     struct Shown {
         std::string title;
         std::string text;

@@ -9,7 +9,7 @@ namespace platform {
 
 // In-memory settings; `writes` counts every write so tests can check that nothing was stored.
 class FakeSettingsStore : public SettingsStore {
-public:
+  public:
     std::string read(const std::string& application, const std::string& section,
                      const std::string& key, const std::string& fallback) const override {
         const auto found = values.find({application, section, key});

@@ -3,14 +3,14 @@
 namespace tumbler::drawing {
 
 Size MeasureCaption(DrawingContext& context, const SwitchLook& look) {
-    const FontSpec previous = context.SelectFont(look.font);
+    const FontDescription previous = context.SelectFont(look.font);
     const Size size = context.MeasureText(look.caption);
     context.SelectFont(previous);
     return size;
 }
 
 void DrawCaption(DrawingContext& context, const Rect& rect, const SwitchLook& look) {
-    const FontSpec previous = context.SelectFont(look.font);
+    const FontDescription previous = context.SelectFont(look.font);
     const int h = context.CharacterHeight();
     context.SetTextColour(look.captionColour);
     context.SetTransparentBackground();

@@ -45,7 +45,8 @@ class DrawingContext {
     virtual void LineTo(Point to) = 0;  // the end point itself is not drawn
 
     // Text.
-    virtual FontSpec SelectFont(const FontSpec& font) = 0;  // returns the previous font
+    virtual FontDescription SelectFont(
+        const FontDescription& font) = 0;  // returns the previous font
     virtual Size MeasureText(std::string_view text) = 0;
     virtual int CharacterHeight() = 0;  // the selected font's character cell height
     virtual void SetTextColour(Rgb colour) = 0;

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "switch_control/framework/font_spec.h"
+#include "switch_control/framework/font_description.h"
 #include "switch_control/framework/geometry.h"
 #include "switch_control/framework/system_colors.h"
 
@@ -30,7 +30,7 @@ constexpr int BlueOf(Rgb c) {
 using Point = framework::Point;
 using Rect = framework::Rect;
 // A font is selected by value; its owner (the control's stock font) keeps it.
-using FontSpec = framework::FontSpec;
+using FontDescription = framework::FontDescription;
 
 struct Size {
     int cx = 0;

@@ -27,7 +27,7 @@ void SubstituteWindowsFonts() {
 
 }  // namespace
 
-QFont ToQFont(const FontSpec& font) {
+QFont ToQFont(const FontDescription& font) {
     SubstituteWindowsFonts();
     QFont q(QString::fromStdString(font.family));
     q.setPixelSize(std::max(1, static_cast<int>(std::lround(font.pointSize * 96.0 / 72.0))));
@@ -38,13 +38,13 @@ QFont ToQFont(const FontSpec& font) {
     return q;
 }
 
-Size QtTextMeasurer::Measure(const FontSpec& font, std::string_view text) const {
+Size QtTextMeasurer::Measure(const FontDescription& font, std::string_view text) const {
     QFontMetrics metrics(ToQFont(font));
     return {metrics.horizontalAdvance(QString::fromUtf8(text.data(), std::ssize(text))),
             metrics.height()};
 }
 
-int QtTextMeasurer::CharacterHeight(const FontSpec& font) const {
+int QtTextMeasurer::CharacterHeight(const FontDescription& font) const {
     return QFontMetrics(ToQFont(font)).height();
 }
 

@@ -198,8 +198,8 @@ void QtRasterContext::LineTo(Point to) {
 
 // A caption selects its font and then the previous one back; keeping the previous Qt font
 // spares building it again.
-FontSpec QtRasterContext::SelectFont(const FontSpec& font) {
-    FontSpec previous = font_;
+FontDescription QtRasterContext::SelectFont(const FontDescription& font) {
+    FontDescription previous = font_;
     if (font == font_) return previous;
     if (font == spareFont_) {
         std::swap(qfont_, spareQFont_);

@@ -39,7 +39,7 @@ class QtRasterContext : public DrawingContext {
     void MoveTo(Point to) override;
     void LineTo(Point to) override;
 
-    FontSpec SelectFont(const FontSpec& font) override;
+    FontDescription SelectFont(const FontDescription& font) override;
     Size MeasureText(std::string_view text) override;
     int CharacterHeight() override;
     void SetTextColour(Rgb colour) override;
@@ -69,9 +69,9 @@ class QtRasterContext : public DrawingContext {
     QPainter painter_;  // text only
     Point origin_;
     Point position_;
-    FontSpec font_;
+    FontDescription font_;
     QFont qfont_;
-    FontSpec spareFont_;
+    FontDescription spareFont_;
     QFont spareQFont_;
     Rgb textColour_ = 0x000000;
     bool transparent_ = false;  // else the text box is filled white first, as GDI's default

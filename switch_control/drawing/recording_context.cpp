@@ -194,7 +194,7 @@ void RecordingContext::LineTo(Point to) {
     Record(CallKind::LineTo, {to.x, to.y});
 }
 
-FontSpec RecordingContext::SelectFont(const FontSpec& font) {
+FontDescription RecordingContext::SelectFont(const FontDescription& font) {
     Record(CallKind::SelectFont, {static_cast<int>(font.pointSize * 100), font.weight}, kNoObject,
            font.family);
     return std::exchange(font_, font);

@@ -51,7 +51,7 @@ class RecordingContext : public DrawingContext {
     void MoveTo(Point to) override;
     void LineTo(Point to) override;
 
-    FontSpec SelectFont(const FontSpec& font) override;
+    FontDescription SelectFont(const FontDescription& font) override;
     Size MeasureText(std::string_view text) override;
     int CharacterHeight() override;
     void SetTextColour(Rgb colour) override;
@@ -73,7 +73,7 @@ class RecordingContext : public DrawingContext {
     std::shared_ptr<Book> book_;
     int id_;
     ObjectTable::Selection selection_;
-    FontSpec font_;
+    FontDescription font_;
 };
 
 }  // namespace tumbler::drawing

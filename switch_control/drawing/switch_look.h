@@ -18,7 +18,7 @@ struct SwitchLook {
     Rgb led = 0x0000FF;
     double ledDarkPrm = 0.5;
     std::string caption;  // UTF-8
-    FontSpec font;
+    FontDescription font;
 };
 
 enum class ShapeFamily { Rocker, PushButton, Lever };

@@ -2,7 +2,7 @@
 
 namespace tumbler::drawing {
 
-Size FixedPitchMeasurer::Measure(const FontSpec& font, std::string_view text) const {
+Size FixedPitchMeasurer::Measure(const FontDescription& font, std::string_view text) const {
     int characters = 0;
     for (char c : text) {
         // Count UTF-8 lead bytes only, so a Japanese caption is as wide as its characters.

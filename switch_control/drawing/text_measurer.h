@@ -10,8 +10,8 @@ namespace tumbler::drawing {
 class TextMeasurer {
   public:
     virtual ~TextMeasurer() = default;
-    virtual Size Measure(const FontSpec& font, std::string_view text) const = 0;
-    virtual int CharacterHeight(const FontSpec& font) const = 0;
+    virtual Size Measure(const FontDescription& font, std::string_view text) const = 0;
+    virtual int CharacterHeight(const FontDescription& font) const = 0;
 };
 
 // Every character one cell of a fixed size, whatever the font: predictable metrics for tests.
@@ -19,8 +19,8 @@ class FixedPitchMeasurer : public TextMeasurer {
   public:
     FixedPitchMeasurer(int characterWidth, int characterHeight)
         : width_(characterWidth), height_(characterHeight) {}
-    Size Measure(const FontSpec& font, std::string_view text) const override;
-    int CharacterHeight(const FontSpec&) const override { return height_; }
+    Size Measure(const FontDescription& font, std::string_view text) const override;
+    int CharacterHeight(const FontDescription&) const override { return height_; }
 
   private:
     int width_;

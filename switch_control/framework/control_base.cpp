@@ -180,7 +180,7 @@ HResult ControlBase::SetText(std::string text) {
     return SetStock(kDispIdCaption, stock_.text, std::move(text));
 }
 
-HResult ControlBase::SetFont(FontSpec font) {
+HResult ControlBase::SetFont(FontDescription font) {
     if (!IsUsableFont(font)) return kInvalidPropertyValue;
     return SetStock(kDispIdFont, stock_.font, std::move(font));
 }
@@ -230,7 +230,7 @@ OleColor ControlBase::AmbientForeColor() const {
     return ambient ? ambient->AsColor() : SystemColors().Get(kColorWindowText);
 }
 
-FontSpec ControlBase::AmbientFont() const {
+FontDescription ControlBase::AmbientFont() const {
     const auto ambient = Ambient(site_, kDispIdAmbientFont, VarType::Font);
     return ambient && IsUsableFont(ambient->AsFont()) ? ambient->AsFont() : DefaultStockFont();
 }

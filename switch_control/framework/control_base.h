@@ -23,7 +23,7 @@
 
 #include "switch_control/framework/dispatch.h"
 #include "switch_control/framework/events.h"
-#include "switch_control/framework/font_spec.h"
+#include "switch_control/framework/font_description.h"
 #include "switch_control/framework/geometry.h"
 #include "switch_control/framework/guid.h"
 #include "switch_control/framework/prop_exchange.h"
@@ -60,7 +60,7 @@ constexpr std::uint32_t kControlFlagNoFlickerActivate = 0x8;
 // The stock properties' storage.
 struct StockProperties {
     std::string text;  // Caption
-    FontSpec font;
+    FontDescription font;
     OleColor foreColor = 0;
     OleColor backColor = 0;
     std::int16_t borderStyle = 0;
@@ -131,9 +131,9 @@ class ControlBase {
     // control modified, repaints it and tells the site the property changed.
     const std::string& GetText() const { return stock_.text; }
     HResult SetText(std::string text);
-    const FontSpec& InternalGetFont() const { return stock_.font; }
+    const FontDescription& InternalGetFont() const { return stock_.font; }
     // kInvalidPropertyValue for a font IsUsableFont refuses.
-    HResult SetFont(FontSpec font);
+    HResult SetFont(FontDescription font);
     OleColor GetForeColor() const { return stock_.foreColor; }
     HResult SetForeColor(OleColor color);
     OleColor GetBackColor() const { return stock_.backColor; }
@@ -150,7 +150,7 @@ class ControlBase {
     // The container's ambient values, or the system's when it offers none.
     OleColor AmbientBackColor() const;
     OleColor AmbientForeColor() const;
-    FontSpec AmbientFont() const;
+    FontDescription AmbientFont() const;
 
   protected:
     ControlBase(const Guid& dispatchIid, const Guid& eventsIid);

@@ -99,10 +99,11 @@ void PxColor(PropExchange& px, std::string_view name, OleColor& field, OleColor 
                             [](const Variant& v) { return v.AsColor(); });
 }
 
-void PxFont(PropExchange& px, std::string_view name, FontSpec& field, const FontSpec& fallback) {
-    FontSpec font = field;
-    ExchangeField<FontSpec>(px, name, font, fallback, &Variant::Font,
-                            [](const Variant& v) { return v.AsFont(); });
+void PxFont(PropExchange& px, std::string_view name, FontDescription& field,
+            const FontDescription& fallback) {
+    FontDescription font = field;
+    ExchangeField<FontDescription>(px, name, font, fallback, &Variant::Font,
+                                   [](const Variant& v) { return v.AsFont(); });
     if (px.Mode() == ExchangeMode::Load && !IsUsableFont(font)) {
         px.Fail(kDataCorrupt);
         return;

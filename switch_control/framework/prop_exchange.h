@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "switch_control/framework/font_spec.h"
+#include "switch_control/framework/font_description.h"
 #include "switch_control/framework/system_colors.h"
 #include "switch_control/framework/variant.h"
 
@@ -53,6 +53,7 @@ void PxString(PropExchange& px, std::string_view name, std::string& field,
               const std::string& fallback);
 void PxColor(PropExchange& px, std::string_view name, OleColor& field, OleColor fallback);
 // A loaded font that IsUsableFont refuses fails the exchange with kDataCorrupt.
-void PxFont(PropExchange& px, std::string_view name, FontSpec& field, const FontSpec& fallback);
+void PxFont(PropExchange& px, std::string_view name, FontDescription& field,
+            const FontDescription& fallback);
 
 }  // namespace tumbler::framework

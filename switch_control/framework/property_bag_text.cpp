@@ -67,7 +67,7 @@ void AppendValue(std::string& out, const Variant& value) {
             break;
         }
         case VarType::Font: {
-            const FontSpec& font = value.AsFont();
+            const FontDescription& font = value.AsFont();
             AppendQuoted(out, font.family);
             out += ' ';
             AppendDouble(out, font.pointSize);
@@ -189,7 +189,7 @@ class LineScanner {
 };
 
 std::optional<Variant> ParseFont(LineScanner& scan) {
-    FontSpec font;
+    FontDescription font;
     auto family = scan.Quoted();
     auto size = scan.Double();
     auto weight = scan.Integer<int>(-1000000, 1000000);

@@ -51,9 +51,9 @@ StockFontPage::StockFontPage(QWidget* parent)
     }
 }
 
-FontSpec StockFontPage::FontFromControls() const {
+FontDescription StockFontPage::FontFromControls() const {
     const Variant current = Value(SelectedProperty());
-    FontSpec font = current.Type() == VarType::Font ? current.AsFont() : DefaultStockFont();
+    FontDescription font = current.Type() == VarType::Font ? current.AsFont() : DefaultStockFont();
     const QString family = DialogItemAs<QComboBox>(this, kIdFamily)->currentText();
     if (!family.isEmpty()) font.family = family.toStdString();
     bool ok = false;
@@ -67,7 +67,7 @@ FontSpec StockFontPage::FontFromControls() const {
 }
 
 void StockFontPage::TakeUserChange() {
-    const FontSpec font = FontFromControls();
+    const FontDescription font = FontFromControls();
     // A size the control could not use is not taken; the field shows the old one again.
     if (!IsUsableFont(font)) {
         ShowValue(Value(SelectedProperty()));
@@ -79,7 +79,7 @@ void StockFontPage::TakeUserChange() {
 
 void StockFontPage::ShowValue(const Variant& value) {
     if (value.Type() != VarType::Font) return;
-    const FontSpec& font = value.AsFont();
+    const FontDescription& font = value.AsFont();
     auto* family = DialogItemAs<QComboBox>(this, kIdFamily);
     const int index = family->findText(QString::fromStdString(font.family));
     if (index < 0) family->addItem(QString::fromStdString(font.family));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "switch_control/framework/font_spec.h"
+#include "switch_control/framework/font_description.h"
 #include "switch_control/framework/stock_page.h"
 
 namespace tumbler::framework {
@@ -28,7 +28,7 @@ class StockFontPage : public StockPage {
   private:
     // The controls' font after a user change; taken as the selected property's value.
     void TakeUserChange();
-    FontSpec FontFromControls() const;
+    FontDescription FontFromControls() const;
 };
 
 }  // namespace tumbler::framework

@@ -68,7 +68,7 @@ Variant IntegerOfType(VarType type, std::int32_t integer) {
 }
 
 HResult ReadFont(Cursor& cursor, Variant* value) {
-    FontSpec font;
+    FontDescription font;
     std::int32_t weight;
     std::uint64_t flags;
     std::uint64_t charset;
@@ -141,7 +141,7 @@ HResult StreamSaveExchange::Write(std::string_view, const Variant& value) {
             PutString(out, value.AsString());
             break;
         case VarType::Font: {
-            const FontSpec& font = value.AsFont();
+            const FontDescription& font = value.AsFont();
             PutString(out, font.family);
             PutDouble(out, font.pointSize);
             PutUnsigned(out, static_cast<std::uint32_t>(font.weight), 4);

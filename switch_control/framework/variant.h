@@ -5,7 +5,7 @@
 #include <string_view>
 #include <variant>
 
-#include "switch_control/framework/font_spec.h"
+#include "switch_control/framework/font_description.h"
 #include "switch_control/framework/result_codes.h"
 #include "switch_control/framework/system_colors.h"
 
@@ -30,7 +30,7 @@ class Variant {
     static Variant Color(OleColor value) {
         return Variant(VarType::Color, static_cast<std::int32_t>(value));
     }
-    static Variant Font(FontSpec value) { return Variant(VarType::Font, std::move(value)); }
+    static Variant Font(FontDescription value) { return Variant(VarType::Font, std::move(value)); }
 
     VarType Type() const { return type_; }
     bool IsEmpty() const { return type_ == VarType::Empty; }
@@ -41,7 +41,7 @@ class Variant {
     bool IsTrue() const { return Integer() != 0; }
     double AsDouble() const { return std::get<double>(value_); }
     const std::string& AsString() const { return std::get<std::string>(value_); }
-    const FontSpec& AsFont() const { return std::get<FontSpec>(value_); }
+    const FontDescription& AsFont() const { return std::get<FontDescription>(value_); }
 
     friend bool operator==(const Variant&, const Variant&) = default;
 
@@ -50,7 +50,7 @@ class Variant {
     Variant(VarType type, T value) : type_(type), value_(std::move(value)) {}
 
     VarType type_ = VarType::Empty;
-    std::variant<std::monostate, std::int32_t, double, std::string, FontSpec> value_;
+    std::variant<std::monostate, std::int32_t, double, std::string, FontDescription> value_;
 };
 
 // `value` converted to `type`: numbers among themselves when they fit (doubles round to

@@ -26,7 +26,7 @@ std::string DisplayText(const Variant& value) {
                           value.AsColor());
             return text;
         case VarType::Font: {
-            const FontSpec& f = value.AsFont();
+            const FontDescription& f = value.AsFont();
             std::snprintf(text, sizeof text, " %g pt%s%s%s%s", f.pointSize,
                           f.weight >= 600 ? " bold" : "", f.italic ? " italic" : "",
                           f.underline ? " underline" : "", f.strikeOut ? " strikeout" : "");

@@ -111,7 +111,7 @@ TEST(PropertyBagText, KeepsEveryValueExactlyThroughTheText) {
     bag.Write("Appearance", Variant::Short(-1));
     bag.Write("Value", Variant::Bool(-1));
     bag.Write("LedColor", Variant::Color(0x80000012));
-    FontSpec font{"ＭＳ Ｐゴシック", 10.5, 700, true, false, true, 128};
+    FontDescription font{"ＭＳ Ｐゴシック", 10.5, 700, true, false, true, 128};
     bag.Write("Font", Variant::Font(font));
     const std::string text = FormatPropertyBag(bag);
     EXPECT_NE(text.find("LedColor = color 0x80000012\n"), std::string::npos) << text;

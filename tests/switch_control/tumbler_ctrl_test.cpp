@@ -162,7 +162,7 @@ TEST(TumblerDispatch, BadCallsFailWithTheirResultAndChangeNothing) {
               kBadParamCount);
     EXPECT_EQ(control.SetProperty(dispid::kSwitchShape, Variant::String("4")), kTypeMismatch);
     EXPECT_EQ(control.SetProperty(kDispIdAppearance, Variant::Long(40000)), kOverflow);
-    FontSpec tiny = DefaultStockFont();
+    FontDescription tiny = DefaultStockFont();
     tiny.pointSize = 0;
     EXPECT_EQ(control.SetProperty(kDispIdFont, Variant::Font(tiny)), kInvalidPropertyValue);
     EXPECT_EQ(control.GetSwitchShape(), 0);

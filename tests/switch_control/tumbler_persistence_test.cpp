@@ -23,7 +23,7 @@ void ChangeEverything(CTumblerCtrl& control) {
     control.SetForeColor(0x00336699);
     control.SetAppearance(0);
     control.SetBorderStyle(0);
-    FontSpec font = DefaultStockFont();
+    FontDescription font = DefaultStockFont();
     font.family = "IPAPGothic";
     font.pointSize = 12.75;
     font.weight = 700;

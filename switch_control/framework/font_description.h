@@ -6,7 +6,7 @@ namespace tumbler::framework {
 
 // The stock font as a value: the control owns its copy and hands it to the drawing, which
 // selects it into a context and gets the previous font back for restoring.
-struct FontSpec {
+struct FontDescription {
     std::string family;
     double pointSize = 9.0;
     int weight = 400;  // 400 normal, 700 bold
@@ -14,14 +14,14 @@ struct FontSpec {
     bool underline = false;
     bool strikeOut = false;
     int charset = 0;  // 0 ANSI, 128 Shift-JIS
-    friend bool operator==(const FontSpec&, const FontSpec&) = default;
+    friend bool operator==(const FontDescription&, const FontDescription&) = default;
 };
 
 // A font the drawing can use: a name, a finite size above 0 and at most 2048 points, a weight
 // of 0..1000 and a charset byte.
-bool IsUsableFont(const FontSpec& font);
+bool IsUsableFont(const FontDescription& font);
 
 // The framework's font when the container offers none: 9 point MS PGothic, Shift-JIS.
-FontSpec DefaultStockFont();
+FontDescription DefaultStockFont();
 
 }  // namespace tumbler::framework
