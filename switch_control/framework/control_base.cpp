@@ -168,7 +168,10 @@ void ControlBase::OnStockPropertyChanged(DispId) {
 
 template <typename T>
 HResult ControlBase::SetStock(DispId id, T& field, T value) {
-    if (site_ != nullptr && !site_->RequestEdit(id)) return kSetNotPermitted;
+    // Only members marked request-edit in the dispatch table ask the container first.
+    const MemberInfo* member = DispatchInterface().Find(id);
+    const bool asks = member != nullptr && (member->flags & kFlagRequestEdit) != 0;
+    if (asks && site_ != nullptr && !site_->RequestEdit(id)) return kSetNotPermitted;
     field = std::move(value);
     SetModifiedFlag();
     OnStockPropertyChanged(id);

@@ -115,6 +115,16 @@ TEST_F(TumblerEvents, StockSetsAskTheSiteAndReportBindableChanges) {
     EXPECT_EQ(container.changedProperties, std::vector<DispId>{kDispIdForeColor});
 }
 
+TEST_F(TumblerEvents, FontSetIsBindableButAsksNoPermission) {
+    container.allowEdits = false;
+    FontDescription bigger = DefaultStockFont();
+    bigger.pointSize += 2;
+    EXPECT_EQ(control.SetProperty(kDispIdFont, Variant::Font(bigger)), kOk);
+    EXPECT_TRUE(container.requestedEdits.empty());
+    EXPECT_EQ(container.changedProperties, std::vector<DispId>{kDispIdFont});
+    EXPECT_EQ(control.InternalGetFont(), bigger);
+}
+
 TEST_F(TumblerEvents, DisconnectedSinksHearNothingMore) {
     testing::RecordingContainer other;
     const std::uint32_t cookie = control.Advise(&other);
