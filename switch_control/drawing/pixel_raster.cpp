@@ -114,6 +114,8 @@ void Line(PixelSurface& surface, Point from, Point to, int width, Rgb colour) {
             p.y += sy;
         }
     }
+    // Wide pens are drawn as filled outlines with caps, so unlike a thin line they cover the end.
+    if (width > 1) put(to);
 }
 
 void FillPolygon(PixelSurface& surface, std::span<const Point> points, Rgb colour) {

@@ -29,8 +29,8 @@ class PixelSurface {
     Point origin_;
 };
 
-// A line from `from` to `to`, without `to`, stepping along the longer axis; a wider pen puts a
-// square of its width on every step, reaching width / 2 to the left and above.
+// A line from `from` to `to`, stepping along the longer axis; a thin pen leaves `to` out, a wider
+// pen puts a square of its width on every step and on `to`, reaching width / 2 left and above.
 void Line(PixelSurface& surface, Point from, Point to, int width, Rgb colour);
 
 // The pixels whose centres lie inside the polygon through the vertices' pixel centres,

@@ -64,6 +64,19 @@ TEST_F(RasterContextTest, LinesLeaveOutTheirEndPoint) {
     EXPECT_EQ(At(12, 14), kWhite);
 }
 
+TEST_F(RasterContextTest, WidePensCoverTheirEndPoint) {
+    Context().SelectObject(Context().CreatePen(2, kRed));
+    Context().MoveTo({3, 20});
+    Context().LineTo({3, 5});  // up the left edge, then along the top as a button's light does
+    Context().LineTo({30, 5});
+    Done();
+    // A 2-pixel pen reaches one pixel left and above its path, and covers the last point.
+    EXPECT_EQ(Inked(), (Rect{2, 4, 31, 21}));
+    EXPECT_EQ(At(30, 5), kRed);
+    EXPECT_EQ(At(29, 4), kRed);
+    EXPECT_EQ(At(3, 20), kRed);
+}
+
 TEST_F(RasterContextTest, PolylineLeavesOutItsLastPointOnly) {
     const Point points[] = {{2, 2}, {10, 2}, {10, 8}, {2, 8}};
     Context().Polyline(points);
@@ -137,6 +150,16 @@ TEST_F(RasterContextTest, PaintTouchesOnlyItsBoundsAndShadesTheFaces) {
     EXPECT_EQ(At(22, 20), 0xC0C0C0);  // lower face in the fore colour
     EXPECT_EQ(At(22, 13), 0x8F8F8F);  // upper face dark
     EXPECT_EQ(At(33, 20), kBlack);    // the face's outline at r - 1
+}
+
+TEST_F(RasterContextTest, SquarePushButtonsShadeTheirLowerRightCornerWhenOff) {
+    for (int shape : {kType4, kType6}) {
+        image_.fill(Qt::white);
+        PaintSwitch(Context(), {0, 0, 40, 30}, Look(shape), false);
+        Done();
+        EXPECT_NE(At(39, 29), kWhite) << "shape " << shape;  // the shadow's wide pen ends there
+        EXPECT_EQ(At(39, 29), At(38, 28)) << "shape " << shape;
+    }
 }
 
 }  // namespace
