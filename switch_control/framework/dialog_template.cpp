@@ -66,7 +66,7 @@ QWidget* MakeItem(const DialogItem& item, const DialogUnits& units, QWidget* hos
         }
         case DialogItemKind::CheckBox: {
             auto* check = new QCheckBox(text, host);
-            check->setLayoutDirection(Qt::RightToLeft);  // text on the left of the box
+            if (item.textOnLeft) check->setLayoutDirection(Qt::RightToLeft);
             widget = check;
             break;
         }

@@ -27,7 +27,8 @@ struct DialogItem {
     int x = 0;
     int y = 0;
     int width = 0;
-    int height = 0;  // for a drop-down list: the height when opened
+    int height = 0;           // for a drop-down list: the height when opened
+    bool textOnLeft = false;  // a check box with its text on the left of the box
 };
 
 struct DialogTemplate {
@@ -56,7 +57,7 @@ class DialogUnits {
 
 // Gives `host` the template's font, client size and caption and creates its
 // items as children: labels are vertically centred, lists are sorted
-// selection-only drop-downs, the check box has its text on the left. Each item
+// selection-only drop-downs, a check box has its text on the left when its item says so. Each item
 // with an id is found again with DialogItemWidget.
 void BuildDialog(const DialogTemplate& dialog, QWidget* host);
 

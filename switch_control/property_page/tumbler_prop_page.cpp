@@ -31,7 +31,7 @@ const framework::DialogTemplate& TumblerPageTemplate() {
             {kIdcCaptionAlignment, DialogItemKind::DropDownList, "", 59, 77, 48, 60},
             {-1, DialogItemKind::Label, "ｷｬﾌﾟｼｮﾝ", 7, 98, 42, 13},
             {kIdcCaption, DialogItemKind::Edit, "", 59, 97, 124, 13},
-            {kIdcValue, DialogItemKind::CheckBox, "スイッチ ON", 7, 119, 49, 9},
+            {kIdcValue, DialogItemKind::CheckBox, "スイッチ ON", 7, 119, 49, 9, true},
         },
     };
     return page;

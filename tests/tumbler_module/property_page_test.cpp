@@ -179,6 +179,16 @@ TEST_F(PageTest, FontPageWritesTheStockFont) {
     EXPECT_EQ(Property(fw::kDispIdFont).AsFont().weight, 700);
 }
 
+TEST_F(PageTest, OnlyTheSwitchBoxHasItsTextOnTheLeft) {
+    EXPECT_EQ(Item<QCheckBox>(209)->layoutDirection(), Qt::RightToLeft);
+    auto* fontPage = sheet_->Page(2);
+    for (int id : {fw::StockFontPage::kIdBold, fw::StockFontPage::kIdItalic,
+                   fw::StockFontPage::kIdUnderline, fw::StockFontPage::kIdStrikeOut}) {
+        EXPECT_EQ(fw::DialogItemAs<QCheckBox>(fontPage, id)->layoutDirection(), Qt::LeftToRight)
+            << id;
+    }
+}
+
 TEST_F(PageTest, AboutBoxReturnsOnlyAfterOk) {
     bool returned = false;
     QString seenTitle;
