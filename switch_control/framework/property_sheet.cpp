@@ -50,12 +50,12 @@ PropertySheet::PropertySheet(const std::string& title, std::vector<PropertyAcces
     connect(help_, &QPushButton::clicked, this, &PropertySheet::ShowHelp);
     connect(tabs_, &QTabWidget::currentChanged, this, &PropertySheet::UpdateHelpButton);
     UpdateHelpButton();
+    // A refused set is reported, and OK then keeps the sheet open so the value can be mended.
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {
-        ApplyAll();
-        accept();
+        if (ApplyAllAndReport()) accept();
     });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(apply_, &QPushButton::clicked, this, [this] { ApplyAll(); });
+    connect(apply_, &QPushButton::clicked, this, [this] { ApplyAllAndReport(); });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
     layout->addWidget(buttons);
@@ -86,6 +86,19 @@ HResult PropertySheet::ApplyAll() {
     }
     UpdateApplyButton();
     return first;
+}
+
+bool PropertySheet::ApplyAllAndReport() {
+    const HResult hr = ApplyAll();
+    if (Succeeded(hr)) return true;
+    const QString why =
+        hr == kSetNotPermitted        ? QStringLiteral("The container did not permit the change.")
+        : hr == kInvalidPropertyValue ? QStringLiteral("Invalid property value.")
+                                      : QStringLiteral("The property could not be set.");
+    QMessageBox::warning(this, windowTitle(),
+                         why + QStringLiteral(" (0x%1)").arg(static_cast<std::uint32_t>(hr), 8, 16,
+                                                             QLatin1Char('0')));
+    return false;
 }
 
 PropertyPage* PropertySheet::CurrentPage() const {

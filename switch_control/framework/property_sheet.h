@@ -22,7 +22,7 @@ PropertyPage* CreatePropertyPage(const Guid& clsid, const ClassRegistry& registr
                                  std::vector<LoadedModule>* modules);
 
 // The property sheet of one or more objects: their pages as tabs, in the
-// order given, with OK (apply and close), Cancel and Apply (enabled while a
+// order given, with OK (apply and close unless a set failed), Cancel and Apply (enabled while a
 // page has changes).
 class PropertySheet : public QDialog {
     Q_OBJECT
@@ -39,6 +39,8 @@ class PropertySheet : public QDialog {
     HResult ApplyAll();
 
   private:
+    // ApplyAll, with a warning box naming a failure; true when every page applied.
+    bool ApplyAllAndReport();
     PropertyPage* CurrentPage() const;
     void UpdateApplyButton();
     void UpdateHelpButton();

@@ -2,8 +2,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -13,6 +15,7 @@
 #include "switch_control/framework/class_factory.h"
 #include "switch_control/framework/control_base.h"
 #include "switch_control/framework/control_property_access.h"
+#include "switch_control/framework/control_site.h"
 #include "switch_control/framework/property_sheet.h"
 #include "switch_control/framework/stock_color_page.h"
 #include "switch_control/framework/stock_font_page.h"
@@ -187,6 +190,29 @@ TEST_F(PageTest, OnlyTheSwitchBoxHasItsTextOnTheLeft) {
         EXPECT_EQ(fw::DialogItemAs<QCheckBox>(fontPage, id)->layoutDirection(), Qt::LeftToRight)
             << id;
     }
+}
+
+TEST_F(PageTest, OkOverARefusedSetReportsItAndKeepsTheSheetOpen) {
+    class RefusingSite : public fw::ControlSite {
+        bool RequestEdit(fw::DispId) override { return false; }
+    } site;
+    control_->SetClientSite(&site);
+    QTest::keyClicks(Item<QLineEdit>(206), QStringLiteral("STOP"));
+    sheet_->show();
+    QString warning;
+    QTimer::singleShot(50, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            warning = box->text();
+            box->accept();
+        }
+    });
+    sheet_->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    QTest::qWait(150);
+    EXPECT_TRUE(warning.contains(QStringLiteral("did not permit"))) << warning.toStdString();
+    EXPECT_TRUE(sheet_->isVisible());
+    EXPECT_NE(sheet_->result(), QDialog::Accepted);
+    EXPECT_EQ(Property(fw::kDispIdCaption).AsString(), "");
+    control_->SetClientSite(nullptr);
 }
 
 TEST_F(PageTest, AboutBoxReturnsOnlyAfterOk) {
