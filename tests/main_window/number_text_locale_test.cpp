@@ -16,20 +16,17 @@ namespace {
 
 constexpr const char* CommaLocale = "de_DE.UTF-8";
 
+// The locale is made once for the suite (localedef takes a second) and set for each test.
 class CommaLocaleTest : public ::testing::Test {
   protected:
-    void SetUp() override {
+    static void SetUpTestSuite() {
         savedLocale_ = std::setlocale(LC_ALL, nullptr);
         if (const char* path = std::getenv("LOCPATH")) savedLocPath_ = path;
         if (!std::setlocale(LC_ALL, CommaLocale)) BuildLocale();
-        if (!std::setlocale(LC_ALL, CommaLocale))
-            GTEST_SKIP() << CommaLocale << " is not installed and localedef could not build it "
-                         << "(Debian package `locales`)";
-        ASSERT_STREQ(std::localeconv()->decimal_point, ",");
+        std::setlocale(LC_ALL, savedLocale_.c_str());
     }
 
-    void TearDown() override {
-        std::setlocale(LC_ALL, savedLocale_.c_str());
+    static void TearDownTestSuite() {
         if (savedLocPath_)
             setenv("LOCPATH", savedLocPath_->c_str(), 1);
         else
@@ -37,9 +34,18 @@ class CommaLocaleTest : public ::testing::Test {
         if (!folder_.empty()) std::filesystem::remove_all(folder_);
     }
 
+    void SetUp() override {
+        if (!std::setlocale(LC_ALL, CommaLocale))
+            GTEST_SKIP() << CommaLocale << " is not installed and localedef could not build it "
+                         << "(Debian package `locales`)";
+        ASSERT_STREQ(std::localeconv()->decimal_point, ",");
+    }
+
+    void TearDown() override { std::setlocale(LC_ALL, savedLocale_.c_str()); }
+
   private:
     // Builds the locale into a folder of this test and points the C library at it.
-    void BuildLocale() {
+    static void BuildLocale() {
         char pattern[] = "/tmp/comma-locale-XXXXXX";
         if (!mkdtemp(pattern)) return;
         folder_ = pattern;
@@ -49,9 +55,9 @@ class CommaLocaleTest : public ::testing::Test {
         setenv("LOCPATH", folder_.c_str(), 1);
     }
 
-    std::string savedLocale_;
-    std::optional<std::string> savedLocPath_;
-    std::filesystem::path folder_;
+    static inline std::string savedLocale_;
+    static inline std::optional<std::string> savedLocPath_;
+    static inline std::filesystem::path folder_;
 };
 
 TEST_F(CommaLocaleTest, ReadersTakeThePointAsTheDecimalPoint) {
