@@ -2,8 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
-#include <string>
 
 namespace main_window {
 
@@ -38,9 +36,18 @@ std::string_view TrimBlanks(std::string_view text) {
     return text;
 }
 
+// The value of a number DecimalPrefixLength accepted. from_chars reads the point
+// as "." whatever the user's locale; it takes no "+" and leaves too long a number
+// unset, which then reads as infinity (digits before the point) or zero.
 double ParseDecimal(std::string_view number) {
-    // strtod reads exactly the shape DecimalPrefixLength accepted; the copy ends it.
-    return std::strtod(std::string(number).c_str(), nullptr);
+    const bool negative = number.front() == '-';
+    if (number.front() == '+') number.remove_prefix(1);
+    double value = 0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (error != std::errc::result_out_of_range) return value;
+    const bool large = number.find_first_not_of("-0") < number.find('.');
+    const double magnitude = large ? HUGE_VAL : 0.0;
+    return negative ? -magnitude : magnitude;
 }
 
 }  // namespace

@@ -130,5 +130,16 @@ TEST_F(LinkOverPtyTest, LateReplyOfATimedOutReadDoesNotShiftTheNextOne) {
     EXPECT_FALSE(window.linkFailed());
 }
 
+TEST_F(LinkOverPtyTest, NoiseBeforeTheReplyShiftsNoWord) {
+    control("position 0x0A0B0C");
+    control("unit-errors 3");
+    for (const int bytes : {1, 4, 7}) {
+        control("fault noise " + std::to_string(bytes) + " 1");
+        EXPECT_EQ(readMonitorBlock(), (std::array<std::int32_t, 4>{0x0B0C, 0x0A, 3, 0}))
+            << bytes << " noise bytes";
+        EXPECT_FALSE(window.linkFailed());
+    }
+}
+
 }  // namespace
 }  // namespace end_to_end

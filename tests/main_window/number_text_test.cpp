@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <string>
+
+#include "main_window/unit_parameters.h"
+
 namespace main_window {
 namespace {
 
@@ -32,6 +37,14 @@ TEST(ReadStrictDecimal, AcceptsOnlyAWholeNumberWithBlanksAround) {
     EXPECT_FALSE(ReadStrictDecimal("1 2"));
     EXPECT_FALSE(ReadStrictDecimal("-"));
     EXPECT_FALSE(ReadStrictDecimal("0x10"));
+}
+
+TEST(ReadStrictDecimal, NumbersTooLongForADoubleReadAsInfinityOrZero) {
+    const std::string nines(400, '9');
+    EXPECT_EQ(ReadStrictDecimal(nines), HUGE_VAL);
+    EXPECT_EQ(ReadStrictDecimal("-" + nines + ".5"), -HUGE_VAL);
+    EXPECT_EQ(ReadLeadingDecimal("+0." + std::string(400, '0') + "1x"), 0.0);
+    EXPECT_FALSE(PhaseCountAccepted(nines));
 }
 
 TEST(RoundHalfToEven, HalvesGoToTheEvenNeighbour) {

@@ -34,6 +34,17 @@ TEST(DecodeWordsReply, RefusesNonHexOrCutShortGroups) {
     EXPECT_EQ(DecodeWordsReply(Head + "+001;\x03", 1), std::nullopt);
 }
 
+TEST(DecodeWordsReply, CountsPositionsFromTheFirstStxDroppingNoiseBeforeIt) {
+    // Hex-looking noise would shift every group by its length if it were counted.
+    EXPECT_EQ(DecodeWordsReply("0A" + Head + "03e8ffff;ck\x03", 2), Words({1000, 65535}));
+    EXPECT_EQ(DecodeWordsReply(std::string("\xff\x00 ;", 4) + Head + "0001;\x03", 4), Words({1}));
+    // An STX later in the reply is the unit's and changes nothing.
+    EXPECT_EQ(DecodeWordsReply(Head + "0002\x02" + "0003;\x03", 4), std::nullopt);
+    EXPECT_EQ(DecodeWordsReply(Head.substr(1) + "00010002;\x03", 1), std::nullopt);  // no STX
+    EXPECT_EQ(DecodeSignedWordReply("FF" + Head + "FFFE;\x03"), std::int16_t{-2});
+    EXPECT_EQ(DecodeSignedWordReply(Head.substr(1) + "FFFE0;\x03"), std::nullopt);
+}
+
 TEST(DecodeSignedWordReply, ReadsSixteenBitsSignedAndEmptyListAsZero) {
     EXPECT_EQ(DecodeSignedWordReply(Head + "FFFF;\x03"), std::int16_t{-1});
     EXPECT_EQ(DecodeSignedWordReply(Head + "8000;\x03"), std::int16_t{-32768});
@@ -50,6 +61,8 @@ TEST(DecodeTwoBytesReply, ReadsHexPairsAtPositionsElevenToFourteen) {
     EXPECT_EQ(DecodeTwoBytesReply(head + "61ff\x03"), std::string("a\xFF"));
     EXPECT_EQ(DecodeTwoBytesReply(head + "41\x03"), std::nullopt);
     EXPECT_EQ(DecodeTwoBytesReply(head + "4X42\x03"), std::nullopt);
+    EXPECT_EQ(DecodeTwoBytesReply("3132" + head + "4142;\x03"), "AB");
+    EXPECT_EQ(DecodeTwoBytesReply(head.substr(1) + "414243;\x03"), std::nullopt);  // no STX
 }
 
 }  // namespace

@@ -32,9 +32,17 @@ std::uint32_t HexValue(const std::string& reply, std::size_t index, std::size_t 
     return static_cast<std::uint32_t>(std::stoul(reply.substr(index, width), nullptr, 16));
 }
 
-void CheckWords(const std::string& reply, int count) {
-    const auto words = DecodeWordsReply(reply, count);
+// Positions count from the first STX; bytes before it are noise.
+std::string FromStx(const std::string& received) {
+    const auto start = received.find(STX);
+    return start == std::string::npos ? std::string() : received.substr(start);
+}
+
+void CheckWords(const std::string& received, int count) {
+    const auto words = DecodeWordsReply(received, count);
     if (!words) return;
+    const std::string reply = FromStx(received);
+    Require(!reply.empty());
     Require(words->size() <= static_cast<std::size_t>(count));
     for (std::size_t j = 0; j < words->size(); ++j) {
         Require(HexDigitsAt(reply, 13 + 4 * j, 4));
@@ -44,8 +52,9 @@ void CheckWords(const std::string& reply, int count) {
     Require(words->size() == static_cast<std::size_t>(count) || reply.at(end) == ';');
 }
 
-void CheckTwoBytes(const std::string& reply) {
-    const auto text = DecodeTwoBytesReply(reply);
+void CheckTwoBytes(const std::string& received) {
+    const auto text = DecodeTwoBytesReply(received);
+    const std::string reply = FromStx(received);
     Require(text.has_value() == (HexDigitsAt(reply, 10, 4)));
     if (!text) return;
     Require(static_cast<unsigned char>((*text)[0]) == HexValue(reply, 10, 2));

@@ -80,14 +80,23 @@ std::optional<std::int32_t> HexAt(const std::string& received, std::size_t index
     return static_cast<std::int32_t>(std::stoul(field, nullptr, 16));
 }
 
+// What was received from the first STX on, where positions count from.
+std::optional<std::string> FromStx(const std::string& received) {
+    const auto start = received.find(STX);
+    if (start == std::string::npos) return std::nullopt;
+    return received.substr(start);
+}
+
 // What a read of `count` words should give for the bytes received: nothing when
 // the reply never completed or cannot be read.
 std::optional<std::vector<std::int32_t>> ExpectedWords(const std::string& received, int count) {
     if (received.empty() || received.back() != ETX) return std::nullopt;
+    const auto reply = FromStx(received);
+    if (!reply) return std::nullopt;
     std::vector<std::int32_t> words;
     for (std::size_t at = 13; words.size() < static_cast<std::size_t>(count); at += 4) {
-        if (at < received.size() && received[at] == ';') break;
-        const auto word = HexAt(received, at, 4);
+        if (at < reply->size() && (*reply)[at] == ';') break;
+        const auto word = HexAt(*reply, at, 4);
         if (!word) return std::nullopt;
         words.push_back(*word);
     }
@@ -165,8 +174,9 @@ TEST_F(ReplyMutation, CharReadReturnsTheTwoBytesOrPercentSigns) {
         const std::string& received = port.readBytes;
         EXPECT_TRUE(window.log.empty());
         const bool complete = !received.empty() && received.back() == ETX;
-        const auto first = HexAt(received, 10, 2);
-        const auto second = HexAt(received, 12, 2);
+        const auto reply = FromStx(received).value_or("");
+        const auto first = HexAt(reply, 10, 2);
+        const auto second = HexAt(reply, 12, 2);
         if (!complete || !first || !second) {
             EXPECT_EQ(text, "%%") << received;
             continue;

@@ -122,6 +122,19 @@ TEST_F(ReadBlockTest, LeftoversOfATimedOutReadDoNotShiftTheNextReply) {
     EXPECT_EQ(words, (Words{1, 2, 3, 4}));
 }
 
+TEST_F(ReadBlockTest, NoiseBeforeTheReplyShiftsNoWordAndNoStxFails) {
+    // Noise that looks like hex digits would otherwise be read as data.
+    Answer({{5ms, "3F"}, {10ms, WordsReply("0001000200030004")}});
+    Words words(4);
+    link.ReadBlock(MonitorBlockAddress, words, 4);
+    EXPECT_EQ(window.linkFailed, false);
+    EXPECT_EQ(words, (Words{1, 2, 3, 4}));
+    AnswerAtOnce(WordsReply("0005000600070008").substr(1));
+    link.ReadBlock(MonitorBlockAddress, words, 4);
+    EXPECT_EQ(window.linkFailed, true);
+    EXPECT_EQ(words, (Words{1, 2, 3, 4}));
+}
+
 // Operation running
 
 using OperationRunning = LinkTest;
