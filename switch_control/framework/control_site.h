@@ -24,6 +24,9 @@ class ControlSite {
     virtual bool RequestEdit(DispId /*id*/) { return true; }
     // A bindable property changed.
     virtual void PropertyChanged(DispId /*id*/) {}
+    // The container's window, owner of the dialogs the control opens (a QWidget* in Qt
+    // containers; kept opaque so the control's services stay free of any toolkit), or null.
+    virtual void* ContainerWindow() const { return nullptr; }
 };
 
 }  // namespace tumbler::framework

@@ -40,6 +40,12 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
 
 void ShowAboutDialog(QWidget* parent) {
     AboutDialog dialog(parent);
+    if (parent != nullptr) {
+        // The template places the box relative to its owner's client area, in its own units.
+        const framework::DialogUnits units(dialog.font());
+        const framework::DialogTemplate& t = AboutDialogTemplate();
+        dialog.move(parent->mapToGlobal(QPoint(units.X(t.x), units.Y(t.y))));
+    }
     dialog.exec();
 }
 

@@ -15,7 +15,8 @@ class AboutDialog : public QDialog {
     explicit AboutDialog(QWidget* parent = nullptr);
 };
 
-// Shows the about dialog modally; returns when it is closed.
+// Shows the about dialog modally, owned by `parent` (may be null) and placed where its template
+// says within the parent's client area; returns when it is closed.
 void ShowAboutDialog(QWidget* parent);
 
 }  // namespace tumbler

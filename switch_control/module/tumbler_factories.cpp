@@ -1,5 +1,6 @@
 #include "switch_control/module/tumbler_factories.h"
 
+#include "switch_control/framework/control_site.h"
 #include "switch_control/framework/stock_pages.h"
 #include "switch_control/module/about_dialog.h"
 #include "switch_control/module/string_table.h"
@@ -42,7 +43,10 @@ TumblerCtrlFactory::TumblerCtrlFactory(framework::ModuleState& module)
 
 std::shared_ptr<framework::ControlBase> TumblerCtrlFactory::CreateControl() const {
     auto* control = new CTumblerCtrl();
-    control->SetAboutBoxHandler([] { ShowAboutDialog(nullptr); });
+    control->SetAboutBoxHandler([control] {
+        const framework::ControlSite* site = control->ClientSite();
+        ShowAboutDialog(site != nullptr ? static_cast<QWidget*>(site->ContainerWindow()) : nullptr);
+    });
     return Counted(control);
 }
 

@@ -16,6 +16,7 @@
 #include "switch_control/framework/control_base.h"
 #include "switch_control/framework/control_property_access.h"
 #include "switch_control/framework/control_site.h"
+#include "switch_control/framework/dialog_template.h"
 #include "switch_control/framework/property_sheet.h"
 #include "switch_control/framework/stock_color_page.h"
 #include "switch_control/framework/stock_font_page.h"
@@ -242,6 +243,34 @@ TEST_F(PageTest, AboutBoxReturnsOnlyAfterOk) {
     EXPECT_EQ(control_->CallMethod(fw::kDispIdAboutBox), fw::kOk);
     returned = true;
     EXPECT_EQ(seenTitle, QStringLiteral("About Tumbler Control"));
+}
+
+TEST_F(PageTest, AboutBoxIsOwnedByTheContainersWindowAtItsTemplatesPlace) {
+    QWidget containerWindow;
+    containerWindow.setGeometry(200, 150, 400, 300);
+    containerWindow.show();
+    class WindowSite : public fw::ControlSite {
+      public:
+        explicit WindowSite(QWidget* window) : window_(window) {}
+        void* ContainerWindow() const override { return window_; }
+        QWidget* window_;
+    } site(&containerWindow);
+    control_->SetClientSite(&site);
+    QWidget* owner = nullptr;
+    QPoint place, expected;
+    QTimer::singleShot(50, [&] {
+        if (auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            owner = box->parentWidget();
+            place = box->pos();
+            const fw::DialogUnits units(box->font());
+            expected = containerWindow.mapToGlobal(QPoint(units.X(34), units.Y(22)));
+            box->accept();
+        }
+    });
+    EXPECT_EQ(control_->CallMethod(fw::kDispIdAboutBox), fw::kOk);
+    EXPECT_EQ(owner, &containerWindow);
+    EXPECT_EQ(place, expected);
+    control_->SetClientSite(nullptr);
 }
 
 TEST_F(PageTest, GeneralPageCarriesItsHelpInformation) {

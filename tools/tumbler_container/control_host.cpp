@@ -66,6 +66,10 @@ void ControlHost::InvalidateControl(bool) {
     update();
 }
 
+void* ControlHost::ContainerWindow() const {
+    return window();
+}
+
 void ControlHost::PropertyChanged(fw::DispId id) {
     emit propertyChanged(id);
 }

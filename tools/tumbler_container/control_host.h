@@ -31,6 +31,7 @@ class ControlHost : public QWidget, public fw::ControlSite, public fw::EventSink
     bool GetAmbientProperty(fw::DispId id, fw::Variant* value) const override;
     void InvalidateControl(bool erase) override;
     void PropertyChanged(fw::DispId id) override;
+    void* ContainerWindow() const override;
     void OnEvent(fw::DispId id) override;
 
   signals:
