@@ -1,16 +1,67 @@
 // qm4417ctl load and upload against the simulated unit: the words the unit receives,
 // the texts printed, and the files written.
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
 #include <QFile>
 #include <QTemporaryDir>
+
 #include <array>
 #include <atomic>
+#include <cstdlib>
 #include <sstream>
+#include <stdexcept>
+#include <thread>
 
 #include "tests/end_to_end/sim_fixture.h"
 #include "tests/parameter_end_to_end/received_requests.h"
 #include "tools/qm4417ctl/run_ctl.h"
 
 namespace {
+
+// A unit on a pseudo-terminal that answers every request with a block read reply of two
+// words and nothing else, for the short replies a noisy line can cut.
+class TwoWordUnit {
+  public:
+    TwoWordUnit() {
+        master_ = posix_openpt(O_RDWR | O_NOCTTY);
+        if (master_ < 0 || grantpt(master_) != 0 || unlockpt(master_) != 0)
+            throw std::runtime_error("no pseudo-terminal");
+        devicePath_ = ptsname(master_);
+        thread_ = std::thread([this] { serve(); });
+    }
+    ~TwoWordUnit() {
+        stop_ = true;
+        thread_.join();
+        close(master_);
+    }
+    const std::string& devicePath() const { return devicePath_; }
+
+  private:
+    void serve() {
+        pollfd ready{master_, POLLIN, 0};
+        while (!stop_) {
+            if (poll(&ready, 1, 20) <= 0 || !(ready.revents & POLLIN)) continue;
+            char byte = 0;
+            if (read(master_, &byte, 1) != 1) continue;
+            if (byte != '\x03') continue;  // the request's ETX
+            const std::string reply =
+                "\x02"
+                "R00000000000"
+                "0001"
+                "0002"
+                ";"
+                "00"
+                "\x03";
+            if (write(master_, reply.data(), reply.size()) < 0) return;
+        }
+    }
+
+    int master_ = -1;
+    std::string devicePath_;
+    std::atomic<bool> stop_{false};
+    std::thread thread_;
+};
 
 struct CtlResult {
     int exitCode;
@@ -185,6 +236,27 @@ TEST_F(CtlParameters, FailedUploadKeepsThePreviousFile) {
     EXPECT_NE(result.err.find("Upload was Interrupted.\n"), std::string::npos) << result.err;
     EXPECT_EQ(readFile("unit.par"), "previous");
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"unit.par"});
+}
+
+TEST_F(CtlParameters, AShortReplyWritesNoFileAndVerifiesNothing) {
+    TwoWordUnit shortUnit;
+    writeFile("unit.par", "previous");
+    writeFile("same.par", "1\r\n2\r\n2\r\n1000\r\n1\r\n0\r\n0\r\n");
+    const auto runOnShortUnit = [&](const std::string& command, const std::string& file) {
+        std::ostringstream out, err;
+        const int code = qm4417ctl::RunCtl(
+            {"--port", shortUnit.devicePath(), "--line", end_to_end::Line, command, path(file)},
+            settings, out, err, interrupted);
+        return CtlResult{code, out.str(), err.str()};
+    };
+    const CtlResult upload = runOnShortUnit("upload", "unit.par");
+    EXPECT_EQ(upload.exitCode, 1);
+    EXPECT_EQ(upload.err, "The unit sent fewer words than asked for\n");
+    EXPECT_EQ(readFile("unit.par"), "previous");
+    const CtlResult verify = runOnShortUnit("verify", "same.par");
+    EXPECT_EQ(verify.exitCode, 1);
+    EXPECT_EQ(verify.out, "");
+    EXPECT_EQ(verify.err, "The unit sent fewer words than asked for\n");
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "tools/qm4417ctl/console_parameter_view.h"
 #include "tools/qm4417ctl/ctl_arguments.h"
 #include "tools/qm4417ctl/parameter_record_check.h"
+#include "tools/qm4417ctl/whole_block_read.h"
 
 namespace qm4417ctl {
 
@@ -14,12 +15,13 @@ int RunUpload(CtlContext& context) {
     const std::string& path = context.arguments[0];
     unit_link::UnitLink* link = context.link.open();
     if (!link) return LinkFailure;
-    main_window::UnitParameters record = main_window::DefaultParameters();
+    main_window::UnitParameters record;
+    MarkNotReceived(record);
     const ConsoleStreams streams(context.link, context.out, context.err);
     ConsoleParameterView view(context.link, streams);
     StreamMessageBoxes boxes(streams);
     main_window::ParameterTransfer(*link, view, boxes, ProgramTitle, record).Upload();
-    if (context.link.linkFailed()) return LinkFailure;
+    if (context.link.linkFailed() || !AllReceived(record, context.err)) return LinkFailure;
     for (const std::string& reason : WhyPanelCannotShow(record))
         context.err << "warning: the window cannot show this record: " << reason << '\n';
     if (!param_files::WriteParameterRecord(path, record)) {

@@ -4,18 +4,28 @@
 
 namespace qm4417ctl {
 
+namespace {
+
+// Real words are 0..65535.
+constexpr std::int32_t NotReceived = -1;
+
+}  // namespace
+
+void MarkNotReceived(std::span<std::int32_t> words) {
+    std::fill(words.begin(), words.end(), NotReceived);
+}
+
+bool AllReceived(std::span<const std::int32_t> words, std::ostream& err) {
+    if (std::find(words.begin(), words.end(), NotReceived) == words.end()) return true;
+    err << "The unit sent fewer words than asked for\n";
+    return false;
+}
+
 bool ReadWholeBlock(CtlContext& context, unit_link::UnitLink& link, std::int32_t address,
                     std::span<std::int32_t> words) {
-    // A word the unit did not send keeps this mark; real words are 0..65535.
-    constexpr std::int32_t NotReceived = -1;
-    std::fill(words.begin(), words.end(), NotReceived);
+    MarkNotReceived(words);
     link.ReadBlock(address, words, static_cast<std::int16_t>(words.size()));
-    if (context.link.linkFailed()) return false;
-    if (std::find(words.begin(), words.end(), NotReceived) != words.end()) {
-        context.err << "The unit sent fewer words than asked for\n";
-        return false;
-    }
-    return true;
+    return !context.link.linkFailed() && AllReceived(words, context.err);
 }
 
 }  // namespace qm4417ctl
