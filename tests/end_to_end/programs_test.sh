@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # kv3907-sim and qm4417ctl as programs: the simulator's symlink, its control FIFO
-# and standard input, qm4417ctl's output and exit codes, and a clean end on SIGTERM.
+# and standard input, qm4417ctl's output and exit codes, load then verify under a
+# comma-decimal locale, a CSV monitor cut by a silent unit, and a clean end on SIGTERM.
 #   programs_test.sh KV3907_SIM QM4417CTL
 set -uo pipefail
 sim=$1
@@ -66,6 +67,39 @@ echo "status" >&3
 wait_for grep -q "^position=5 " "$work/sim.out"
 check "status" "position=5 speed=0 unit-errors=0x0005 sensor-errors=0x0011 fault=none requests=6" \
     "$(grep "^position=" "$work/sim.out")"
+
+# A production line's load then verify, in a locale whose decimal mark is a comma.
+mkdir -p "$work/locale"
+localedef -i de_DE -f UTF-8 "$work/locale/de_DE.UTF-8" 2>"$work/localedef.err" ||
+    { echo "FAIL: localedef"; cat "$work/localedef.err"; failures=$((failures + 1)); }
+german() { env LOCPATH="$work/locale" LC_ALL=de_DE.UTF-8 "$@"; }
+check "comma locale" "1,5" "$(german printf '%.1f' 1.5 2>&1)"
+printf '1\r\n0\r\n5\r\n1500\r\n2\r\n171\r\n52719\r\n' >"$work/line.par"
+german "$ctl" --line 9600,e,8,1 load "$work/line.par" >"$work/load.out" 2>"$work/load.err"
+check "load exit" 0 $?
+check "load stdout" "Parameter Load Busy...Please Wait!|Load was Complated.|Load commparate." \
+    "$(paste -sd'|' "$work/load.out")"
+check "load stderr" "" "$(cat "$work/load.err")"
+check "preset sent" "00AB CDEF" "$(german "$ctl" read FFEF38 2 | paste -sd' ')"
+german "$ctl" verify "$work/line.par" >"$work/verify.out" 2>&1
+check "verify after load" "0 " "$? $(cat "$work/verify.out")"
+german "$ctl" write FFEF34 1501
+german "$ctl" verify "$work/line.par" >"$work/verify.out" 2>"$work/verify.err"
+check "verify after a write" "3 PhaseCount file=1500 unit=1501 " \
+    "$? $(cat "$work/verify.out") $(cat "$work/verify.err")"
+
+# A CSV log keeps its rows when the unit falls silent, and ends with the failure.
+"$ctl" monitor --csv --count 1000 >"$work/csv.out" 2>"$work/csv.err" &
+csv_pid=$!
+wait_for test "$(wc -l <"$work/csv.out")" -ge 3
+echo "fault silence" >"$work/control"
+wait "$csv_pid"
+check "csv exit" 1 $?
+check "csv header" "time,position,hex,unit_errors,sensor_errors" "$(head -n1 "$work/csv.out")"
+row='^[0-9]{4}-[0-9]{2}-[0-9]{2}T[0-9]{2}:[0-9]{2}:[0-9]{2}\.[0-9]{3}Z,5,000005,[01]{3},10001$'
+check "csv rows" "$(($(wc -l <"$work/csv.out") - 1))" "$(grep -cE "$row" "$work/csv.out")"
+check "csv row" "5,000005" "$(sed -n 2p "$work/csv.out" | cut -d, -f2,3)"
+check "csv failure" "Communication Time Out!" "$(head -n1 "$work/csv.err")"
 
 kill "$sim_pid"
 wait "$sim_pid"

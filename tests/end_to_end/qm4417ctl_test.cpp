@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <ctime>
 #include <sstream>
 
 #include "tests/end_to_end/sim_fixture.h"
@@ -74,6 +77,53 @@ TEST_F(CtlTest, MonitorPrintsPositionAndLampsInLampOrder) {
     EXPECT_EQ(result.out, line + line + line);
 }
 
+// Seconds since the epoch of a row's "YYYY-MM-DDTHH:MM:SS.mmmZ" time, or -1 when it has
+// another shape.
+double RowTime(const std::string& row) {
+    std::tm utc{};
+    int millis = 0;
+    char zone = 0;
+    if (row.size() < 25 || row[24] != ',' ||
+        std::sscanf(row.c_str(), "%4d-%2d-%2dT%2d:%2d:%2d.%3d%c", &utc.tm_year, &utc.tm_mon,
+                    &utc.tm_mday, &utc.tm_hour, &utc.tm_min, &utc.tm_sec, &millis, &zone) != 8 ||
+        zone != 'Z')
+        return -1;
+    utc.tm_year -= 1900;
+    utc.tm_mon -= 1;
+    return static_cast<double>(timegm(&utc)) + millis / 1000.0;
+}
+
+TEST_F(CtlTest, MonitorCsvHasAHeaderAndATimedRowAReading) {
+    control("position 0x123456");
+    control("unit-errors 5");
+    control("sensor-errors 0x12");
+    const auto seconds = [] {
+        return std::chrono::duration<double>(std::chrono::system_clock::now().time_since_epoch())
+            .count();
+    };
+    const double before = seconds();
+    const CtlResult result = runOnUnit({"monitor", "--csv", "--count", "2"});
+    const double after = seconds();
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    std::istringstream lines(result.out);
+    std::string line;
+    std::getline(lines, line);
+    EXPECT_EQ(line, "time,position,hex,unit_errors,sensor_errors");
+    int rows = 0;
+    double previous = before - 0.001;
+    while (std::getline(lines, line)) {
+        ++rows;
+        const double time = RowTime(line);
+        EXPECT_GE(time, previous) << line;
+        EXPECT_LE(time, after + 0.001) << line;
+        previous = time;
+        EXPECT_EQ(line.substr(24), ",1193046,123456,101,01001");
+    }
+    EXPECT_EQ(rows, 2);
+    // The options in either order.
+    EXPECT_EQ(runOnUnit({"monitor", "--count", "1", "--csv"}).exitCode, 0);
+}
+
 TEST_F(CtlTest, WithoutOptionsUsesTheStoredCodeAndTheComMapping) {
     EXPECT_EQ(run({"read", "FFEF5C", "1"}).exitCode, 0);  // nothing stored: COM1, 9600,e,8,1
     settings.values[{"QM4417", "Settings", "ComPort"}] = std::to_string(2 * 256 + 0x51);  // COM3
@@ -119,6 +169,9 @@ TEST_F(CtlTest, UsageErrorsExitTwoAndNameTheBadArgument) {
         {{"write", "0", "12", "13"}, "'13'"},
         {{"monitor", "--count", "0"}, "'0'"},
         {{"monitor", "--every", "5"}, "'--every'"},
+        {{"monitor", "--csv", "--csv"}, "'--csv'"},
+        {{"monitor", "--csv", "--count"}, "missing argument"},
+        {{"verify"}, "missing argument"},
         {{"ports", "set", "COM0", "/dev/x"}, "'COM0'"},
         {{"ports", "clear"}, "'clear'"},
     };

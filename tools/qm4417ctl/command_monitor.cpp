@@ -1,7 +1,10 @@
-// monitor [--count N]: reads the monitor block every 100 ms and prints one line a
-// reading, "DECIMAL HEX6 U=b0b1b2 S=b0b1b2b3b4" (lamp bits in lamp order), until
-// interrupted or N readings.
+// monitor [--csv] [--count N]: reads the monitor block every 100 ms and prints one line
+// a reading, "DECIMAL HEX6 U=b0b1b2 S=b0b1b2b3b4" (lamp bits in lamp order), or with
+// --csv a header and rows "TIME,DECIMAL,HEX6,b0b1b2,b0b1b2b3b4" (TIME in UTC, ISO 8601 with
+// milliseconds), until interrupted or N readings.
 #include <chrono>
+#include <cstdio>
+#include <ctime>
 #include <thread>
 
 #include "tools/qm4417ctl/commands.h"
@@ -22,38 +25,82 @@ std::string Bits(const std::array<bool, N>& lamps) {
     return bits;
 }
 
-std::string ReadingLine(const unit_link::MonitorBlock& words) {
-    const unit_link::MonitorReading reading = unit_link::DecodeMonitorBlock(words);
+std::string ReadingLine(const unit_link::MonitorReading& reading) {
     return reading.positionDec + " " + reading.positionHex + " U=" + Bits(reading.unitLamps) +
            " S=" + Bits(reading.sensorLamps);
+}
+
+constexpr const char* CsvHeader = "time,position,hex,unit_errors,sensor_errors";
+
+std::string UtcTimestamp(std::chrono::system_clock::time_point time) {
+    const auto sinceEpoch = time.time_since_epoch();
+    const std::time_t seconds =
+        std::chrono::duration_cast<std::chrono::seconds>(sinceEpoch).count();
+    const auto millis =
+        std::chrono::duration_cast<std::chrono::milliseconds>(sinceEpoch).count() % 1000;
+    std::tm utc{};
+    gmtime_r(&seconds, &utc);
+    char text[64];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d.%03dZ", utc.tm_year + 1900,
+                  utc.tm_mon + 1, utc.tm_mday, utc.tm_hour, utc.tm_min, utc.tm_sec,
+                  static_cast<int>(millis));
+    return text;
+}
+
+std::string CsvRow(const unit_link::MonitorReading& reading,
+                   std::chrono::system_clock::time_point time) {
+    return UtcTimestamp(time) + "," + reading.positionDec + "," + reading.positionHex + "," +
+           Bits(reading.unitLamps) + "," + Bits(reading.sensorLamps);
+}
+
+struct MonitorOptions {
+    bool csv = false;
+    int count = 0;  // 0: until interrupted
+};
+
+MonitorOptions ParseMonitorOptions(const std::vector<std::string>& arguments) {
+    constexpr const char* Usage = "monitor [--csv] [--count N]";
+    MonitorOptions options;
+    bool counted = false;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        if (arguments[i] == "--csv" && !options.csv) {
+            options.csv = true;
+        } else if (arguments[i] == "--count" && !counted) {
+            if (i + 1 == arguments.size())
+                throw UsageError(std::string("missing argument; usage: ") + Usage);
+            options.count = ParseCount(arguments[++i], 1, 1'000'000'000, "count");
+            counted = true;
+        } else {
+            throw UsageError("unexpected argument '" + arguments[i] + "'; usage: " + Usage);
+        }
+    }
+    return options;
 }
 
 }  // namespace
 
 int RunMonitor(CtlContext& context) {
-    const auto& arguments = context.arguments;
-    int count = 0;  // 0: until interrupted
-    if (!arguments.empty()) {
-        if (arguments[0] != "--count")
-            throw UsageError("unexpected argument '" + arguments[0] + "'");
-        ExpectArgumentCount(arguments, 2, "monitor [--count N]");
-        count = ParseCount(arguments[1], 1, 1'000'000'000, "count");
-    }
+    const MonitorOptions options = ParseMonitorOptions(context.arguments);
+    const int count = options.count;
     unit_link::UnitLink* link = context.link.open();
     if (!link) return LinkFailure;
+    if (options.csv) context.out << CsvHeader << std::endl;
 
     using Clock = std::chrono::steady_clock;
     auto nextTick = Clock::now();
-    for (int reading = 0; (count == 0 || reading < count) && !context.interrupted; ++reading) {
+    for (int done = 0; (count == 0 || done < count) && !context.interrupted; ++done) {
         unit_link::MonitorBlock words{};
         link->ReadBlock(unit_link::MonitorBlockAddress, words, 4);
         if (context.link.linkFailed()) return LinkFailure;
-        context.out << ReadingLine(words) << std::endl;
+        // The time the reading arrived.
+        const auto arrived = std::chrono::system_clock::now();
+        const unit_link::MonitorReading reading = unit_link::DecodeMonitorBlock(words);
+        context.out << (options.csv ? CsvRow(reading, arrived) : ReadingLine(reading)) << std::endl;
         // Ticks that fell inside a slow read are skipped, as the window's timer does.
         const auto now = Clock::now();
         do nextTick += TickInterval;
         while (nextTick <= now);
-        if (count == 0 || reading + 1 < count) std::this_thread::sleep_until(nextTick);
+        if (count == 0 || done + 1 < count) std::this_thread::sleep_until(nextTick);
     }
     return Success;
 }

@@ -5,6 +5,7 @@
 
 #include "tools/qm4417ctl/commands.h"
 #include "tools/qm4417ctl/ctl_arguments.h"
+#include "tools/qm4417ctl/whole_block_read.h"
 
 namespace qm4417ctl {
 
@@ -15,18 +16,9 @@ int RunRead(CtlContext& context) {
     unit_link::UnitLink* link = context.link.open();
     if (!link) return LinkFailure;
 
-    // A word the unit did not send keeps this mark; real words are 0..65535.
-    constexpr std::int32_t NotReceived = -1;
-    std::vector<std::int32_t> words(static_cast<std::size_t>(count), NotReceived);
-    link->ReadBlock(address, words, static_cast<std::int16_t>(count));
-    if (context.link.linkFailed()) return LinkFailure;
-    for (const std::int32_t word : words) {
-        // A reply with fewer words than asked leaves holes; print none of the read.
-        if (word == NotReceived) {
-            context.err << "The unit sent fewer words than asked for\n";
-            return LinkFailure;
-        }
-    }
+    std::vector<std::int32_t> words(static_cast<std::size_t>(count));
+    // A reply with fewer words than asked leaves holes; print none of the read.
+    if (!ReadWholeBlock(context, *link, address, words)) return LinkFailure;
     for (const std::int32_t word : words) {
         char text[8];
         std::snprintf(text, sizeof text, "%04X", static_cast<unsigned>(word));

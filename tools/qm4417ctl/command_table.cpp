@@ -6,10 +6,11 @@ std::span<const CtlCommand> Commands() {
     static const CtlCommand table[] = {
         {"read", "read ADDRESS COUNT", RunRead},
         {"write", "write ADDRESS VALUE", RunWrite},
-        {"monitor", "monitor [--count N]", RunMonitor},
+        {"monitor", "monitor [--csv] [--count N]", RunMonitor},
         {"ports", "ports | ports set COMn DEVICE | ports reset COMn", RunPorts},
         {"load", "load FILE.par", RunLoad},
         {"upload", "upload FILE.par", RunUpload},
+        {"verify", "verify FILE.par", RunVerify},
     };
     return table;
 }

@@ -1,9 +1,12 @@
-// upload FILE.par: the seven parameter words, written to the file byte for byte as the
-// window's Upload followed by its File Write would, all or nothing.
+// upload FILE.par: the seven parameter words, written to the file exactly as the unit
+// sent them, all or nothing; a record the window could not show is written too, with a
+// warning.
 #include "param_files/parameter_record_file.h"
 #include "tools/qm4417ctl/commands.h"
 #include "tools/qm4417ctl/console_parameter_view.h"
 #include "tools/qm4417ctl/ctl_arguments.h"
+#include "tools/qm4417ctl/parameter_record_check.h"
+#include "tools/qm4417ctl/whole_block_read.h"
 
 namespace qm4417ctl {
 
@@ -12,14 +15,16 @@ int RunUpload(CtlContext& context) {
     const std::string& path = context.arguments[0];
     unit_link::UnitLink* link = context.link.open();
     if (!link) return LinkFailure;
-    main_window::UnitParameters record = main_window::DefaultParameters();
-    ConsoleParameterView view(context.link, context.out);
-    StreamMessageBoxes boxes(context.err);
+    main_window::UnitParameters record;
+    MarkNotReceived(record);
+    const ConsoleStreams streams(context.link, context.out, context.err);
+    ConsoleParameterView view(context.link, streams);
+    StreamMessageBoxes boxes(streams);
     main_window::ParameterTransfer(*link, view, boxes, ProgramTitle, record).Upload();
-    if (context.link.linkFailed()) return LinkFailure;
-    // File Write takes the record from the panel that the Upload filled.
-    if (!main_window::PanelToParameters(view.panel, record) ||
-        !param_files::WriteParameterRecord(path, record)) {
+    if (context.link.linkFailed() || !AllReceived(record, context.err)) return LinkFailure;
+    for (const std::string& reason : WhyPanelCannotShow(record))
+        context.err << "warning: the window cannot show this record: " << reason << '\n';
+    if (!param_files::WriteParameterRecord(path, record)) {
         context.err << path << " Can't Write Parameter File\n";
         return LinkFailure;
     }

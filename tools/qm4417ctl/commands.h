@@ -11,5 +11,6 @@ int RunMonitor(CtlContext& context);
 int RunPorts(CtlContext& context);
 int RunLoad(CtlContext& context);
 int RunUpload(CtlContext& context);
+int RunVerify(CtlContext& context);
 
 }  // namespace qm4417ctl

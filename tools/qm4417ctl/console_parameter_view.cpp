@@ -2,17 +2,25 @@
 
 namespace qm4417ctl {
 
+std::ostream& ConsoleStreams::forText(platform::MessageIcon icon) const {
+    const bool warning =
+        icon == platform::MessageIcon::Warning || icon == platform::MessageIcon::Stop;
+    return warning || link_.linkFailed() ? err_ : out_;
+}
+
 platform::MessageAnswer StreamMessageBoxes::show(const std::string&, const std::string& text,
-                                                 platform::MessageIcon, platform::MessageButtons) {
+                                                 platform::MessageIcon icon,
+                                                 platform::MessageButtons) {
+    std::ostream& stream = streams_.forText(icon);
     for (const char c : text)
-        if (c != '\r') stream_ << c;
-    stream_ << '\n';
+        if (c != '\r') stream << c;
+    stream << '\n';
     return platform::MessageAnswer::Ok;
 }
 
 void ConsoleParameterView::setStatusText(const std::string& text) {
     status = text;
-    out_ << text << '\n';
+    streams_.forText(platform::MessageIcon::None) << text << '\n';
 }
 
 }  // namespace qm4417ctl

@@ -9,23 +9,38 @@
 
 namespace qm4417ctl {
 
+// The link's failures and the warnings go to standard error, everything else (progress and
+// success) to standard output.
+class ConsoleStreams {
+  public:
+    ConsoleStreams(const LinkAccess& link, std::ostream& out, std::ostream& err)
+        : link_(link), out_(out), err_(err) {}
+    std::ostream& forText(platform::MessageIcon icon) const;
+
+  private:
+    const LinkAccess& link_;
+    std::ostream& out_;
+    std::ostream& err_;
+};
+
 // The window's message boxes as text, one line per line of the box.
 class StreamMessageBoxes : public platform::MessageBoxes {
   public:
-    explicit StreamMessageBoxes(std::ostream& stream) : stream_(stream) {}
+    explicit StreamMessageBoxes(const ConsoleStreams& streams) : streams_(streams) {}
     platform::MessageAnswer show(const std::string& title, const std::string& text,
                                  platform::MessageIcon icon,
                                  platform::MessageButtons buttons) override;
 
   private:
-    std::ostream& stream_;
+    const ConsoleStreams& streams_;
 };
 
 // The parameter panel without widgets, for Load and Upload: the status texts are
 // printed, focus moves have no object.
 class ConsoleParameterView : public main_window::ParameterView {
   public:
-    ConsoleParameterView(const LinkAccess& link, std::ostream& out) : link_(link), out_(out) {}
+    ConsoleParameterView(const LinkAccess& link, const ConsoleStreams& streams)
+        : link_(link), streams_(streams) {}
 
     main_window::ParameterPanel readPanel() const override { return panel; }
     void showPanel(const main_window::ParameterPanel& shown) override { panel = shown; }
@@ -39,7 +54,7 @@ class ConsoleParameterView : public main_window::ParameterView {
 
   private:
     const LinkAccess& link_;
-    std::ostream& out_;
+    const ConsoleStreams& streams_;
 };
 
 // The window's title, which Load and Upload put on their boxes.

@@ -15,7 +15,7 @@
 namespace qm4417ctl {
 
 // Exit codes scripts rely on.
-enum ExitCode { Success = 0, LinkFailure = 1, UsageFailure = 2 };
+enum ExitCode { Success = 0, LinkFailure = 1, UsageFailure = 2, VerifyMismatch = 3 };
 
 // A bad command line; the message names the bad argument.
 class UsageError : public std::runtime_error {

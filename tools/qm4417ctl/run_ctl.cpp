@@ -15,7 +15,8 @@ void PrintUsage(std::ostream& err) {
            "commands:\n";
     for (const CtlCommand& command : Commands()) err << "  " << command.usage << '\n';
     err << "Without --port and --line the stored ComPort setting and the COM mapping apply.\n"
-           "Exit status: 0 success, 1 link or file failure, 2 usage error.\n";
+           "Exit status: 0 success, 1 link or file failure, 2 usage error, 3 verify found\n"
+           "differing fields.\n";
 }
 
 }  // namespace
