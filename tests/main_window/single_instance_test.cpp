@@ -48,6 +48,19 @@ TEST_F(SingleInstanceTest, ALockThatCannotBeMadeLetsTheProgramStartAndSaysWhy) {
                                   missing.toStdString() + " does not exist; starting anyway.\n");
 }
 
+TEST_F(SingleInstanceTest, AnUnwritableRuntimeFolderLetsTheProgramStartAndSaysWhy) {
+    if (geteuid() == 0) GTEST_SKIP() << "root writes into any folder";
+    QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::ExeOwner);
+    std::ostringstream warnings;
+    platform::QtProgramIdentity identity(warnings);
+    EXPECT_TRUE(identity.claimSingleInstance());
+    QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_NE(
+        warnings.str().find("the folder " + runtime.path().toStdString() + " is not writable"),
+        std::string::npos)
+        << warnings.str();
+}
+
 TEST_F(SingleInstanceTest, ALockOfAnotherUserDoesNotCountAsAnInstance) {
     if (geteuid() != 0) GTEST_SKIP() << "giving a file to another user needs root";
     platform::QtProgramIdentity running;
