@@ -24,8 +24,12 @@ std::string QtNameFilters(const std::string& filter) {
         std::string patterns = items[i + 1];
         for (char& c : patterns)
             if (c == ';') c = ' ';
+        // Qt reads the patterns from a trailing "(...)" and shows the entry as given, so a name
+        // that already ends in its own patterns is used unchanged.
+        const std::string& name = items[i];
+        const std::string carried = "(" + patterns + ")";
         if (!result.empty()) result += ";;";
-        result += items[i] + " (" + patterns + ")";
+        result += name.ends_with(carried) ? name : name + " " + carried;
     }
     return result;
 }

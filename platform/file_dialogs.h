@@ -29,8 +29,9 @@ class FileDialogs {
     virtual FileChoice save(const FileDialogSettings& settings) = 0;
 };
 
-// "Parameter File(*.par)|*.par" becomes "Parameter File(*.par) (*.par)"; several
-// patterns in one entry ("*.a;*.b") become space separated, entries join with ";;".
+// "Text|*.txt" becomes "Text (*.txt)"; a name that already ends in its patterns stays as it is
+// ("Parameter File(*.par)|*.par" becomes "Parameter File(*.par)"). Several patterns in one
+// entry ("*.a;*.b") become space separated, entries join with ";;".
 std::string QtNameFilters(const std::string& filter);
 
 }  // namespace platform

@@ -1,13 +1,47 @@
 #include "platform/qt_program_identity.h"
 
+#include <pwd.h>
+#include <signal.h>
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLockFile>
-#include <QStandardPaths>
 
 namespace platform {
 
-QtProgramIdentity::QtProgramIdentity() = default;
+namespace {
+
+QString userName() {
+    const uid_t uid = geteuid();
+    if (const passwd* entry = getpwuid(uid)) return QString::fromLocal8Bit(entry->pw_name);
+    return QString::number(uid);
+}
+
+// True when the lock at `path` is this user's and its holder still runs.
+bool heldByRunningInstance(const QLockFile& lock, const QString& path) {
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    return QFileInfo(path).ownerId() == geteuid() && lock.getLockInfo(&pid, &host, &application) &&
+           pid > 0 && kill(static_cast<pid_t>(pid), 0) == 0;
+}
+
+std::string whyNotMade(const QString& path) {
+    const QFileInfo file(path);
+    const QFileInfo folder(file.absolutePath());
+    if (!folder.isDir()) return "the folder " + folder.filePath().toStdString() + " does not exist";
+    if (file.exists() && file.ownerId() != geteuid())
+        return path.toStdString() + " belongs to another user";
+    if (!folder.isWritable())
+        return "the folder " + folder.filePath().toStdString() + " is not writable";
+    return path.toStdString() + " cannot be made";
+}
+
+}  // namespace
+
+QtProgramIdentity::QtProgramIdentity(std::ostream& warnings) : warnings_(warnings) {}
 QtProgramIdentity::~QtProgramIdentity() = default;
 
 std::string QtProgramIdentity::title() const {
@@ -41,21 +75,33 @@ bool QtProgramIdentity::makeFolder(const std::string& path) {
 }
 
 std::string QtProgramIdentity::lockFilePath(const std::string& title) {
+    QString name = QString::fromStdString(title);
     QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (folder.isEmpty()) folder = QDir::tempPath();
+    if (folder.isEmpty()) {
+        // The temporary folder is shared by all users: each user's lock has its own name.
+        folder = QDir::tempPath();
+        name += '-' + userName();
+    }
     QString display = qEnvironmentVariable("WAYLAND_DISPLAY");
     if (display.isEmpty()) display = qEnvironmentVariable("DISPLAY");
     display.replace('/', '_');
-    return (folder + '/' + QString::fromStdString(title) + '-' + display + ".lock").toStdString();
+    return (folder + '/' + name + '-' + display + ".lock").toStdString();
 }
 
 bool QtProgramIdentity::claimSingleInstance() {
     if (instanceLock_) return true;
-    auto lock = std::make_unique<QLockFile>(QString::fromStdString(lockFilePath(title())));
+    const QString path = QString::fromStdString(lockFilePath(title()));
+    auto lock = std::make_unique<QLockFile>(path);
     // A lock left by a crashed instance is stale at once: its process is gone.
     lock->setStaleLockTime(0);
-    if (!lock->tryLock(0)) return false;
-    instanceLock_ = std::move(lock);
+    if (lock->tryLock(0)) {
+        instanceLock_ = std::move(lock);
+        return true;
+    }
+    if (lock->error() == QLockFile::LockFailedError && heldByRunningInstance(*lock, path))
+        return false;
+    warnings_ << title() << ": cannot guard against a second instance: " << whyNotMade(path)
+              << "; starting anyway.\n";
     return true;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <iostream>
 #include <memory>
 
 #include "platform/program_identity.h"
@@ -9,10 +10,13 @@ class QLockFile;
 namespace platform {
 
 // Identity fixed by the build; the single-instance claim is a lock file in the user's runtime
-// folder ($XDG_RUNTIME_DIR), one per display, so each desktop of the user runs one instance.
+// folder ($XDG_RUNTIME_DIR, else the temporary folder with the user in the name), one per
+// display, so each desktop of the user runs one instance. Only a lock held by a running instance
+// of this user refuses the claim; a lock that cannot be made lets the program start, with the
+// reason written to `warnings`.
 class QtProgramIdentity : public ProgramIdentity {
   public:
-    QtProgramIdentity();
+    explicit QtProgramIdentity(std::ostream& warnings = std::cerr);
     ~QtProgramIdentity() override;
 
     std::string title() const override;
@@ -28,6 +32,7 @@ class QtProgramIdentity : public ProgramIdentity {
     static std::string lockFilePath(const std::string& title);
 
   private:
+    std::ostream& warnings_;
     std::unique_ptr<QLockFile> instanceLock_;
 };
 

@@ -1,4 +1,5 @@
 // What the operator and the link do with frmMain's widgets.
+#include <QAbstractItemView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -16,6 +17,16 @@
 namespace {
 
 using main_window::ParameterPanel;
+
+// Opens the box's list and clicks `row` in it, as the operator does.
+void pickFromList(QComboBox& box, int row) {
+    box.showPopup();
+    QAbstractItemView* list = box.view();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window()));
+    const QPoint entry = list->visualRect(list->model()->index(row, 0)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, entry);
+    EXPECT_FALSE(list->isVisible());
+}
 
 class MainWindowInteractionTest : public MainWindowTest {
   protected:
@@ -101,10 +112,31 @@ TEST_F(MainWindowInteractionTest, TypingIntoTheSensorTypeBoxLeavesNoEntrySelecte
     main_window::UnitParameters record = w.unitParameters;
     ASSERT_TRUE(main_window::PanelToParameters(w.readPanel(), record));
     EXPECT_EQ(record[main_window::SensorType], 0);
-    // Picking the same entry again selects it again.
-    w.cmbSensorType->setCurrentIndex(2);
-    emit w.cmbSensorType->activated(2);
+    // Picking the same entry again from the list selects it again.
+    pickFromList(*w.cmbSensorType, 2);
     EXPECT_EQ(w.cmbSensorType->selectedIndex(), 2);
+}
+
+TEST_F(MainWindowInteractionTest, TypedTextThatMatchesAnEntrySelectsNothing) {
+    main_window::frmMain& w = shownWindow();
+    w.SSTab1->setCurrentIndex(1);
+    widgets::SelectionComboBox& box = *w.cmbSensorType;
+    box.setFocus();
+    QTest::keyClick(&box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(&box, "ABSOLUTE (1X-64X)");
+    QTest::keyClick(&box, Qt::Key_Return);
+    w.txtPhaseCount->setFocus();
+    ASSERT_FALSE(box.hasFocus());
+    EXPECT_EQ(box.currentText().toStdString(), "ABSOLUTE (1X-64X)");
+    EXPECT_EQ(w.readPanel().sensorType, -1);
+    main_window::UnitParameters record = w.unitParameters;
+    ASSERT_TRUE(main_window::PanelToParameters(w.readPanel(), record));
+    EXPECT_EQ(record[main_window::SensorType], 0);
+    // A pick from the list still selects, also the entry Qt matched to the typed text.
+    pickFromList(box, 1);
+    EXPECT_EQ(w.readPanel().sensorType, 1);
+    pickFromList(box, 0);
+    EXPECT_EQ(w.readPanel().sensorType, 0);
 }
 
 TEST_F(MainWindowInteractionTest, PanelShowsAndReadsEveryState) {

@@ -1,5 +1,9 @@
 // One instance of QM4417 per user desktop.
 #include <gtest/gtest.h>
+#include <pwd.h>
+#include <unistd.h>
+
+#include <sstream>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -23,12 +27,59 @@ class SingleInstanceTest : public testing::Test {
 
 TEST_F(SingleInstanceTest, OnlyOneClaimHoldsAtATime) {
     auto first = std::make_unique<platform::QtProgramIdentity>();
-    platform::QtProgramIdentity second;
+    std::ostringstream warnings;
+    platform::QtProgramIdentity second(warnings);
     EXPECT_TRUE(first->claimSingleInstance());
     EXPECT_TRUE(first->claimSingleInstance());
     EXPECT_FALSE(second.claimSingleInstance());
+    EXPECT_EQ(warnings.str(), "");
     first.reset();
     EXPECT_TRUE(second.claimSingleInstance());
+    EXPECT_EQ(warnings.str(), "");
+}
+
+TEST_F(SingleInstanceTest, ALockThatCannotBeMadeLetsTheProgramStartAndSaysWhy) {
+    const QString missing = runtime.filePath("gone");
+    qputenv("XDG_RUNTIME_DIR", missing.toUtf8());
+    std::ostringstream warnings;
+    platform::QtProgramIdentity identity(warnings);
+    EXPECT_TRUE(identity.claimSingleInstance());
+    EXPECT_EQ(warnings.str(), "QM4417: cannot guard against a second instance: the folder " +
+                                  missing.toStdString() + " does not exist; starting anyway.\n");
+}
+
+TEST_F(SingleInstanceTest, AnUnwritableRuntimeFolderLetsTheProgramStartAndSaysWhy) {
+    if (geteuid() == 0) GTEST_SKIP() << "root writes into any folder";
+    QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::ExeOwner);
+    std::ostringstream warnings;
+    platform::QtProgramIdentity identity(warnings);
+    EXPECT_TRUE(identity.claimSingleInstance());
+    QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_NE(
+        warnings.str().find("the folder " + runtime.path().toStdString() + " is not writable"),
+        std::string::npos)
+        << warnings.str();
+}
+
+TEST_F(SingleInstanceTest, ALockOfAnotherUserDoesNotCountAsAnInstance) {
+    if (geteuid() != 0) GTEST_SKIP() << "giving a file to another user needs root";
+    platform::QtProgramIdentity running;
+    ASSERT_TRUE(running.claimSingleInstance());
+    const std::string lock = platform::QtProgramIdentity::lockFilePath("QM4417");
+    ASSERT_EQ(chown(lock.c_str(), 65534, 65534), 0);
+    std::ostringstream warnings;
+    platform::QtProgramIdentity second(warnings);
+    EXPECT_TRUE(second.claimSingleInstance());
+    EXPECT_NE(warnings.str().find(lock + " belongs to another user"), std::string::npos)
+        << warnings.str();
+}
+
+TEST_F(SingleInstanceTest, TheFallbackLockCarriesTheUserInItsName) {
+    qunsetenv("XDG_RUNTIME_DIR");
+    const std::string path = platform::QtProgramIdentity::lockFilePath("QM4417");
+    const std::string user = getpwuid(geteuid())->pw_name;
+    EXPECT_EQ(path.rfind((QDir::tempPath() + "/QM4417-").toStdString() + user + '-', 0), 0u)
+        << path;
 }
 
 TEST_F(SingleInstanceTest, EachDisplayHasItsOwnClaim) {
@@ -51,6 +102,27 @@ TEST_F(SingleInstanceTest, ASecondProgramEndsAtOnceAndWritesNothing) {
     EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(second.exitCode(), 0);
     EXPECT_TRUE(QDir(config.path()).isEmpty());
+    EXPECT_EQ(second.readAllStandardError(), "");
+}
+
+TEST_F(SingleInstanceTest, TheProgramStartsWhenItsLockCannotBeMade) {
+    // Qt makes a missing runtime folder itself, so it has to be one that cannot exist.
+    QFile file(runtime.filePath("file"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    qputenv("XDG_RUNTIME_DIR", runtime.filePath("file/gone").toUtf8());
+    QProcess program;
+    program.setReadChannel(QProcess::StandardError);
+    program.start(QM4417_PROGRAM, {});
+    ASSERT_TRUE(program.waitForStarted(20000));
+    QByteArray said;
+    const char* const warning = "QM4417: cannot guard against a second instance";
+    while (!said.contains(warning) && program.waitForReadyRead(20000))
+        said += program.readAllStandardError();
+    ASSERT_TRUE(said.contains(warning)) << said.toStdString();
+    // It goes on to show its window instead of ending.
+    EXPECT_FALSE(program.waitForFinished(1000));
+    program.kill();
+    program.waitForFinished(20000);
 }
 
 }  // namespace

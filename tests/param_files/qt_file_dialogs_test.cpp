@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -10,14 +12,29 @@
 
 namespace {
 
+// What the dialog showed: its filter entries, the one chosen and the text of its file-type
+// box, the patterns its file list filters by, and its folder.
+struct ShownDialog {
+    QStringList filters;
+    QString selectedFilter;
+    QString fileTypeText;
+    QStringList listedPatterns;
+    QString folder;
+};
+
 // Acts on the modal dialog once it is up: records what it shows, then types `name`
 // and accepts, or rejects when `name` is empty.
-void answerDialog(const QString& name, QStringList& filters, QString& folder) {
-    QTimer::singleShot(0, [=, &filters, &folder] {
+void answerDialog(const QString& name, ShownDialog& shown) {
+    QTimer::singleShot(0, [=, &shown] {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
         if (!dialog) return;
-        filters = dialog->nameFilters();
-        folder = dialog->directory().absolutePath();
+        shown.filters = dialog->nameFilters();
+        shown.selectedFilter = dialog->selectedNameFilter();
+        if (auto* fileType = dialog->findChild<QComboBox*>("fileTypeCombo"))
+            shown.fileTypeText = fileType->currentText();
+        if (auto* files = dialog->findChild<QFileSystemModel*>())
+            shown.listedPatterns = files->nameFilters();
+        shown.folder = dialog->directory().absolutePath();
         if (name.isEmpty()) {
             dialog->reject();
             return;
@@ -35,25 +52,32 @@ class QtFileDialogs : public ::testing::Test {
 
     QTemporaryDir folder;
     platform::QtFileDialogs dialogs;
-    QStringList filters;
-    QString shownFolder;
+    ShownDialog shown;
 };
 
 TEST_F(QtFileDialogs, SaveKeepsThePathAsTypedAndReportsTheBareName) {
-    answerDialog("plain", filters, shownFolder);
+    answerDialog("plain", shown);
     const auto choice = dialogs.save(settings());
     EXPECT_FALSE(choice.cancelled);
     EXPECT_EQ(choice.path, folder.filePath("plain").toStdString());
     EXPECT_EQ(choice.name, "plain");
-    EXPECT_EQ(filters, QStringList{"Parameter File(*.par) (*.par)"});
-    EXPECT_EQ(shownFolder, QDir(folder.path()).absolutePath());
+    EXPECT_EQ(shown.folder, QDir(folder.path()).absolutePath());
 }
 
 TEST_F(QtFileDialogs, CancelIsReportedAsSuch) {
-    answerDialog("", filters, shownFolder);
+    answerDialog("", shown);
     const auto choice = dialogs.open(settings());
     EXPECT_TRUE(choice.cancelled);
-    EXPECT_EQ(shownFolder, QDir(folder.path()).absolutePath());
+    EXPECT_EQ(shown.folder, QDir(folder.path()).absolutePath());
+}
+
+TEST_F(QtFileDialogs, ShowsTheFilterExactlyAndListsOnlyParameterFiles) {
+    answerDialog("", shown);
+    dialogs.open(settings());
+    EXPECT_EQ(shown.filters, QStringList{"Parameter File(*.par)"});
+    EXPECT_EQ(shown.selectedFilter, "Parameter File(*.par)");
+    EXPECT_EQ(shown.fileTypeText, "Parameter File(*.par)");
+    EXPECT_EQ(shown.listedPatterns, QStringList{"*.par"});
 }
 
 }  // namespace
