@@ -119,8 +119,9 @@ void frmMain::buildLayout() {
     }
     statusPanels_[0]->setText("Norvikon");
     statusPanels_[0]->setFixedWidth(kStatusPanel1WidthTwips / widgets::kTwipsPerPixel);
-    StatusBar1->addWidget(statusPanels_[0]);
-    StatusBar1->addWidget(statusPanels_[1], 1);
+    // Permanent, so that a temporary status message can never hide the panels.
+    StatusBar1->addPermanentWidget(statusPanels_[0]);
+    StatusBar1->addPermanentWidget(statusPanels_[1], 1);
     setStatusBar(StatusBar1);
 
     auto* client = new QWidget(this);

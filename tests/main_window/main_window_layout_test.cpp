@@ -159,6 +159,21 @@ TEST_F(MainWindowLayoutTest, PlacesFollowTheTwipsFigures) {
     }
 }
 
+TEST_F(MainWindowLayoutTest, StatusPanelsStayThroughATemporaryMessage) {
+    main_window::frmMain& w = makeWindow();
+    w.show();
+    QTest::qWait(20);
+    const QRect first = w.statusPanel(1)->geometry();
+    const QRect second = w.statusPanel(2)->geometry();
+    EXPECT_LE(first.left(), 4);  // "Norvikon" opens the bar on the left
+    w.StatusBar1->showMessage(QStringLiteral("a passing hint"));
+    QTest::qWait(20);
+    EXPECT_TRUE(w.statusPanel(1)->isVisible());
+    EXPECT_TRUE(w.statusPanel(2)->isVisible());
+    EXPECT_EQ(w.statusPanel(1)->geometry(), first);
+    EXPECT_EQ(w.statusPanel(2)->geometry(), second);
+}
+
 TEST_F(MainWindowLayoutTest, DisplaysAreGreenOnDarkGreen) {
     main_window::frmMain& w = makeWindow();
     for (QLabel* display : {w.lblPositionDec, w.lblPositionHex}) {
