@@ -12,9 +12,13 @@ constexpr std::size_t ReadLimit = 64 * 1024;
 
 }  // namespace
 
-std::optional<main_window::UnitParameters> ReadParameterRecord(const std::string& path) {
+std::optional<main_window::UnitParameters> ReadParameterWords(const std::string& path) {
     const auto text = ReadFileStart(path, ReadLimit);
-    const auto record = text ? ParseParameterFile(*text) : std::nullopt;
+    return text ? ParseParameterFile(*text) : std::nullopt;
+}
+
+std::optional<main_window::UnitParameters> ReadParameterRecord(const std::string& path) {
+    const auto record = ReadParameterWords(path);
     if (!record || !main_window::ParametersFitPanel(*record)) return std::nullopt;
     return record;
 }

@@ -7,6 +7,10 @@
 
 namespace param_files {
 
+// The seven 32-bit decimal items a parameter file holds, as written, without the panel's
+// limits. Nothing when the file cannot be read or is not seven such items.
+std::optional<main_window::UnitParameters> ReadParameterWords(const std::string& path);
+
 // The record a parameter file holds, by the window's read rules: seven items, each a
 // 32-bit decimal number, making a record the parameter panel can show. Nothing when the
 // file cannot be read or breaks a rule.

@@ -1,8 +1,7 @@
 #include "tools/qm4417ctl/parameter_record_check.h"
 
 #include "main_window/load_upload.h"
-#include "param_files/parameter_file_format.h"
-#include "param_files/whole_file.h"
+#include "param_files/parameter_record_file.h"
 #include "tools/qm4417ctl/console_parameter_view.h"
 
 namespace qm4417ctl {
@@ -10,9 +9,6 @@ namespace qm4417ctl {
 namespace {
 
 using main_window::UnitParameters;
-
-// Far more than the longest file the program writes; a read never pulls a huge file in.
-constexpr std::size_t ReadLimit = 64 * 1024;
 
 // The panel's focus moves have no object here.
 class CheckOnlyView : public main_window::ParameterView {
@@ -40,14 +36,9 @@ std::vector<std::string> WhyPanelCannotShow(const UnitParameters& record) {
     return reasons;
 }
 
-std::optional<UnitParameters> ReadFileWords(const std::string& path) {
-    const auto text = param_files::ReadFileStart(path, ReadLimit);
-    return text ? param_files::ParseParameterFile(*text) : std::nullopt;
-}
-
 std::optional<UnitParameters> RecordToLoad(const std::string& path, platform::MessageBoxes& boxes,
                                            std::ostream& err) {
-    auto record = ReadFileWords(path);
+    auto record = param_files::ReadParameterWords(path);
     if (!record) {
         err << path << " Can't Read Parameter File\n";
         return std::nullopt;

@@ -15,9 +15,6 @@ namespace qm4417ctl {
 // 3. One text a reason, in the window's words where it has them; empty when it can.
 std::vector<std::string> WhyPanelCannotShow(const main_window::UnitParameters& record);
 
-// The seven words a parameter file holds, as written, without the window's limits.
-std::optional<main_window::UnitParameters> ReadFileWords(const std::string& path);
-
 // The record that `load FILE.par` sends: the file through the window's panel and its Load
 // checks. Nothing, with the reason on `boxes` or `err`, when the file cannot be read or the
 // window would not load it.
