@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <optional>
 
 namespace tumbler::framework {
 
@@ -55,16 +56,41 @@ void PropertyPage::TrackUserChanges() {
         } else if (auto* edit = qobject_cast<QLineEdit*>(child)) {
             connect(edit, &QLineEdit::textEdited, this, [this, itemId] { MarkChanged(itemId); });
         } else if (auto* check = qobject_cast<QCheckBox*>(child)) {
-            connect(check, &QCheckBox::clicked, this, [this, itemId] { MarkChanged(itemId); });
+            connect(check, &QCheckBox::clicked, this, [this, itemId, check] {
+                check->setTristate(false);
+                MarkChanged(itemId);
+            });
         }
     }
 }
 
-bool PageExchange::ReadProperty(std::string_view property, VarType type, Variant* value) const {
-    if (page_.objects().empty()) return false;
+namespace {
+
+std::optional<Variant> ReadOne(PropertyAccess& object, std::string_view property, VarType type) {
     Variant raw;
-    if (Failed(GetPropertyByName(*page_.objects().front(), property, &raw))) return false;
-    return Succeeded(ChangeType(raw, type, value));
+    Variant value;
+    if (Failed(GetPropertyByName(object, property, &raw)) ||
+        Failed(ChangeType(raw, type, &value))) {
+        return std::nullopt;
+    }
+    // Any true boolean is the same choice, whatever its bits.
+    if (type == VarType::Bool) value = Variant::Bool(value.IsTrue() ? -1 : 0);
+    return value;
+}
+
+}  // namespace
+
+PageExchange::Reading PageExchange::ReadProperty(std::string_view property, VarType type,
+                                                 Variant* value) const {
+    const std::vector<PropertyAccess*>& objects = page_.objects();
+    if (objects.empty()) return Reading::None;
+    const std::optional<Variant> first = ReadOne(*objects.front(), property, type);
+    for (std::size_t i = 1; i < objects.size(); ++i) {
+        if (ReadOne(*objects[i], property, type) != first) return Reading::Differ;
+    }
+    if (!first) return Reading::None;
+    *value = *first;
+    return Reading::Same;
 }
 
 void PageExchange::Queue(int id, std::string_view property, Variant value) {
@@ -80,7 +106,9 @@ void PageExchange::ListIndex(int id, std::string_view property, int& field) {
         return;
     }
     Variant value;
-    if (ReadProperty(property, VarType::Long, &value)) field = value.Integer();
+    const Reading reading = ReadProperty(property, VarType::Long, &value);
+    if (reading == Reading::Same) field = value.Integer();
+    if (reading == Reading::Differ) field = -1;
     if (list != nullptr) list->setCurrentIndex(field >= 0 && field < list->count() ? field : -1);
 }
 
@@ -92,21 +120,30 @@ void PageExchange::Text(int id, std::string_view property, std::string& field) {
         return;
     }
     Variant value;
-    if (ReadProperty(property, VarType::String, &value)) field = value.AsString();
+    const Reading reading = ReadProperty(property, VarType::String, &value);
+    if (reading == Reading::Same) field = value.AsString();
+    if (reading == Reading::Differ) field.clear();
     if (edit != nullptr) edit->setText(QString::fromStdString(field));
 }
 
 void PageExchange::Check(int id, std::string_view property, int& field) {
     auto* check = DialogItemAs<QCheckBox>(&page_, id);
     if (saving_) {
-        if (check != nullptr) field = check->isChecked() ? 1 : 0;
+        if (check != nullptr) field = check->checkState() == Qt::Checked ? 1 : 0;
         // A boolean property takes the platform's true, -1.
         Queue(id, property, Variant::Bool(field != 0 ? -1 : 0));
         return;
     }
     Variant value;
-    if (ReadProperty(property, VarType::Bool, &value)) field = value.IsTrue() ? 1 : 0;
-    if (check != nullptr) check->setChecked(field != 0);
+    const Reading reading = ReadProperty(property, VarType::Bool, &value);
+    if (reading == Reading::Same) field = value.IsTrue() ? 1 : 0;
+    if (check == nullptr) return;
+    check->setTristate(reading == Reading::Differ);
+    if (reading == Reading::Differ) {
+        check->setCheckState(Qt::PartiallyChecked);
+    } else {
+        check->setChecked(field != 0);
+    }
 }
 
 void PageExchange::PostProcessing() {

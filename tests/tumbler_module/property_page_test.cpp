@@ -183,6 +183,69 @@ TEST_F(PageTest, FontPageWritesTheStockFont) {
     EXPECT_EQ(Property(fw::kDispIdFont).AsFont().weight, 700);
 }
 
+TEST_F(PageTest, SeveralControlsShowWhatTheyShareAndKeepWhatTheyDoNotOnApply) {
+    std::shared_ptr<fw::ControlBase> other = object_.factory->CreateControl();
+    fw::ControlPropertyAccess otherAccess(*other);
+    ASSERT_EQ(control_->SetProperty(fw::kDispIdCaption, fw::Variant::String("Pump")), fw::kOk);
+    ASSERT_EQ(other->SetProperty(fw::kDispIdCaption, fw::Variant::String("Fan")), fw::kOk);
+    ASSERT_EQ(other->SetProperty(tumbler::dispid::kSwitchShape, fw::Variant::Long(4)), fw::kOk);
+    // Two true values with different bits are the same choice.
+    ASSERT_EQ(control_->SetProperty(tumbler::dispid::kValue, fw::Variant::Bool(2)), fw::kOk);
+    ASSERT_EQ(other->SetProperty(tumbler::dispid::kValue, fw::Variant::Bool(-1)), fw::kOk);
+    page_->SetObjects({access_.get(), &otherAccess});
+
+    EXPECT_EQ(Item<QComboBox>(203)->currentIndex(), -1);  // shapes 0 and 4
+    EXPECT_EQ(Item<QLineEdit>(206)->text(), QString());   // "Pump" and "Fan"
+    EXPECT_EQ(ListText(204), QStringLiteral("0-垂直"));   // shared
+    EXPECT_EQ(Item<QCheckBox>(209)->checkState(), Qt::Checked);
+
+    Pick(204, 1);
+    ASSERT_EQ(page_->Apply(), fw::kOk);
+    for (fw::ControlBase* c : {control_.get(), other.get()}) {
+        fw::Variant alignment;
+        ASSERT_EQ(c->GetProperty(tumbler::dispid::kAlignment, &alignment), fw::kOk);
+        EXPECT_EQ(alignment.Integer(), 1);
+    }
+    EXPECT_EQ(Property(fw::kDispIdCaption).AsString(), "Pump");
+    EXPECT_EQ(Property(tumbler::dispid::kSwitchShape).Integer(), 0);
+    fw::Variant otherShape, otherCaption;
+    other->GetProperty(tumbler::dispid::kSwitchShape, &otherShape);
+    other->GetProperty(fw::kDispIdCaption, &otherCaption);
+    EXPECT_EQ(otherShape.Integer(), 4);
+    EXPECT_EQ(otherCaption.AsString(), "Fan");
+
+    // A caption typed into the empty box goes to both.
+    QTest::keyClicks(Item<QLineEdit>(206), QStringLiteral("Both"));
+    ASSERT_EQ(page_->Apply(), fw::kOk);
+    other->GetProperty(fw::kDispIdCaption, &otherCaption);
+    EXPECT_EQ(otherCaption.AsString(), "Both");
+    EXPECT_EQ(Property(fw::kDispIdCaption).AsString(), "Both");
+    page_->SetObjects({access_.get()});
+}
+
+TEST_F(PageTest, AnUndecidedSwitchBoxIsLeftAloneUntilClickedThenTakesOneState) {
+    std::shared_ptr<fw::ControlBase> other = object_.factory->CreateControl();
+    fw::ControlPropertyAccess otherAccess(*other);
+    ASSERT_EQ(other->SetProperty(tumbler::dispid::kValue, fw::Variant::Bool(-1)), fw::kOk);
+    page_->SetObjects({access_.get(), &otherAccess});
+    auto* box = Item<QCheckBox>(209);
+    EXPECT_EQ(box->checkState(), Qt::PartiallyChecked);
+    Pick(203, 3);
+    ASSERT_EQ(page_->Apply(), fw::kOk);
+    EXPECT_FALSE(Property(tumbler::dispid::kValue).IsTrue());
+    fw::Variant otherValue;
+    other->GetProperty(tumbler::dispid::kValue, &otherValue);
+    EXPECT_TRUE(otherValue.IsTrue());
+
+    box->click();  // undecided -> on
+    box->click();  // on -> off, never back to undecided
+    EXPECT_EQ(box->checkState(), Qt::Unchecked);
+    ASSERT_EQ(page_->Apply(), fw::kOk);
+    other->GetProperty(tumbler::dispid::kValue, &otherValue);
+    EXPECT_FALSE(otherValue.IsTrue());
+    page_->SetObjects({access_.get()});
+}
+
 TEST_F(PageTest, OnlyTheSwitchBoxHasItsTextOnTheLeft) {
     EXPECT_EQ(Item<QCheckBox>(209)->layoutDirection(), Qt::RightToLeft);
     auto* fontPage = sheet_->Page(2);
