@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
-#include <optional>
 
 namespace tumbler::framework {
 
@@ -64,35 +63,6 @@ void PropertyPage::TrackUserChanges() {
     }
 }
 
-namespace {
-
-std::optional<Variant> ReadOne(PropertyAccess& object, std::string_view property, VarType type) {
-    Variant raw;
-    Variant value;
-    if (Failed(GetPropertyByName(object, property, &raw)) ||
-        Failed(ChangeType(raw, type, &value))) {
-        return std::nullopt;
-    }
-    // Any true boolean is the same choice, whatever its bits.
-    if (type == VarType::Bool) value = Variant::Bool(value.IsTrue() ? -1 : 0);
-    return value;
-}
-
-}  // namespace
-
-PageExchange::Reading PageExchange::ReadProperty(std::string_view property, VarType type,
-                                                 Variant* value) const {
-    const std::vector<PropertyAccess*>& objects = page_.objects();
-    if (objects.empty()) return Reading::None;
-    const std::optional<Variant> first = ReadOne(*objects.front(), property, type);
-    for (std::size_t i = 1; i < objects.size(); ++i) {
-        if (ReadOne(*objects[i], property, type) != first) return Reading::Differ;
-    }
-    if (!first) return Reading::None;
-    *value = *first;
-    return Reading::Same;
-}
-
 void PageExchange::Queue(int id, std::string_view property, Variant value) {
     if (page_.IsChanged(id)) pending_.emplace_back(std::string(property), std::move(value));
 }
@@ -106,9 +76,9 @@ void PageExchange::ListIndex(int id, std::string_view property, int& field) {
         return;
     }
     Variant value;
-    const Reading reading = ReadProperty(property, VarType::Long, &value);
-    if (reading == Reading::Same) field = value.Integer();
-    if (reading == Reading::Differ) field = -1;
+    const CommonReading reading = ReadProperty(property, VarType::Long, &value);
+    if (reading == CommonReading::Same) field = value.Integer();
+    if (reading == CommonReading::Differ) field = -1;
     if (list != nullptr) list->setCurrentIndex(field >= 0 && field < list->count() ? field : -1);
 }
 
@@ -120,9 +90,9 @@ void PageExchange::Text(int id, std::string_view property, std::string& field) {
         return;
     }
     Variant value;
-    const Reading reading = ReadProperty(property, VarType::String, &value);
-    if (reading == Reading::Same) field = value.AsString();
-    if (reading == Reading::Differ) field.clear();
+    const CommonReading reading = ReadProperty(property, VarType::String, &value);
+    if (reading == CommonReading::Same) field = value.AsString();
+    if (reading == CommonReading::Differ) field.clear();
     if (edit != nullptr) edit->setText(QString::fromStdString(field));
 }
 
@@ -135,11 +105,11 @@ void PageExchange::Check(int id, std::string_view property, int& field) {
         return;
     }
     Variant value;
-    const Reading reading = ReadProperty(property, VarType::Bool, &value);
-    if (reading == Reading::Same) field = value.IsTrue() ? 1 : 0;
+    const CommonReading reading = ReadProperty(property, VarType::Bool, &value);
+    if (reading == CommonReading::Same) field = value.IsTrue() ? 1 : 0;
     if (check == nullptr) return;
-    check->setTristate(reading == Reading::Differ);
-    if (reading == Reading::Differ) {
+    check->setTristate(reading == CommonReading::Differ);
+    if (reading == CommonReading::Differ) {
         check->setCheckState(Qt::PartiallyChecked);
     } else {
         check->setChecked(field != 0);

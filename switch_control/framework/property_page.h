@@ -92,13 +92,9 @@ class PageExchange {
     HResult result() const { return result_; }
 
   private:
-    // What the edited objects hold for one property.
-    enum class Reading {
-        None,   // no object gives it
-        Same,   // every object gives `value`
-        Differ  // the objects disagree, or only some give it
-    };
-    Reading ReadProperty(std::string_view property, VarType type, Variant* value) const;
+    CommonReading ReadProperty(std::string_view property, VarType type, Variant* value) const {
+        return ReadCommonProperty(page_.objects(), property, type, value);
+    }
     void Queue(int id, std::string_view property, Variant value);
 
     PropertyPage& page_;

@@ -223,6 +223,25 @@ TEST_F(PageTest, SeveralControlsShowWhatTheyShareAndKeepWhatTheyDoNotOnApply) {
     page_->SetObjects({access_.get()});
 }
 
+TEST_F(PageTest, ColourPageShowsNoColourWhereSeveralControlsDisagree) {
+    std::shared_ptr<fw::ControlBase> other = object_.factory->CreateControl();
+    fw::ControlPropertyAccess otherAccess(*other);
+    for (fw::ControlBase* c : {control_.get(), other.get()}) {
+        ASSERT_EQ(c->SetProperty(fw::kDispIdForeColor, fw::Variant::Color(0x8000000F)), fw::kOk);
+    }
+    ASSERT_EQ(control_->SetProperty(fw::kDispIdBackColor, fw::Variant::Color(0x80000005)), fw::kOk);
+    ASSERT_EQ(other->SetProperty(fw::kDispIdBackColor, fw::Variant::Color(0x80000008)), fw::kOk);
+    auto* page = sheet_->Page(1);
+    page->SetObjects({access_.get(), &otherAccess});
+    auto* names = fw::DialogItemAs<QComboBox>(page, fw::StockPage::kIdProperty);
+    auto* system = fw::DialogItemAs<QComboBox>(page, fw::StockColorPage::kIdSystemColor);
+    names->setCurrentIndex(0);  // BackColor
+    EXPECT_EQ(system->currentIndex(), -1);
+    names->setCurrentIndex(1);  // ForeColor
+    EXPECT_EQ(system->currentIndex(), 15);
+    page->SetObjects({access_.get()});
+}
+
 TEST_F(PageTest, AnUndecidedSwitchBoxIsLeftAloneUntilClickedThenTakesOneState) {
     std::shared_ptr<fw::ControlBase> other = object_.factory->CreateControl();
     fw::ControlPropertyAccess otherAccess(*other);
