@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "switch_control/framework/property_bag.h"
+#include "switch_control/framework/control/property_bag.h"
 #include "switch_control/tumbler_ctrl.h"
 #include "switch_control/tumbler_interfaces.h"
 #include "tests/switch_control/control_snapshot.h"

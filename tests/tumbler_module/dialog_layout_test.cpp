@@ -7,10 +7,10 @@
 #include <QTimer>
 #include <memory>
 
-#include "switch_control/framework/class_factory.h"
-#include "switch_control/framework/class_objects.h"
-#include "switch_control/framework/control_base.h"
-#include "switch_control/framework/dialog_template.h"
+#include "switch_control/framework/control/control_base.h"
+#include "switch_control/framework/module/class_factory.h"
+#include "switch_control/framework/module/class_objects.h"
+#include "switch_control/framework/pages/dialog_template.h"
 #include "switch_control/property_page/tumbler_prop_page.h"
 #include "switch_control/tumbler_interfaces.h"
 #include "tests/tumbler_module/module_fixture.h"

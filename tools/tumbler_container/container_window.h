@@ -5,8 +5,8 @@
 #include <memory>
 #include <optional>
 
-#include "switch_control/framework/class_registry.h"
-#include "switch_control/framework/control_property_access.h"
+#include "switch_control/framework/control/control_property_access.h"
+#include "switch_control/framework/module/class_registry.h"
 #include "tools/tumbler_container/control_host.h"
 #include "tools/tumbler_container/hosted_control.h"
 

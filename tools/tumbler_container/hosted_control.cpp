@@ -3,7 +3,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "switch_control/framework/class_factory.h"
+#include "switch_control/framework/module/class_factory.h"
 
 namespace container {
 
