@@ -41,7 +41,7 @@ class ContainerTest : public ModuleTest {
 TEST_F(ContainerTest, CreatesByProgIdOrClassIdentifierAndRefusesUnknownNames) {
     EXPECT_TRUE(window_->CreateControl("Tumbler.TumblerCtrl.1"));
     EXPECT_EQ(window_->hosted().clsid(), tumbler::kClsidTumbler);
-    EXPECT_EQ(window_->hosted().TypeName(), "Quill Switch Control");
+    EXPECT_EQ(window_->hosted().control()->GetUserTypeName(), "Quill Switch Control");
     EXPECT_TRUE(window_->CreateControl("{9c681f67-7d55-11d4-8db5-004005399797}"));
     EXPECT_NE(window_->hosted().control(), nullptr);
 
@@ -186,6 +186,17 @@ TEST_F(ContainerTest, SavesAndLoadsTheControlsPropertiesAsBagTextOrStream) {
     std::filesystem::copy_file(data_.path() / "switch.props", data_.path() / "text.stream");
     EXPECT_FALSE(window_->LoadFrom(data_.path() / "text.stream"));
     EXPECT_TRUE(window_->LogText().endsWith("text.stream (stream): 0x80030109"));
+}
+
+TEST_F(ContainerTest, PropertiesShowTheSheetTheControlItselfDescribes) {
+    ASSERT_TRUE(window_->CreateControl("Tumbler.TumblerCtrl.1"));
+    std::unique_ptr<fw::PropertySheet> sheet(window_->NewPropertySheet());
+    ASSERT_NE(sheet, nullptr);
+    EXPECT_EQ(sheet->windowTitle(), QStringLiteral("Quill Switch Control Properties"));
+    const std::vector<fw::Guid> pages = window_->hosted().control()->GetPropertyPages();
+    ASSERT_EQ(sheet->PageCount(), static_cast<int>(pages.size()));
+    for (int i = 0; i < sheet->PageCount(); ++i) EXPECT_EQ(sheet->Page(i)->GetClassId(), pages[i]);
+    EXPECT_EQ(sheet->Page(0)->caption(), "General");
 }
 
 TEST_F(ContainerTest, ReleaseLetsTheModuleGoOnlyWhenNothingOfItLives) {

@@ -15,6 +15,7 @@
 #include "switch_control/framework/control/control_base.h"
 #include "switch_control/framework/control/control_property_access.h"
 #include "switch_control/framework/control/control_site.h"
+#include "switch_control/framework/control/stock_page_ids.h"
 #include "switch_control/framework/module/class_factory.h"
 #include "switch_control/framework/pages/dialog_template.h"
 #include "switch_control/framework/pages/property_sheet.h"
@@ -48,7 +49,7 @@ class PageTest : public ModuleTest {
         access_ = std::make_unique<fw::ControlPropertyAccess>(*control_);
         sheet_ = std::make_unique<fw::PropertySheet>(
             "Tumbler Properties", std::vector<fw::PropertyAccess*>{access_.get()},
-            object_.factory->PropertyPages(), Registry());
+            control_->GetPropertyPages(), Registry());
         ASSERT_EQ(sheet_->PageCount(), 3);
         page_ = sheet_->Page(0);
     }
@@ -88,6 +89,23 @@ class PageTest : public ModuleTest {
 };
 
 }  // namespace
+
+TEST_F(PageTest, TheControlAnswersForItsClassAsItsRegistrationSays) {
+    EXPECT_EQ(control_->GetClassId(), tumbler::kClsidTumbler);
+    EXPECT_EQ(control_->GetPropertyPages(),
+              (std::vector<fw::Guid>{tumbler::kClsidTumblerPropPage, fw::kClsidStockColorPage,
+                                     fw::kClsidStockFontPage}));
+    EXPECT_EQ(control_->GetUserTypeName(), "Quill Switch Control");
+    EXPECT_EQ(control_->GetMiscStatus(), 0x20191u);
+    const auto entry = Registry().FindClass(fw::ToString(control_->GetClassId()));
+    ASSERT_TRUE(entry);
+    EXPECT_EQ(entry->typeName, control_->GetUserTypeName());
+    EXPECT_EQ(entry->miscStatus, control_->GetMiscStatus());
+    // Each page of the sheet answers the class identifier it was made by.
+    for (int i = 0; i < sheet_->PageCount(); ++i) {
+        EXPECT_EQ(sheet_->Page(i)->GetClassId(), control_->GetPropertyPages()[i]) << i;
+    }
+}
 
 TEST_F(PageTest, SheetShowsGeneralThenColoursThenFonts) {
     EXPECT_EQ(sheet_->Tabs()->tabText(0), QStringLiteral("General"));

@@ -228,9 +228,10 @@ void ContainerWindow::ReleaseControl() {
 fw::PropertySheet* ContainerWindow::NewPropertySheet() {
     fw::ControlBase* control = hosted_.control();
     if (control == nullptr) return nullptr;
+    // The Properties verb: the control itself names its pages and its type.
     access_ = std::make_unique<fw::ControlPropertyAccess>(*control);
-    return new fw::PropertySheet(hosted_.TypeName() + " Properties", {access_.get()},
-                                 hosted_.PropertyPages(), registry_, this);
+    return new fw::PropertySheet(control->GetUserTypeName() + " Properties", {access_.get()},
+                                 control->GetPropertyPages(), registry_, this);
 }
 
 void ContainerWindow::ShowPropertySheet() {

@@ -39,15 +39,6 @@ bool HostedControl::Release() {
     return true;
 }
 
-std::string HostedControl::TypeName() const {
-    const std::optional<fw::ClassEntry> entry = registry_.FindClass(fw::ToString(clsid_));
-    return entry ? entry->typeName : std::string();
-}
-
-std::vector<fw::Guid> HostedControl::PropertyPages() const {
-    return object_.factory != nullptr ? object_.factory->PropertyPages() : std::vector<fw::Guid>{};
-}
-
 fw::HResult HostedControl::SaveToFile(const std::filesystem::path& path) const {
     if (!control_) return fw::kFail;
     std::string bytes;

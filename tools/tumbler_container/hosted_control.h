@@ -36,9 +36,6 @@ class HostedControl {
     fw::ControlBase* control() const { return control_.get(); }
     std::shared_ptr<fw::ControlBase> shared() const { return control_; }
     const fw::Guid& clsid() const { return clsid_; }
-    std::string TypeName() const;
-    // The control's property pages, in order.
-    std::vector<fw::Guid> PropertyPages() const;
     bool ModuleLoaded() const { return static_cast<bool>(object_.module); }
 
     // The control's properties as a file in the form its name tells.

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "switch_control/framework/control/guid.h"
 #include "switch_control/framework/control/property_access.h"
 #include "switch_control/framework/pages/dialog_template.h"
 
@@ -34,6 +35,8 @@ class PropertyPage : public QWidget {
   public:
     PropertyPage(const DialogTemplate& dialog, std::string caption, QWidget* parent);
 
+    // The page's own class, as its factory registers it.
+    virtual Guid GetClassId() const = 0;
     const std::string& caption() const { return caption_; }
     const PageHelpInfo& helpInfo() const { return helpInfo_; }
     void SetObjects(std::vector<PropertyAccess*> objects);
