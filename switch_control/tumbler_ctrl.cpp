@@ -1,5 +1,6 @@
 #include "switch_control/tumbler_ctrl.h"
 
+#include "switch_control/framework/control/stock_page_ids.h"
 #include "switch_control/tumbler_interfaces.h"
 
 namespace tumbler {
@@ -13,12 +14,25 @@ constexpr std::int32_t kReadyStateLoading = 1;
 
 }  // namespace
 
-CTumblerCtrl::CTumblerCtrl() : ControlBase(kIidDTumbler, kIidDTumblerEvents) {
+CTumblerCtrl::CTumblerCtrl(std::string userTypeName)
+    : ControlBase(kIidDTumbler, kIidDTumblerEvents), userTypeName_(std::move(userTypeName)) {
     Stock().readyState = kReadyStateLoading;
     InitNew();
 }
 
 CTumblerCtrl::~CTumblerCtrl() = default;
+
+Guid CTumblerCtrl::GetClassId() const {
+    return kClsidTumbler;
+}
+
+std::vector<Guid> CTumblerCtrl::GetPropertyPages() const {
+    return {kClsidTumblerPropPage, kClsidStockColorPage, kClsidStockFontPage};
+}
+
+std::uint32_t CTumblerCtrl::GetMiscStatus() const {
+    return kTumblerMiscStatus;
+}
 
 const InterfaceInfo& CTumblerCtrl::DispatchInterface() const {
     return DispatchTableOf().Info();

@@ -16,8 +16,9 @@ namespace tumbler {
 class CTumblerCtrl final : public framework::ControlBase {
   public:
     // A new control with its defaults; a container that offers ambient properties sets its
-    // site and calls InitNew (or a Load) again.
-    CTumblerCtrl();
+    // site and calls InitNew (or a Load) again. The module gives the user type name, its
+    // string 1.
+    explicit CTumblerCtrl(std::string userTypeName = {});
     ~CTumblerCtrl() override;
 
     // _DTumbler, bound to this class.
@@ -29,6 +30,11 @@ class CTumblerCtrl final : public framework::ControlBase {
                               std::span<const framework::Variant> args,
                               framework::Variant* result) override;
     std::uint32_t GetControlFlags() const override;
+    framework::Guid GetClassId() const override;
+    // "General", then the framework's colour and font pages.
+    std::vector<framework::Guid> GetPropertyPages() const override;
+    std::string GetUserTypeName() const override { return userTypeName_; }
+    std::uint32_t GetMiscStatus() const override;
     void PaintControl(drawing::DrawingContext& dc, const framework::Rect& bounds) override;
     void DrawToMetafile(drawing::DrawingContext& dc, const framework::Rect& bounds) override;
 
@@ -74,6 +80,7 @@ class CTumblerCtrl final : public framework::ControlBase {
     framework::OleColor ledColor_ = 0;
     double ledDarkPrm_ = 0;
     std::function<void()> aboutBox_;
+    std::string userTypeName_;
 };
 
 }  // namespace tumbler

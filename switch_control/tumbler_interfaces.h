@@ -25,6 +25,10 @@ inline constexpr framework::Guid kIidDTumblerEvents = detail::TumblerGuid(0x9C68
 inline constexpr framework::Guid kClsidTumbler = detail::TumblerGuid(0x9C681F67);
 inline constexpr framework::Guid kClsidTumblerPropPage = detail::TumblerGuid(0x9C681F68);
 // The shapes' enumeration shares its identifier with the property page class.
+// OLEMISC_RECOMPOSEONRESIZE | CANTLINKINSIDE | INSIDEOUT | ACTIVATEWHENVISIBLE |
+// SETCLIENTSITEFIRST.
+inline constexpr std::uint32_t kTumblerMiscStatus = 0x20191;
+
 inline constexpr framework::Guid kGuidTumblerShapes = detail::TumblerGuid(0x9C681F68);
 inline constexpr framework::Guid kGuidTumblerAliments = detail::TumblerGuid(0x9C681F69);
 inline constexpr framework::Guid kGuidAliments = detail::TumblerGuid(0x9C681F6A);

@@ -1,7 +1,6 @@
 #include "switch_control/module/tumbler_factories.h"
 
 #include "switch_control/framework/control/control_site.h"
-#include "switch_control/framework/pages/stock_pages.h"
 #include "switch_control/module/about_dialog.h"
 #include "switch_control/module/string_table.h"
 #include "switch_control/tumbler_ctrl.h"
@@ -9,10 +8,6 @@
 
 namespace tumbler {
 namespace {
-
-// OLEMISC_RECOMPOSEONRESIZE | CANTLINKINSIDE | INSIDEOUT | ACTIVATEWHENVISIBLE |
-// SETCLIENTSITEFIRST.
-constexpr uint32_t kTumblerMiscStatus = 0x20191;
 
 framework::ClassEntry ControlRegistration() {
     framework::ClassEntry entry;
@@ -42,16 +37,12 @@ TumblerCtrlFactory::TumblerCtrlFactory(framework::ModuleState& module)
     : ClassFactory(module, ControlRegistration()) {}
 
 std::shared_ptr<framework::ControlBase> TumblerCtrlFactory::CreateControl() const {
-    auto* control = new CTumblerCtrl();
+    auto* control = new CTumblerCtrl(TumblerStrings().at(kIdsTumbler));
     control->SetAboutBoxHandler([control] {
         const framework::ControlSite* site = control->ClientSite();
         ShowAboutDialog(site != nullptr ? static_cast<QWidget*>(site->ContainerWindow()) : nullptr);
     });
     return Counted(control);
-}
-
-std::vector<framework::Guid> TumblerCtrlFactory::PropertyPages() const {
-    return {kClsidTumblerPropPage, framework::kClsidStockColorPage, framework::kClsidStockFontPage};
 }
 
 TumblerPropPageFactory::TumblerPropPageFactory(framework::ModuleState& module)

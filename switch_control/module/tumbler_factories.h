@@ -12,7 +12,6 @@ class TumblerCtrlFactory : public framework::ClassFactory {
   public:
     explicit TumblerCtrlFactory(framework::ModuleState& module);
     std::shared_ptr<framework::ControlBase> CreateControl() const override;
-    std::vector<framework::Guid> PropertyPages() const override;
 };
 
 class TumblerPropPageFactory : public framework::PageClassFactory<CTumblerPropPage> {

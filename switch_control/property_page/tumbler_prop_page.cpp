@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "switch_control/framework/module/module_state.h"
+#include "switch_control/tumbler_interfaces.h"
 
 namespace tumbler {
 
@@ -73,6 +74,10 @@ void CTumblerPropPage::FillLists() {
         list->model()->sort(0);
         list->setCurrentIndex(-1);
     }
+}
+
+framework::Guid CTumblerPropPage::GetClassId() const {
+    return kClsidTumblerPropPage;
 }
 
 void CTumblerPropPage::DoDataExchange(framework::PageExchange& exchange) {

@@ -25,6 +25,7 @@ class CTumblerPropPage : public framework::PropertyPage {
     Q_OBJECT
   public:
     explicit CTumblerPropPage(QWidget* parent = nullptr);
+    framework::Guid GetClassId() const override;
 
   protected:
     void DoDataExchange(framework::PageExchange& exchange) override;

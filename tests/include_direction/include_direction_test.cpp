@@ -23,7 +23,7 @@ const DependencyTable kSwitchControl{
     {"switch_control",
      {"switch_control/rendering", "switch_control/framework/control", "switch_control/graphics"}},
     {"switch_control/property_page",
-     {"switch_control/framework/pages", "switch_control/framework/module",
+     {"switch_control", "switch_control/framework/pages", "switch_control/framework/module",
       "switch_control/framework/control"}},
     {"switch_control/module",
      {"switch_control", "switch_control/property_page", "switch_control/framework/pages",

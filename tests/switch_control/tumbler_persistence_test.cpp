@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
+#include <string_view>
 
 #include "switch_control/framework/control/property_bag.h"
 #include "switch_control/tumbler_ctrl.h"
@@ -63,6 +65,96 @@ TEST(TumblerPersistence, StreamRoundTripKeepsEveryPropertyIncludingAStoredVer) {
     EXPECT_EQ(Snapshot(loaded), Snapshot(original));
     EXPECT_EQ(loaded.GetValue(), 2);
     EXPECT_FALSE(loaded.IsModified());
+}
+
+// What a control changed by ChangeEverything stores. A reordered or renamed row changes these
+// texts even where a round trip would still pass (two rows of one type swapped).
+constexpr std::string_view kGoldenBagText =
+    "_Version = long 65536\n"
+    "_ExtentX = long 3175\n"
+    "_ExtentY = long 2381\n"
+    "Caption = string \"ﾎﾟﾝﾌﾟ \\\"1\\\"\\n\"\n"
+    "Font = font \"IPAPGothic\" 12.75 700 1 0 0 128\n"
+    "ForeColor = color 0x00336699\n"
+    "BackColor = color 0x80000005\n"
+    "BorderStyle = short 0\n"
+    "Appearance = short 0\n"
+    "Value = bool 2\n"
+    "SwitchShape = long 9\n"
+    "Alignment = long 1\n"
+    "CaptionAlignment = long 1\n"
+    "CaptionColor = color 0x80000012\n"
+    "LedColor = color 0x0000FF00\n"
+    "LedDarkPrm = double 0.30000000000000004\n"
+    "Ver = string \"0.95 Alpha\"\n";
+
+// The same control's stream, a value a line: its type byte (2 long, 1 short, 3 bool, 4 double,
+// 5 string, 6 colour, 7 font) and its little-endian payload; texts are a length and UTF-8.
+std::vector<std::uint8_t> GoldenStream() {
+    std::vector<std::uint8_t> bytes;
+    const auto hex = [&](std::string_view digits) {
+        for (std::size_t i = 0; i < digits.size(); ++i) {
+            if (digits[i] == ' ') continue;
+            bytes.push_back(static_cast<std::uint8_t>(
+                std::stoi(std::string(digits.substr(i, 2)), nullptr, 16)));
+            ++i;
+        }
+    };
+    const auto text = [&](std::string_view utf8) {
+        bytes.insert(bytes.end(), utf8.begin(), utf8.end());
+    };
+    const std::string_view caption = "ﾎﾟﾝﾌﾟ \"1\"\n";
+    const auto captionRow = [&] {
+        hex("05 14 00 00 00");
+        text(caption);
+    };
+    hex("02 00 00 01 00");  // _Version 0x00010000
+    hex("02 67 0C 00 00");  // _ExtentX 3175
+    hex("02 4D 09 00 00");  // _ExtentY 2381
+    captionRow();           // Caption, 20 bytes
+    hex("07 0A 00 00 00");  // Font: family, size, weight, flags (italic), charset
+    text("IPAPGothic");
+    hex("00 00 00 00 00 80 29 40  BC 02 00 00  01  80");
+    hex("06 99 66 33 00");  // ForeColor
+    hex("06 05 00 00 80");  // BackColor
+    hex("01 00 00");        // BorderStyle
+    hex("01 00 00");        // Appearance
+    // The control's own list: the stock rows again, in its order.
+    captionRow();                       // Caption
+    hex("06 05 00 00 80");              // BackColor
+    hex("06 99 66 33 00");              // ForeColor
+    hex("01 00 00");                    // Appearance
+    hex("01 00 00");                    // BorderStyle
+    hex("03 02 00 00 00");              // Value
+    hex("02 09 00 00 00");              // SwitchShape
+    hex("02 01 00 00 00");              // Alignment
+    hex("02 01 00 00 00");              // CaptionAlignment
+    hex("06 12 00 00 80");              // CaptionColor
+    hex("06 00 FF 00 00");              // LedColor
+    hex("04 34 33 33 33 33 33 D3 3F");  // LedDarkPrm 0.1 + 0.2
+    hex("05 0A 00 00 00");              // Ver
+    text("0.95 Alpha");
+    return bytes;
+}
+
+TEST(TumblerPersistence, SavesTheGoldenBagTextAndStreamAndLoadsThemBack) {
+    CTumblerCtrl changed;
+    ChangeEverything(changed);
+    std::string text;
+    ASSERT_EQ(changed.SaveToBagText(&text), kOk);
+    EXPECT_EQ(text, kGoldenBagText);
+    std::vector<std::uint8_t> stream;
+    ASSERT_EQ(changed.SaveToStream(&stream), kOk);
+    EXPECT_EQ(stream, GoldenStream());
+
+    CTumblerCtrl fromText;
+    ASSERT_EQ(fromText.LoadFromBagText(kGoldenBagText), kOk);
+    CTumblerCtrl fromStream;
+    ASSERT_EQ(fromStream.LoadFromStream(GoldenStream()), kOk);
+    for (CTumblerCtrl* loaded : {&fromText, &fromStream}) {
+        EXPECT_EQ(Snapshot(*loaded), Snapshot(changed));
+        EXPECT_EQ(loaded->Bounds(), (Rect{0, 0, 120, 90}));
+    }
 }
 
 TEST(TumblerPersistence, StreamHoldsTheStockValuesTwiceAndTheBagOnce) {

@@ -15,6 +15,7 @@
 #include "switch_control/framework/control/control_base.h"
 #include "switch_control/framework/control/control_property_access.h"
 #include "switch_control/framework/control/control_site.h"
+#include "switch_control/framework/control/stock_page_ids.h"
 #include "switch_control/framework/module/class_factory.h"
 #include "switch_control/framework/pages/dialog_template.h"
 #include "switch_control/framework/pages/property_sheet.h"
@@ -48,7 +49,7 @@ class PageTest : public ModuleTest {
         access_ = std::make_unique<fw::ControlPropertyAccess>(*control_);
         sheet_ = std::make_unique<fw::PropertySheet>(
             "Tumbler Properties", std::vector<fw::PropertyAccess*>{access_.get()},
-            object_.factory->PropertyPages(), Registry());
+            control_->GetPropertyPages(), Registry());
         ASSERT_EQ(sheet_->PageCount(), 3);
         page_ = sheet_->Page(0);
     }
@@ -88,6 +89,23 @@ class PageTest : public ModuleTest {
 };
 
 }  // namespace
+
+TEST_F(PageTest, TheControlAnswersForItsClassAsItsRegistrationSays) {
+    EXPECT_EQ(control_->GetClassId(), tumbler::kClsidTumbler);
+    EXPECT_EQ(control_->GetPropertyPages(),
+              (std::vector<fw::Guid>{tumbler::kClsidTumblerPropPage, fw::kClsidStockColorPage,
+                                     fw::kClsidStockFontPage}));
+    EXPECT_EQ(control_->GetUserTypeName(), "Quill Switch Control");
+    EXPECT_EQ(control_->GetMiscStatus(), 0x20191u);
+    const auto entry = Registry().FindClass(fw::ToString(control_->GetClassId()));
+    ASSERT_TRUE(entry);
+    EXPECT_EQ(entry->typeName, control_->GetUserTypeName());
+    EXPECT_EQ(entry->miscStatus, control_->GetMiscStatus());
+    // Each page of the sheet answers the class identifier it was made by.
+    for (int i = 0; i < sheet_->PageCount(); ++i) {
+        EXPECT_EQ(sheet_->Page(i)->GetClassId(), control_->GetPropertyPages()[i]) << i;
+    }
+}
 
 TEST_F(PageTest, SheetShowsGeneralThenColoursThenFonts) {
     EXPECT_EQ(sheet_->Tabs()->tabText(0), QStringLiteral("General"));
@@ -181,6 +199,88 @@ TEST_F(PageTest, FontPageWritesTheStockFont) {
     fw::DialogItemAs<QCheckBox>(page, fw::StockFontPage::kIdBold)->click();
     EXPECT_EQ(sheet_->ApplyAll(), fw::kOk);
     EXPECT_EQ(Property(fw::kDispIdFont).AsFont().weight, 700);
+}
+
+TEST_F(PageTest, SeveralControlsShowWhatTheyShareAndKeepWhatTheyDoNotOnApply) {
+    std::shared_ptr<fw::ControlBase> other = object_.factory->CreateControl();
+    fw::ControlPropertyAccess otherAccess(*other);
+    ASSERT_EQ(control_->SetProperty(fw::kDispIdCaption, fw::Variant::String("Pump")), fw::kOk);
+    ASSERT_EQ(other->SetProperty(fw::kDispIdCaption, fw::Variant::String("Fan")), fw::kOk);
+    ASSERT_EQ(other->SetProperty(tumbler::dispid::kSwitchShape, fw::Variant::Long(4)), fw::kOk);
+    // Two true values with different bits are the same choice.
+    ASSERT_EQ(control_->SetProperty(tumbler::dispid::kValue, fw::Variant::Bool(2)), fw::kOk);
+    ASSERT_EQ(other->SetProperty(tumbler::dispid::kValue, fw::Variant::Bool(-1)), fw::kOk);
+    page_->SetObjects({access_.get(), &otherAccess});
+
+    EXPECT_EQ(Item<QComboBox>(203)->currentIndex(), -1);  // shapes 0 and 4
+    EXPECT_EQ(Item<QLineEdit>(206)->text(), QString());   // "Pump" and "Fan"
+    EXPECT_EQ(ListText(204), QStringLiteral("0-垂直"));   // shared
+    EXPECT_EQ(Item<QCheckBox>(209)->checkState(), Qt::Checked);
+
+    Pick(204, 1);
+    ASSERT_EQ(page_->Apply(), fw::kOk);
+    for (fw::ControlBase* c : {control_.get(), other.get()}) {
+        fw::Variant alignment;
+        ASSERT_EQ(c->GetProperty(tumbler::dispid::kAlignment, &alignment), fw::kOk);
+        EXPECT_EQ(alignment.Integer(), 1);
+    }
+    EXPECT_EQ(Property(fw::kDispIdCaption).AsString(), "Pump");
+    EXPECT_EQ(Property(tumbler::dispid::kSwitchShape).Integer(), 0);
+    fw::Variant otherShape, otherCaption;
+    other->GetProperty(tumbler::dispid::kSwitchShape, &otherShape);
+    other->GetProperty(fw::kDispIdCaption, &otherCaption);
+    EXPECT_EQ(otherShape.Integer(), 4);
+    EXPECT_EQ(otherCaption.AsString(), "Fan");
+
+    // A caption typed into the empty box goes to both.
+    QTest::keyClicks(Item<QLineEdit>(206), QStringLiteral("Both"));
+    ASSERT_EQ(page_->Apply(), fw::kOk);
+    other->GetProperty(fw::kDispIdCaption, &otherCaption);
+    EXPECT_EQ(otherCaption.AsString(), "Both");
+    EXPECT_EQ(Property(fw::kDispIdCaption).AsString(), "Both");
+    page_->SetObjects({access_.get()});
+}
+
+TEST_F(PageTest, ColourPageShowsNoColourWhereSeveralControlsDisagree) {
+    std::shared_ptr<fw::ControlBase> other = object_.factory->CreateControl();
+    fw::ControlPropertyAccess otherAccess(*other);
+    for (fw::ControlBase* c : {control_.get(), other.get()}) {
+        ASSERT_EQ(c->SetProperty(fw::kDispIdForeColor, fw::Variant::Color(0x8000000F)), fw::kOk);
+    }
+    ASSERT_EQ(control_->SetProperty(fw::kDispIdBackColor, fw::Variant::Color(0x80000005)), fw::kOk);
+    ASSERT_EQ(other->SetProperty(fw::kDispIdBackColor, fw::Variant::Color(0x80000008)), fw::kOk);
+    auto* page = sheet_->Page(1);
+    page->SetObjects({access_.get(), &otherAccess});
+    auto* names = fw::DialogItemAs<QComboBox>(page, fw::StockPage::kIdProperty);
+    auto* system = fw::DialogItemAs<QComboBox>(page, fw::StockColorPage::kIdSystemColor);
+    names->setCurrentIndex(0);  // BackColor
+    EXPECT_EQ(system->currentIndex(), -1);
+    names->setCurrentIndex(1);  // ForeColor
+    EXPECT_EQ(system->currentIndex(), 15);
+    page->SetObjects({access_.get()});
+}
+
+TEST_F(PageTest, AnUndecidedSwitchBoxIsLeftAloneUntilClickedThenTakesOneState) {
+    std::shared_ptr<fw::ControlBase> other = object_.factory->CreateControl();
+    fw::ControlPropertyAccess otherAccess(*other);
+    ASSERT_EQ(other->SetProperty(tumbler::dispid::kValue, fw::Variant::Bool(-1)), fw::kOk);
+    page_->SetObjects({access_.get(), &otherAccess});
+    auto* box = Item<QCheckBox>(209);
+    EXPECT_EQ(box->checkState(), Qt::PartiallyChecked);
+    Pick(203, 3);
+    ASSERT_EQ(page_->Apply(), fw::kOk);
+    EXPECT_FALSE(Property(tumbler::dispid::kValue).IsTrue());
+    fw::Variant otherValue;
+    other->GetProperty(tumbler::dispid::kValue, &otherValue);
+    EXPECT_TRUE(otherValue.IsTrue());
+
+    box->click();  // undecided -> on
+    box->click();  // on -> off, never back to undecided
+    EXPECT_EQ(box->checkState(), Qt::Unchecked);
+    ASSERT_EQ(page_->Apply(), fw::kOk);
+    other->GetProperty(tumbler::dispid::kValue, &otherValue);
+    EXPECT_FALSE(otherValue.IsTrue());
+    page_->SetObjects({access_.get()});
 }
 
 TEST_F(PageTest, OnlyTheSwitchBoxHasItsTextOnTheLeft) {

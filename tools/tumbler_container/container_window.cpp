@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSplitter>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "switch_control/framework/control/control_property_access.h"
@@ -40,6 +41,11 @@ QString Hex(fw::HResult hr) {
     return QString::asprintf("0x%08X", static_cast<unsigned>(hr));
 }
 
+QString FormName(const std::filesystem::path& path) {
+    return StoredFormOf(path) == StoredForm::Stream ? QStringLiteral("stream")
+                                                    : QStringLiteral("bag text");
+}
+
 }  // namespace
 
 ContainerWindow::ContainerWindow(const fw::ClassRegistry& registry, QWidget* parent)
@@ -52,7 +58,8 @@ ContainerWindow::ContainerWindow(const fw::ClassRegistry& registry, QWidget* par
       members_(new QComboBox),
       invokeKind_(new QComboBox),
       argument_(new QLineEdit),
-      log_(new QPlainTextEdit) {
+      log_(new QPlainTextEdit),
+      refuseEdits_(new QAction(QStringLiteral("Refuse &Edits"), this)) {
     setWindowTitle(QStringLiteral("Tumbler Container"));
     BuildMenus();
 
@@ -77,7 +84,7 @@ ContainerWindow::ContainerWindow(const fw::ClassRegistry& registry, QWidget* par
     auto* rightLayout = new QVBoxLayout(right);
     rightLayout->addWidget(host_, 1);
     rightLayout->addWidget(BuildInvokePanel());
-    rightLayout->addWidget(new QLabel(QStringLiteral("Events and results")));
+    rightLayout->addWidget(new QLabel(QStringLiteral("Events, changes and results")));
     rightLayout->addWidget(log_, 1);
 
     auto* splitter = new QSplitter;
@@ -88,6 +95,9 @@ ContainerWindow::ContainerWindow(const fw::ClassRegistry& registry, QWidget* par
     resize(720, 560);
 
     connect(host_, &ControlHost::eventFired, this, &ContainerWindow::LogEvent);
+    connect(host_, &ControlHost::propertyChanged, this, &ContainerWindow::LogPropertyChanged);
+    connect(host_, &ControlHost::editRequested, this, &ContainerWindow::LogEditRequest);
+    connect(host_, &ControlHost::invalidated, this, &ContainerWindow::ScheduleModifiedCheck);
     RefreshClassList();
 }
 
@@ -101,16 +111,23 @@ void ContainerWindow::BuildMenus() {
     control->addAction(QStringLiteral("&About..."), this,
                        [this] { Invoke(fw::kDispIdAboutBox, fw::InvokeKind::Method, ""); });
     control->addSeparator();
-    control->addAction(QStringLiteral("&Save Properties..."), this, [this] {
-        const QString path = QFileDialog::getSaveFileName(
-            this, QStringLiteral("Save Properties"), {}, QStringLiteral("Properties (*.props)"));
+    // The file's name picks the form: ".stream" the stream, anything else the bag text.
+    const QString forms =
+        QStringLiteral("Property bag text (*.props);;Stream (*.stream);;All files (*)");
+    control->addAction(QStringLiteral("&Save Properties..."), this, [this, forms] {
+        const QString path =
+            QFileDialog::getSaveFileName(this, QStringLiteral("Save Properties"), {}, forms);
         if (!path.isEmpty()) SaveTo(path.toStdString());
     });
-    control->addAction(QStringLiteral("&Load Properties..."), this, [this] {
-        const QString path = QFileDialog::getOpenFileName(
-            this, QStringLiteral("Load Properties"), {}, QStringLiteral("Properties (*.props)"));
+    control->addAction(QStringLiteral("&Load Properties..."), this, [this, forms] {
+        const QString path =
+            QFileDialog::getOpenFileName(this, QStringLiteral("Load Properties"), {}, forms);
         if (!path.isEmpty()) LoadFrom(path.toStdString());
     });
+    control->addSeparator();
+    refuseEdits_->setCheckable(true);
+    connect(refuseEdits_, &QAction::toggled, this, &ContainerWindow::SetRefuseEdits);
+    control->addAction(refuseEdits_);
     control->addSeparator();
     control->addAction(QStringLiteral("&Release"), this, &ContainerWindow::ReleaseControl);
     control->addAction(QStringLiteral("Re&fresh List"), this, &ContainerWindow::RefreshClassList);
@@ -176,21 +193,24 @@ void ContainerWindow::RefreshMembers() {
 }
 
 bool ContainerWindow::CreateControl(const std::string& progIdOrClsid) {
-    host_->Attach(nullptr);
-    access_.reset();
+    // The current control stays hosted until its successor exists.
+    std::shared_ptr<fw::ControlBase> previous = hosted_.shared();
     const fw::HResult hr = hosted_.Create(progIdOrClsid);
     if (fw::Failed(hr)) {
         Log(QStringLiteral("Create %1 failed: %2")
                 .arg(QString::fromStdString(progIdOrClsid), Hex(hr)));
-        RefreshMembers();
         return false;
     }
+    host_->Attach(nullptr);
+    access_.reset();
+    previous.reset();
     host_->Attach(hosted_.control());
     // A container with ambient properties gives its site first, then asks for a new control.
     hosted_.control()->InitNew();
     Log(QStringLiteral("Created %1 %2")
             .arg(QString::fromStdString(progIdOrClsid),
                  QString::fromStdString(fw::ToString(hosted_.clsid()))));
+    loggedModified_ = hosted_.control()->IsModified();
     RefreshMembers();
     return true;
 }
@@ -199,6 +219,7 @@ void ContainerWindow::ReleaseControl() {
     host_->Attach(nullptr);
     access_.reset();
     const bool unloaded = hosted_.Release();
+    loggedModified_ = false;
     Log(unloaded ? QStringLiteral("Released; module unloaded")
                  : QStringLiteral("Released; module stays loaded"));
     RefreshMembers();
@@ -207,9 +228,10 @@ void ContainerWindow::ReleaseControl() {
 fw::PropertySheet* ContainerWindow::NewPropertySheet() {
     fw::ControlBase* control = hosted_.control();
     if (control == nullptr) return nullptr;
+    // The Properties verb: the control itself names its pages and its type.
     access_ = std::make_unique<fw::ControlPropertyAccess>(*control);
-    return new fw::PropertySheet(hosted_.TypeName() + " Properties", {access_.get()},
-                                 hosted_.PropertyPages(), registry_, this);
+    return new fw::PropertySheet(control->GetUserTypeName() + " Properties", {access_.get()},
+                                 control->GetPropertyPages(), registry_, this);
 }
 
 void ContainerWindow::ShowPropertySheet() {
@@ -240,20 +262,34 @@ fw::HResult ContainerWindow::Invoke(fw::DispId id, fw::InvokeKind kind,
         line += QStringLiteral(" = ") + QString::fromStdString(fw::DisplayText(result));
     }
     Log(line);
+    LogModifiedChange();
     return hr;
 }
 
 bool ContainerWindow::SaveTo(const std::filesystem::path& path) {
     const fw::HResult hr = hosted_.SaveToFile(path);
-    Log(QStringLiteral("Save %1: %2").arg(QString::fromStdString(path.string()), Hex(hr)));
+    Log(QStringLiteral("Save %1 (%2): %3")
+            .arg(QString::fromStdString(path.string()), FormName(path), Hex(hr)));
+    LogModifiedChange();
     return fw::Succeeded(hr);
 }
 
 bool ContainerWindow::LoadFrom(const std::filesystem::path& path) {
     const fw::HResult hr = hosted_.LoadFromFile(path);
-    Log(QStringLiteral("Load %1: %2").arg(QString::fromStdString(path.string()), Hex(hr)));
-    host_->update();
+    Log(QStringLiteral("Load %1 (%2): %3")
+            .arg(QString::fromStdString(path.string()), FormName(path), Hex(hr)));
+    host_->ApplyBounds();
+    LogModifiedChange();
     return fw::Succeeded(hr);
+}
+
+void ContainerWindow::SetControlSize(std::optional<QSize> size) {
+    host_->SetFixedControlSize(size);
+}
+
+void ContainerWindow::SetRefuseEdits(bool refuse) {
+    host_->SetRefuseEdits(refuse);
+    refuseEdits_->setChecked(refuse);
 }
 
 QString ContainerWindow::LogText() const {
@@ -264,13 +300,44 @@ void ContainerWindow::Log(const QString& line) {
     log_->appendPlainText(line);
 }
 
+QString ContainerWindow::MemberText(const fw::InterfaceInfo& members, int dispid) const {
+    const fw::MemberInfo* member = members.Find(dispid);
+    return QStringLiteral("%1 (%2)")
+        .arg(member != nullptr ? QString::fromStdString(member->name) : QStringLiteral("?"))
+        .arg(dispid);
+}
+
 void ContainerWindow::LogEvent(int dispid) {
+    if (hosted_.control() == nullptr) return;
+    Log(QStringLiteral("Event ") + MemberText(hosted_.control()->EventInterface(), dispid));
+}
+
+void ContainerWindow::LogPropertyChanged(int dispid) {
+    if (hosted_.control() == nullptr) return;
+    Log(QStringLiteral("Changed ") + MemberText(hosted_.control()->DispatchInterface(), dispid));
+}
+
+void ContainerWindow::LogEditRequest(int dispid, bool granted) {
+    if (hosted_.control() == nullptr) return;
+    Log(QStringLiteral("Request edit %1: %2")
+            .arg(MemberText(hosted_.control()->DispatchInterface(), dispid),
+                 granted ? QStringLiteral("yes") : QStringLiteral("no")));
+}
+
+void ContainerWindow::ScheduleModifiedCheck() {
+    if (modifiedCheckPending_) return;
+    modifiedCheckPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        modifiedCheckPending_ = false;
+        LogModifiedChange();
+    });
+}
+
+void ContainerWindow::LogModifiedChange() {
     const fw::ControlBase* control = hosted_.control();
-    const fw::MemberInfo* event =
-        control != nullptr ? control->EventInterface().Find(dispid) : nullptr;
-    Log(QStringLiteral("Event %1 (%2)")
-            .arg(event != nullptr ? QString::fromStdString(event->name) : QStringLiteral("?"))
-            .arg(dispid));
+    if (control == nullptr || control->IsModified() == loggedModified_) return;
+    loggedModified_ = control->IsModified();
+    Log(loggedModified_ ? QStringLiteral("Modified") : QStringLiteral("Not modified"));
 }
 
 }  // namespace container

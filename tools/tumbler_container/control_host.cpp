@@ -30,7 +30,7 @@ fw::OleColor ToOleColor(const QColor& colour) {
 }  // namespace
 
 ControlHost::ControlHost(QWidget* parent) : QWidget(parent) {
-    setMinimumSize(160, 160);
+    SetFixedControlSize(std::nullopt);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -47,13 +47,27 @@ void ControlHost::Attach(fw::ControlBase* control) {
     if (control_ != nullptr) {
         control_->SetClientSite(this);
         cookie_ = control_->Advise(this);
-        control_->SetBounds(ControlBounds());
     }
-    update();
+    ApplyBounds();
 }
 
 fw::Rect ControlHost::ControlBounds() const {
+    if (fixedSize_) {
+        return {kMargin, kMargin, kMargin + fixedSize_->width(), kMargin + fixedSize_->height()};
+    }
     return {kMargin, kMargin, width() - kMargin, height() - kMargin};
+}
+
+void ControlHost::SetFixedControlSize(std::optional<QSize> size) {
+    fixedSize_ = size;
+    const QSize least(160, 160);
+    setMinimumSize(size ? least.expandedTo(*size + QSize(2 * kMargin, 2 * kMargin)) : least);
+    ApplyBounds();
+}
+
+void ControlHost::ApplyBounds() {
+    if (control_ != nullptr) control_->SetBounds(ControlBounds());
+    update();
 }
 
 bool ControlHost::GetAmbientProperty(fw::DispId id, fw::Variant* value) const {
@@ -64,6 +78,12 @@ bool ControlHost::GetAmbientProperty(fw::DispId id, fw::Variant* value) const {
 
 void ControlHost::InvalidateControl(bool) {
     update();
+    emit invalidated();
+}
+
+bool ControlHost::RequestEdit(fw::DispId id) {
+    emit editRequested(id, !refuseEdits_);
+    return !refuseEdits_;
 }
 
 void* ControlHost::ContainerWindow() const {
@@ -107,7 +127,7 @@ void ControlHost::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void ControlHost::resizeEvent(QResizeEvent*) {
-    if (control_ != nullptr) control_->SetBounds(ControlBounds());
+    ApplyBounds();
 }
 
 }  // namespace container

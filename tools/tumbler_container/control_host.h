@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 
 #include "switch_control/framework/control/control_base.h"
 #include "switch_control/framework/control/control_site.h"
@@ -12,7 +13,8 @@ namespace fw = tumbler::framework;
 
 // The container's site for one control: it paints the control (its border
 // included) into the control's bounds, passes mouse buttons on, offers the
-// ambient back colour, and reports the control's events.
+// ambient back colour, answers request-edit (yes, or no to try a refusal), and
+// reports the control's events, property changes and repaints.
 class ControlHost : public QWidget, public fw::ControlSite, public fw::EventSink {
     Q_OBJECT
   public:
@@ -25,11 +27,17 @@ class ControlHost : public QWidget, public fw::ControlSite, public fw::EventSink
     // detached by another Attach.
     void Attach(fw::ControlBase* control);
     fw::ControlBase* control() const { return control_; }
-    // The control's bounds in this widget.
+    // The control's bounds in this widget: the whole area inside the margin, or a fixed size
+    // at the margin's corner.
     fw::Rect ControlBounds() const;
+    void SetFixedControlSize(std::optional<QSize> size);
+    // Gives the control its bounds again (after a load took them from its stored extent).
+    void ApplyBounds();
+    void SetRefuseEdits(bool refuse) { refuseEdits_ = refuse; }
 
     bool GetAmbientProperty(fw::DispId id, fw::Variant* value) const override;
     void InvalidateControl(bool erase) override;
+    bool RequestEdit(fw::DispId id) override;
     void PropertyChanged(fw::DispId id) override;
     void* ContainerWindow() const override;
     void OnEvent(fw::DispId id) override;
@@ -37,6 +45,8 @@ class ControlHost : public QWidget, public fw::ControlSite, public fw::EventSink
   signals:
     void eventFired(int dispid);
     void propertyChanged(int dispid);
+    void editRequested(int dispid, bool granted);
+    void invalidated();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -47,6 +57,8 @@ class ControlHost : public QWidget, public fw::ControlSite, public fw::EventSink
   private:
     fw::ControlBase* control_ = nullptr;
     std::uint32_t cookie_ = 0;
+    std::optional<QSize> fixedSize_;
+    bool refuseEdits_ = false;
 };
 
 }  // namespace container

@@ -3,17 +3,19 @@
 #include <fstream>
 #include <sstream>
 
-#include "switch_control/framework/control/property_bag.h"
 #include "switch_control/framework/module/class_factory.h"
 
 namespace container {
+
+StoredForm StoredFormOf(const std::filesystem::path& path) {
+    return path.extension() == ".stream" ? StoredForm::Stream : StoredForm::BagText;
+}
 
 HostedControl::~HostedControl() {
     Release();
 }
 
 fw::HResult HostedControl::Create(const std::string& progIdOrClsid) {
-    Release();
     fw::Guid clsid;
     const fw::HResult parsed = fw::ClsidFromString(registry_, progIdOrClsid, &clsid);
     if (fw::Failed(parsed)) return parsed;
@@ -21,6 +23,7 @@ fw::HResult HostedControl::Create(const std::string& progIdOrClsid) {
     if (object.factory == nullptr) return object.result;
     std::shared_ptr<fw::ControlBase> control = object.factory->CreateControl();
     if (!control) return fw::kNoInterface;
+    Release();
     object_ = std::move(object);
     clsid_ = clsid;
     control_ = std::move(control);
@@ -36,22 +39,20 @@ bool HostedControl::Release() {
     return true;
 }
 
-std::string HostedControl::TypeName() const {
-    const std::optional<fw::ClassEntry> entry = registry_.FindClass(fw::ToString(clsid_));
-    return entry ? entry->typeName : std::string();
-}
-
-std::vector<fw::Guid> HostedControl::PropertyPages() const {
-    return object_.factory != nullptr ? object_.factory->PropertyPages() : std::vector<fw::Guid>{};
-}
-
 fw::HResult HostedControl::SaveToFile(const std::filesystem::path& path) const {
     if (!control_) return fw::kFail;
-    fw::PropertyBag bag;
-    const fw::HResult hr = control_->SaveToBag(&bag);
+    std::string bytes;
+    fw::HResult hr;
+    if (StoredFormOf(path) == StoredForm::Stream) {
+        std::vector<std::uint8_t> stream;
+        hr = control_->SaveToStream(&stream);
+        bytes.assign(stream.begin(), stream.end());
+    } else {
+        hr = control_->SaveToBagText(&bytes);
+    }
     if (fw::Failed(hr)) return hr;
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << fw::FormatPropertyBag(bag);
+    out << bytes;
     out.close();
     return out ? fw::kOk : fw::kFail;
 }
@@ -60,11 +61,14 @@ fw::HResult HostedControl::LoadFromFile(const std::filesystem::path& path) {
     if (!control_) return fw::kFail;
     std::ifstream in(path, std::ios::binary);
     if (!in) return fw::kFail;
-    std::ostringstream text;
-    text << in.rdbuf();
-    fw::PropertyBag bag;
-    const fw::HResult parsed = fw::ParsePropertyBag(text.str(), &bag);
-    return fw::Failed(parsed) ? parsed : control_->LoadFromBag(bag);
+    std::ostringstream read;
+    read << in.rdbuf();
+    const std::string bytes = read.str();
+    if (StoredFormOf(path) == StoredForm::Stream) {
+        return control_->LoadFromStream(
+            {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});
+    }
+    return control_->LoadFromBagText(bytes);
 }
 
 }  // namespace container

@@ -92,6 +92,14 @@ class ControlBase {
     std::uint32_t Advise(EventSink* sink) { return events_.Connect(sink); }
     bool Unadvise(std::uint32_t cookie) { return events_.Disconnect(cookie); }
 
+    // What the control says of its own class, so that a container holding only the control can
+    // name it and show its property sheet: its class identifier, its property pages in order,
+    // its user type name and its miscellaneous status (the OLEMISC flags).
+    virtual Guid GetClassId() const = 0;
+    virtual std::vector<Guid> GetPropertyPages() const { return {}; }
+    virtual std::string GetUserTypeName() const = 0;
+    virtual std::uint32_t GetMiscStatus() const { return 0; }
+
     // The container's site; it must outlive the control or be replaced by nullptr first.
     void SetClientSite(ControlSite* site) { site_ = site; }
     ControlSite* ClientSite() const { return site_; }

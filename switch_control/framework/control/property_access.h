@@ -22,6 +22,17 @@ class PropertyAccess {
 HResult GetPropertyByName(PropertyAccess& object, std::string_view name, Variant* value);
 HResult SetPropertyByName(PropertyAccess& object, std::string_view name, const Variant& value);
 
+// What the objects a page edits hold for one property.
+enum class CommonReading {
+    None,   // no object gives it
+    Same,   // every object gives the same value
+    Differ  // the objects disagree, or only some give it
+};
+// Reads `name` as `type` from every object; `value` is set on Same only. Booleans agree when
+// both are true or both false, whatever their bits.
+CommonReading ReadCommonProperty(const std::vector<PropertyAccess*>& objects, std::string_view name,
+                                 VarType type, Variant* value);
+
 }  // namespace tumbler::framework
 
 namespace tumbler::framework {

@@ -42,9 +42,6 @@ class ClassFactory {
     virtual std::shared_ptr<ControlBase> CreateControl() const { return nullptr; }
     virtual PropertyPage* CreatePage(QWidget* /*parent*/) const { return nullptr; }
 
-    // The property pages that edit an object of the class, in order.
-    virtual std::vector<Guid> PropertyPages() const { return {}; }
-
     // Keeps the module loaded without a live object (containers that cache
     // the factory).
     void LockServer(bool lock) { module_.Lock(lock); }

@@ -55,16 +55,12 @@ void PropertyPage::TrackUserChanges() {
         } else if (auto* edit = qobject_cast<QLineEdit*>(child)) {
             connect(edit, &QLineEdit::textEdited, this, [this, itemId] { MarkChanged(itemId); });
         } else if (auto* check = qobject_cast<QCheckBox*>(child)) {
-            connect(check, &QCheckBox::clicked, this, [this, itemId] { MarkChanged(itemId); });
+            connect(check, &QCheckBox::clicked, this, [this, itemId, check] {
+                check->setTristate(false);
+                MarkChanged(itemId);
+            });
         }
     }
-}
-
-bool PageExchange::ReadProperty(std::string_view property, VarType type, Variant* value) const {
-    if (page_.objects().empty()) return false;
-    Variant raw;
-    if (Failed(GetPropertyByName(*page_.objects().front(), property, &raw))) return false;
-    return Succeeded(ChangeType(raw, type, value));
 }
 
 void PageExchange::Queue(int id, std::string_view property, Variant value) {
@@ -80,7 +76,9 @@ void PageExchange::ListIndex(int id, std::string_view property, int& field) {
         return;
     }
     Variant value;
-    if (ReadProperty(property, VarType::Long, &value)) field = value.Integer();
+    const CommonReading reading = ReadProperty(property, VarType::Long, &value);
+    if (reading == CommonReading::Same) field = value.Integer();
+    if (reading == CommonReading::Differ) field = -1;
     if (list != nullptr) list->setCurrentIndex(field >= 0 && field < list->count() ? field : -1);
 }
 
@@ -92,21 +90,30 @@ void PageExchange::Text(int id, std::string_view property, std::string& field) {
         return;
     }
     Variant value;
-    if (ReadProperty(property, VarType::String, &value)) field = value.AsString();
+    const CommonReading reading = ReadProperty(property, VarType::String, &value);
+    if (reading == CommonReading::Same) field = value.AsString();
+    if (reading == CommonReading::Differ) field.clear();
     if (edit != nullptr) edit->setText(QString::fromStdString(field));
 }
 
 void PageExchange::Check(int id, std::string_view property, int& field) {
     auto* check = DialogItemAs<QCheckBox>(&page_, id);
     if (saving_) {
-        if (check != nullptr) field = check->isChecked() ? 1 : 0;
+        if (check != nullptr) field = check->checkState() == Qt::Checked ? 1 : 0;
         // A boolean property takes the platform's true, -1.
         Queue(id, property, Variant::Bool(field != 0 ? -1 : 0));
         return;
     }
     Variant value;
-    if (ReadProperty(property, VarType::Bool, &value)) field = value.IsTrue() ? 1 : 0;
-    if (check != nullptr) check->setChecked(field != 0);
+    const CommonReading reading = ReadProperty(property, VarType::Bool, &value);
+    if (reading == CommonReading::Same) field = value.IsTrue() ? 1 : 0;
+    if (check == nullptr) return;
+    check->setTristate(reading == CommonReading::Differ);
+    if (reading == CommonReading::Differ) {
+        check->setCheckState(Qt::PartiallyChecked);
+    } else {
+        check->setChecked(field != 0);
+    }
 }
 
 void PageExchange::PostProcessing() {

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "switch_control/framework/control/guid.h"
 #include "switch_control/framework/control/property_access.h"
 #include "switch_control/framework/pages/dialog_template.h"
 
@@ -24,8 +25,9 @@ struct PageHelpInfo {
 };
 
 // One page of a property sheet. It edits a set of objects: when they are
-// given, the page reads their properties into its fields and controls; on
-// apply it writes back, as property sets, only what the user changed.
+// given, the page reads their properties into its fields and controls (a
+// property the objects disagree on is shown empty); on apply it writes back to
+// every object, as property sets, only what the user changed.
 // Derived pages list their bindings in DoDataExchange, or replace Load and
 // Apply altogether.
 class PropertyPage : public QWidget {
@@ -33,6 +35,8 @@ class PropertyPage : public QWidget {
   public:
     PropertyPage(const DialogTemplate& dialog, std::string caption, QWidget* parent);
 
+    // The page's own class, as its factory registers it.
+    virtual Guid GetClassId() const = 0;
     const std::string& caption() const { return caption_; }
     const PageHelpInfo& helpInfo() const { return helpInfo_; }
     void SetObjects(std::vector<PropertyAccess*> objects);
@@ -56,7 +60,8 @@ class PropertyPage : public QWidget {
     void ClearChanges();
     // Pages bound by data exchange call this once their controls are filled:
     // from then on a user's change of a control with an id marks it changed
-    // (never the page's own filling).
+    // (never the page's own filling), and a click settles a check box shown
+    // undecided.
     void TrackUserChanges();
     void SetHelpInfo(PageHelpInfo info) { helpInfo_ = std::move(info); }
 
@@ -78,7 +83,9 @@ class PageExchange {
     bool saving() const { return saving_; }
 
     // A drop-down list's index is the property's value; a value without an
-    // item shows no selection.
+    // item shows no selection. Objects that disagree show no selection, an
+    // empty text or an undecided check box, and the field is left as it was
+    // unless the user changes its control.
     void ListIndex(int id, std::string_view property, int& field);
     void Text(int id, std::string_view property, std::string& field);
     void Check(int id, std::string_view property, int& field);
@@ -88,7 +95,9 @@ class PageExchange {
     HResult result() const { return result_; }
 
   private:
-    bool ReadProperty(std::string_view property, VarType type, Variant* value) const;
+    CommonReading ReadProperty(std::string_view property, VarType type, Variant* value) const {
+        return ReadCommonProperty(page_.objects(), property, type, value);
+    }
     void Queue(int id, std::string_view property, Variant value);
 
     PropertyPage& page_;

@@ -10,7 +10,7 @@
 #include "switch_control/framework/module/class_objects.h"
 #include "switch_control/framework/pages/stock_color_page.h"
 #include "switch_control/framework/pages/stock_font_page.h"
-#include "switch_control/framework/pages/stock_pages.h"
+#include "switch_control/framework/control/stock_page_ids.h"
 
 namespace tumbler::framework {
 

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include "switch_control/framework/control/stock_page_ids.h"
 
 namespace tumbler::framework {
 namespace {
@@ -69,6 +70,10 @@ QString CssColor(Rgb rgb) {
 }
 
 }  // namespace
+
+Guid StockColorPage::GetClassId() const {
+    return kClsidStockColorPage;
+}
 
 StockColorPage::StockColorPage(QWidget* parent)
     : StockPage(ColorPageTemplate(), "Colors", VarType::Color, parent) {

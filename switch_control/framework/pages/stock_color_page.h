@@ -14,6 +14,7 @@ class StockColorPage : public StockPage {
     static constexpr int kSwatches = 16;
 
     explicit StockColorPage(QWidget* parent = nullptr);
+    Guid GetClassId() const override;
 
     // A click on a swatch or a pick of a system colour.
     void Choose(OleColor color) {

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "switch_control/framework/control/stock_page_ids.h"
 #include "switch_control/framework/pages/dialog_font.h"
 
 namespace tumbler::framework {
@@ -36,6 +37,10 @@ DialogTemplate FontPageTemplate() {
 }
 
 }  // namespace
+
+Guid StockFontPage::GetClassId() const {
+    return kClsidStockFontPage;
+}
 
 StockFontPage::StockFontPage(QWidget* parent)
     : StockPage(FontPageTemplate(), "Fonts", VarType::Font, parent) {

@@ -21,6 +21,7 @@ class StockFontPage : public StockPage {
     };
 
     explicit StockFontPage(QWidget* parent = nullptr);
+    Guid GetClassId() const override;
 
   protected:
     void ShowValue(const Variant& value) override;

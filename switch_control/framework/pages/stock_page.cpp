@@ -26,10 +26,10 @@ void StockPage::Load() {
     values_.clear();
     properties_ = objects().empty() ? std::vector<std::string>{}
                                     : WritablePropertiesOfType(*objects().front(), type_);
+    // A value the objects disagree on is shown as none.
     for (const std::string& name : properties_) {
         Variant value;
-        if (Succeeded(GetPropertyByName(*objects().front(), name, &value)) &&
-            value.Type() == type_) {
+        if (ReadCommonProperty(objects(), name, type_, &value) == CommonReading::Same) {
             values_[name] = value;
         }
     }

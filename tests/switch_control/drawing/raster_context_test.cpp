@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "switch_control/graphics/raster_context.h"
+#include "switch_control/rendering/colour_shading.h"
 #include "switch_control/rendering/switch_painting.h"
 #include "tests/switch_control/drawing/image_support.h"
 #include "tests/switch_control/drawing/recording_support.h"
@@ -159,6 +160,38 @@ TEST_F(RasterContextTest, SquarePushButtonsShadeTheirLowerRightCornerWhenOff) {
         Done();
         EXPECT_NE(At(39, 29), kWhite) << "shape " << shape;  // the shadow's wide pen ends there
         EXPECT_EQ(At(39, 29), At(38, 28)) << "shape " << shape;
+    }
+}
+
+TEST_F(RasterContextTest, RoundPushButtonsShadeTheLowerRightHalfWhenOffAndTheUpperLeftWhenOn) {
+    constexpr Rgb kBack = 0x332211;  // apart from every shade the buttons use
+    const Rgb fore = Look(kType5).fore;
+    struct Case {
+        int shape;
+        Rgb light;
+        Rgb shadow;
+    };
+    for (const Case& c :
+         {Case{kType5, 0xFFFFFF, 0x808080},
+          Case{kType7, ScaleLuminance(fore, 1.5, true), ScaleLuminance(fore, 0.5)}}) {
+        for (bool on : {false, true}) {
+            SwitchLook look = Look(c.shape, on);
+            look.back = kBack;
+            PaintSwitch(Context(), {0, 0, 40, 30}, look, false);
+            Done();
+            const Rgb lowerRight = on ? c.light : c.shadow;
+            const Rgb upperLeft = on ? c.shadow : c.light;
+            const std::string what = "shape " + std::to_string(c.shape) + (on ? " on" : " off");
+            // The rings are two pixels deep; each half runs from (L, B) to (R, T).
+            EXPECT_EQ(At(20, 28), lowerRight) << what;  // bottom
+            EXPECT_EQ(At(38, 15), lowerRight) << what;  // right
+            EXPECT_EQ(At(32, 26), lowerRight) << what;  // lower right, inner ring
+            EXPECT_EQ(At(20, 1), upperLeft) << what;    // top
+            EXPECT_EQ(At(1, 15), upperLeft) << what;    // left
+            EXPECT_EQ(At(7, 3), upperLeft) << what;     // upper left, inner ring
+            EXPECT_EQ(At(0, 0), kBack) << what;         // the corners stay outside
+            EXPECT_EQ(At(39, 29), kBack) << what;
+        }
     }
 }
 

@@ -4,7 +4,8 @@
 
 namespace tumbler::framework {
 
-// The framework's stock property pages, which controls list by these class identifiers.
+// The framework's stock property pages, which controls list among their pages by these class
+// identifiers (the pages themselves live with the other pages).
 inline constexpr Guid kClsidStockColorPage{
     0x0BE35201, 0x8F91, 0x11CE, {0x9D, 0xE3, 0x00, 0xAA, 0x00, 0x4B, 0xB8, 0x51}};
 inline constexpr Guid kClsidStockFontPage{
