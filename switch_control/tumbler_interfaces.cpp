@@ -1,6 +1,6 @@
 #include "switch_control/tumbler_interfaces.h"
 
-#include "switch_control/framework/control_base.h"
+#include "switch_control/framework/control/control_base.h"
 
 namespace tumbler {
 

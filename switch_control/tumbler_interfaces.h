@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "switch_control/framework/dispatch.h"
-#include "switch_control/framework/guid.h"
+#include "switch_control/framework/control/dispatch.h"
+#include "switch_control/framework/control/guid.h"
 
 namespace tumbler {
 

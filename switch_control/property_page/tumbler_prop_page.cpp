@@ -3,7 +3,7 @@
 #include <QComboBox>
 #include <vector>
 
-#include "switch_control/framework/module_state.h"
+#include "switch_control/framework/module/module_state.h"
 
 namespace tumbler {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "switch_control/framework/property_page.h"
+#include "switch_control/framework/pages/property_page.h"
 
 namespace tumbler {
 

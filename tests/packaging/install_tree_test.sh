@@ -21,7 +21,8 @@ libdir=${components%/components}
 module="$prefix/$libdir/components/libtumbler.so"
 for file in bin/qm4417 bin/qm4417ctl bin/kv3907-sim bin/tumbler-container bin/regctl \
             bin/tumbler-render "$libdir/libtumbler_framework.so" \
-            "$libdir/libtumbler_framework_ui.so" "$libdir/components/libtumbler.so" \
+            "$libdir/libtumbler_framework_module.so" "$libdir/libtumbler_framework_ui.so" \
+            "$libdir/components/libtumbler.so" \
             share/quill-components/classes.reg share/applications/qm4417.desktop \
             share/applications/tumbler-container.desktop \
             share/icons/hicolor/48x48/apps/qm4417.png share/icons/hicolor/scalable/apps/qm4417.svg \

@@ -5,9 +5,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "switch_control/framework/class_objects.h"
-#include "switch_control/framework/class_registry.h"
-#include "switch_control/framework/loaded_module.h"
+#include "switch_control/framework/module/class_objects.h"
+#include "switch_control/framework/module/class_registry.h"
+#include "switch_control/framework/module/loaded_module.h"
 #include "tests/tumbler_module/scoped_environment.h"
 #include "tests/tumbler_module/temp_folder.h"
 

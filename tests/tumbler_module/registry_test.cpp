@@ -7,8 +7,8 @@
 #include <fstream>
 #include <iterator>
 
-#include "switch_control/framework/class_registry.h"
-#include "switch_control/framework/registry_text.h"
+#include "switch_control/framework/module/class_registry.h"
+#include "switch_control/framework/module/registry_text.h"
 #include "tests/tumbler_module/scoped_environment.h"
 #include "tests/tumbler_module/temp_folder.h"
 
