@@ -6,8 +6,8 @@
 
 namespace main_window {
 
-// Makes the "Parameter" folder beside the program, or, when the program folder is read-only
-// (an installed program), in the user's data folder, and returns the one in use.
+// Makes the "Parameter" folder beside the program, or, for an installed program or when the
+// program folder is read-only, in the user's data folder, and returns the one in use.
 std::string PrepareParameterFolder(platform::ProgramIdentity& identity);
 
 }  // namespace main_window

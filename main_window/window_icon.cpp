@@ -6,10 +6,16 @@
 namespace main_window {
 
 QIcon WindowIcon() {
-    QImage image(48, 48, QImage::Format_ARGB32);
+    QImage image(kWindowIconSize, kWindowIconSize, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
-    // Drawn without antialiasing in colours of the 16-colour palette only.
     QPainter painter(&image);
+    PaintWindowIcon(painter);
+    painter.end();
+    return QIcon(QPixmap::fromImage(image));
+}
+
+void PaintWindowIcon(QPainter& painter) {
+    // Drawn without antialiasing in colours of the 16-colour palette only.
     painter.setPen(QPen(Qt::black, 2));
     painter.setBrush(QColor(192, 192, 192));
     painter.drawRect(3, 7, 42, 34);
@@ -22,8 +28,6 @@ QIcon WindowIcon() {
     painter.setPen(Qt::NoPen);
     painter.drawEllipse(QPoint(12, 32), 3, 3);
     painter.drawEllipse(QPoint(21, 32), 3, 3);
-    painter.end();
-    return QIcon(QPixmap::fromImage(image));
 }
 
 }  // namespace main_window

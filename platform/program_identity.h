@@ -22,7 +22,11 @@ class ProgramIdentity {
 
     // The folder that holds the program's executable.
     virtual std::string programFolder() const = 0;
-    // The per-user data folder of the program, used when the program folder is read-only.
+    // True when the program runs from the folder it was installed into. An installed program
+    // never writes beside itself, even where it could (a program run by root from /usr/bin).
+    virtual bool installed() const = 0;
+    // The per-user data folder of the program, used when the program folder is read-only or
+    // the program is installed.
     virtual std::string userDataFolder() const = 0;
     // Creates `path` (and missing parents); true when it exists afterwards.
     virtual bool makeFolder(const std::string& path) = 0;

@@ -64,6 +64,12 @@ std::string QtProgramIdentity::programFolder() const {
     return QCoreApplication::applicationDirPath().toStdString();
 }
 
+bool QtProgramIdentity::installed() const {
+    // The build names the folder the programs install into; a build tree never is that folder.
+    const QString here = QDir(QCoreApplication::applicationDirPath()).canonicalPath();
+    return !here.isEmpty() && here == QDir(QStringLiteral(QM_INSTALL_BINDIR)).canonicalPath();
+}
+
 std::string QtProgramIdentity::userDataFolder() const {
     QString base = qEnvironmentVariable("XDG_DATA_HOME");
     if (base.isEmpty()) base = QDir::homePath() + "/.local/share";

@@ -24,6 +24,7 @@ class QtProgramIdentity : public ProgramIdentity {
     std::string fileDescription() const override;
     std::string rightsLine() const override;
     std::string programFolder() const override;
+    bool installed() const override;
     std::string userDataFolder() const override;
     bool makeFolder(const std::string& path) override;
     bool claimSingleInstance() override;

@@ -15,6 +15,7 @@ class FakeProgramIdentity : public ProgramIdentity {
     std::string fileDescription() const override { return "KV3907P410 Setup Program"; }
     std::string rightsLine() const override { return "(C) 2026 Norvikon"; }
     std::string programFolder() const override { return "/opt/qm4417"; }
+    bool installed() const override { return runsInstalled; }
     std::string userDataFolder() const override { return "/home/user/.local/share/QM4417"; }
     bool makeFolder(const std::string& path) override {
         if (!programFolderWritable && path.starts_with(programFolder())) return false;
@@ -25,6 +26,7 @@ class FakeProgramIdentity : public ProgramIdentity {
 
     bool otherInstanceRunning = false;
     bool programFolderWritable = true;
+    bool runsInstalled = false;
     std::set<std::string> madeFolders;
 };
 

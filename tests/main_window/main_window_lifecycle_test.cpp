@@ -114,6 +114,14 @@ TEST_F(MainWindowLifecycleTest, AReadOnlyProgramFolderFallsBackToTheUserDataFold
     EXPECT_TRUE(identity.madeFolders.count(w.parameterFolder()));
 }
 
+TEST_F(MainWindowLifecycleTest, AnInstalledProgramKeepsItsFilesInTheUserDataFolder) {
+    // Writable (root running /usr/bin/qm4417), yet nothing may be made beside the program.
+    identity.runsInstalled = true;
+    main_window::frmMain& w = startWindow();
+    EXPECT_EQ(w.parameterFolder(), "/home/user/.local/share/QM4417/Parameter");
+    EXPECT_EQ(identity.madeFolders, std::set<std::string>{w.parameterFolder()});
+}
+
 TEST_F(MainWindowLifecycleTest, CloseSavesThePositionInTwips) {
     main_window::frmMain& w = startWindow();
     w.show();

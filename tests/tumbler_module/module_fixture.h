@@ -8,24 +8,21 @@
 #include "switch_control/framework/module/class_objects.h"
 #include "switch_control/framework/module/class_registry.h"
 #include "switch_control/framework/module/loaded_module.h"
+#include "tests/tumbler_module/scoped_environment.h"
 #include "tests/tumbler_module/temp_folder.h"
 
-// A test with its own class registry ($XDG_DATA_HOME points into a fresh
-// folder) and the module loaded from its build path.
+// A test with its own class registries ($XDG_DATA_HOME and $XDG_DATA_DIRS point
+// into a fresh folder, so an installed system registry stays out) and the module
+// loaded from its build path.
 class ModuleTest : public ::testing::Test {
   protected:
     using HResult = tumbler::framework::HResult;
 
     void SetUp() override {
-        const char* old = std::getenv("XDG_DATA_HOME");
-        savedDataHome_ = old != nullptr ? std::optional<std::string>(old) : std::nullopt;
-        setenv("XDG_DATA_HOME", (data_.path() / "data").c_str(), 1);
+        dataHome_.Set((data_.path() / "data").string());
+        dataDirs_.Set((data_.path() / "system").string());
         module_ = tumbler::framework::LoadModule(TUMBLER_MODULE_PATH);
         ASSERT_TRUE(module_) << "cannot load " << TUMBLER_MODULE_PATH;
-    }
-    void TearDown() override {
-        savedDataHome_ ? setenv("XDG_DATA_HOME", savedDataHome_->c_str(), 1)
-                       : unsetenv("XDG_DATA_HOME");
     }
 
     HResult Call(const char* entry) const {
@@ -42,5 +39,6 @@ class ModuleTest : public ::testing::Test {
     tumbler::framework::LoadedModule module_;
 
   private:
-    std::optional<std::string> savedDataHome_;
+    ScopedEnvironment dataHome_{"XDG_DATA_HOME"};
+    ScopedEnvironment dataDirs_{"XDG_DATA_DIRS"};
 };

@@ -87,6 +87,9 @@ TEST_F(ModuleTest, FreshProcessesRegisterCreateByProgIdAndClsidAndUnregister) {
               std::string::npos)
         << list.out;
     EXPECT_NE(list.out.find(kPage + "  -  \"Switch Property Page\""), std::string::npos);
+    // Registered by the user: every line says so.
+    EXPECT_EQ(list.out.find("  system\n"), std::string::npos) << list.out;
+    EXPECT_NE(list.out.find("  user\n"), std::string::npos) << list.out;
 
     for (const std::string& name : {kProgId, kControl}) {
         const RunResult props = Regctl("props " + name);

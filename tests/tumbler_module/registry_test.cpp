@@ -5,9 +5,11 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 #include "switch_control/framework/module/class_registry.h"
 #include "switch_control/framework/module/registry_text.h"
+#include "tests/tumbler_module/scoped_environment.h"
 #include "tests/tumbler_module/temp_folder.h"
 
 namespace fw = tumbler::framework;
@@ -127,12 +129,98 @@ TEST(ClassRegistry, WritesFailWhenTheFolderCannotBeMade) {
 }
 
 TEST(ClassRegistry, DefaultPathFollowsXdgDataHome) {
-    const char* old = std::getenv("XDG_DATA_HOME");
-    const std::string saved = old ? old : "";
-    setenv("XDG_DATA_HOME", "/tmp/isolated-data", 1);
+    const ScopedEnvironment dataHome("XDG_DATA_HOME");
+    dataHome.Set("/tmp/isolated-data");
     EXPECT_EQ(fw::ClassRegistry::DefaultPath(),
               std::filesystem::path("/tmp/isolated-data/quill-components/classes.reg"));
-    old ? setenv("XDG_DATA_HOME", saved.c_str(), 1) : unsetenv("XDG_DATA_HOME");
+}
+
+TEST(ClassRegistry, SystemPathsFollowXdgDataDirsInOrder) {
+    const ScopedEnvironment dataDirs("XDG_DATA_DIRS");
+    dataDirs.Set("/opt/a/share:relative/ignored::/usr/share");
+    EXPECT_EQ(fw::ClassRegistry::SystemPaths(),
+              (std::vector<std::filesystem::path>{"/opt/a/share/quill-components/classes.reg",
+                                                  "/usr/share/quill-components/classes.reg"}));
+    dataDirs.Unset();
+    EXPECT_EQ(fw::ClassRegistry::SystemPaths(),
+              (std::vector<std::filesystem::path>{"/usr/local/share/quill-components/classes.reg",
+                                                  "/usr/share/quill-components/classes.reg"}));
+}
+
+// The per-user registry is read first, then each system registry in turn; writes never reach
+// a system file.
+class LayeredRegistryTest : public ::testing::Test {
+  protected:
+    fw::ClassEntry Registered(const fw::ClassRegistry& file, const std::string& clsid,
+                              const std::string& progId, const std::string& module) const {
+        fw::ClassEntry e = SampleClass(clsid, progId);
+        e.modulePath = module;
+        EXPECT_TRUE(file.RegisterClass(e));
+        return e;
+    }
+    fw::ClassRegistry Layered() const { return fw::ClassRegistry(user_, {system1_, system2_}); }
+
+    TempFolder dir_;
+    std::filesystem::path user_ = dir_.path() / "user.reg";
+    std::filesystem::path system1_ = dir_.path() / "local.reg";
+    std::filesystem::path system2_ = dir_.path() / "usr.reg";
+};
+
+TEST_F(LayeredRegistryTest, TheUsersEntryHidesTheSystemsAndSaysWhereEachComesFrom) {
+    const std::string other = "{11111111-2222-3333-4444-555555555555}";
+    Registered(fw::ClassRegistry(system2_), kClsid, "Tumbler.TumblerCtrl.1", "/usr/lib/t.so");
+    Registered(fw::ClassRegistry(system2_), other, "Other.Ctrl.1", "/usr/lib/o.so");
+    Registered(fw::ClassRegistry(user_), kClsid, "Tumbler.TumblerCtrl.1", "/home/u/t.so");
+    const fw::ClassRegistry registry = Layered();
+
+    const std::optional<fw::ClassEntry> mine = registry.FindClass(kClsid);
+    ASSERT_TRUE(mine.has_value());
+    EXPECT_EQ(mine->modulePath, "/home/u/t.so");
+    EXPECT_EQ(mine->scope, fw::RegistryScope::User);
+    const std::optional<fw::ClassEntry> theirs = registry.FindClass(other);
+    ASSERT_TRUE(theirs.has_value());
+    EXPECT_EQ(theirs->scope, fw::RegistryScope::System);
+    EXPECT_EQ(registry.ClsidFromProgId("Other.Ctrl.1"), other);
+
+    const std::vector<fw::ClassEntry> all = registry.Classes();
+    ASSERT_EQ(all.size(), 2u);
+    EXPECT_EQ(all[0].modulePath, "/home/u/t.so");
+    EXPECT_EQ(all[1].modulePath, "/usr/lib/o.so");
+}
+
+TEST_F(LayeredRegistryTest, AnEarlierSystemFileWinsOverALaterOne) {
+    Registered(fw::ClassRegistry(system1_), kClsid, "Tumbler.TumblerCtrl.1", "/usr/local/t.so");
+    Registered(fw::ClassRegistry(system2_), kClsid, "Tumbler.TumblerCtrl.1", "/usr/lib/t.so");
+    ASSERT_TRUE(fw::ClassRegistry(system2_).RegisterTypeLib(SampleLib(0, 0, "/usr/lib/t.so")));
+    ASSERT_TRUE(fw::ClassRegistry(system1_).RegisterTypeLib(SampleLib(0, 0, "/usr/local/t.so")));
+    const fw::ClassRegistry registry = Layered();
+    EXPECT_EQ(registry.FindClass(kClsid)->modulePath, "/usr/local/t.so");
+    EXPECT_EQ(registry.Classes().size(), 1u);
+    // A file that has a match answers, even when a later file's minor version is higher.
+    ASSERT_TRUE(fw::ClassRegistry(system2_).RegisterTypeLib(SampleLib(5, 0, "/usr/lib/t5.so")));
+    EXPECT_EQ(registry.FindTypeLib(SampleLib(0, 0, "").libId, 1, 0, 0)->path, "/usr/local/t.so");
+}
+
+TEST_F(LayeredRegistryTest, UnregisteringTouchesOnlyTheUsersFile) {
+    Registered(fw::ClassRegistry(system2_), kClsid, "Tumbler.TumblerCtrl.1", "/usr/lib/t.so");
+    std::ifstream before(system2_);
+    const std::string systemText{std::istreambuf_iterator<char>(before), {}};
+    const fw::ClassRegistry registry = Layered();
+    Registered(registry, kClsid, "Tumbler.TumblerCtrl.1", "/home/u/t.so");
+    EXPECT_EQ(registry.FindClass(kClsid)->scope, fw::RegistryScope::User);
+
+    EXPECT_TRUE(registry.UnregisterClass(kClsid, "Tumbler.TumblerCtrl.1"));
+    EXPECT_EQ(registry.FindClass(kClsid)->modulePath, "/usr/lib/t.so");
+    EXPECT_EQ(registry.ClsidFromProgId("Tumbler.TumblerCtrl.1"), kClsid);
+    std::ifstream after(system2_);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(after), {}), systemText);
+}
+
+TEST_F(LayeredRegistryTest, MissingOrUnreadableSystemFilesAreSkipped) {
+    std::filesystem::create_directory(system1_);  // a folder where a file is expected
+    Registered(fw::ClassRegistry(system2_), kClsid, "Tumbler.TumblerCtrl.1", "/usr/lib/t.so");
+    EXPECT_EQ(Layered().FindClass(kClsid)->modulePath, "/usr/lib/t.so");
+    EXPECT_FALSE(fw::ClassRegistry(user_, {dir_.path() / "none.reg"}).FindClass(kClsid));
 }
 
 TEST(ClassRegistry, ConcurrentRegistrationsFromSeveralProcessesAllSurvive) {

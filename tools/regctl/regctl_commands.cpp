@@ -74,10 +74,12 @@ int Version(const std::string& path, std::ostream& out, std::ostream& err) {
     return 0;
 }
 
+// One line a class, ending in the registry it came from: "user" or "system".
 int List(const fw::ClassRegistry& registry, std::ostream& out) {
     for (const fw::ClassEntry& entry : registry.Classes()) {
         out << entry.clsid << "  " << (entry.progId.empty() ? "-" : entry.progId) << "  \""
-            << entry.typeName << "\"  " << entry.modulePath << "\n";
+            << entry.typeName << "\"  " << entry.modulePath << "  "
+            << (entry.scope == fw::RegistryScope::User ? "user" : "system") << "\n";
     }
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "switch_control/framework/module/class_registry.h"
 
 #include <cstdlib>
+#include <set>
 #include <sstream>
 
 #include "switch_control/framework/module/registry_text.h"
@@ -35,8 +36,10 @@ std::string TypeLibSectionName(const std::string& libId, uint16_t major, uint16_
            " " + std::to_string(locale);
 }
 
-ClassEntry ClassFromSection(const std::string& clsid, const RegistrySection& s) {
+ClassEntry ClassFromSection(const std::string& clsid, const RegistrySection& s,
+                            RegistryScope scope) {
     ClassEntry e;
+    e.scope = scope;
     e.clsid = clsid;
     e.typeName = Text(s, "TypeName");
     e.progId = Text(s, "ProgID");
@@ -81,56 +84,24 @@ RegistryDocument Load(const LockedTextFile& file) {
     return text ? ParseRegistryText(*text) : RegistryDocument{};
 }
 
-bool Edit(const LockedTextFile& file, const std::function<void(RegistryDocument&)>& change) {
-    return file.Update([&](std::string& text) {
-        RegistryDocument document = ParseRegistryText(text);
-        change(document);
-        text = FormatRegistryText(document);
-    });
+struct ScopedDocument {
+    RegistryScope scope;
+    RegistryDocument document;
+};
+
+// Every registry file in lookup order: the user's, then the system's.
+std::vector<ScopedDocument> LoadAll(const LockedTextFile& user,
+                                    const std::vector<LockedTextFile>& system) {
+    std::vector<ScopedDocument> all{{RegistryScope::User, Load(user)}};
+    for (const LockedTextFile& file : system) all.push_back({RegistryScope::System, Load(file)});
+    return all;
 }
 
-}  // namespace
-
-ClassRegistry::ClassRegistry(std::filesystem::path file) : file_(std::move(file)) {}
-
-std::filesystem::path ClassRegistry::DefaultPath() {
-    std::filesystem::path base;
-    if (const char* data = std::getenv("XDG_DATA_HOME"); data != nullptr && *data != '\0') {
-        base = data;
-    } else if (const char* home = std::getenv("HOME"); home != nullptr) {
-        base = std::filesystem::path(home) / ".local" / "share";
-    }
-    return base / "quill-components" / "classes.reg";
-}
-
-std::optional<ClassEntry> ClassRegistry::FindClass(const std::string& clsid) const {
-    const RegistryDocument document = Load(file_);
-    const auto it = document.find(kClassPrefix + clsid);
-    if (it == document.end()) return std::nullopt;
-    return ClassFromSection(clsid, it->second);
-}
-
-std::optional<std::string> ClassRegistry::ClsidFromProgId(const std::string& progId) const {
-    const RegistryDocument document = Load(file_);
-    const auto it = document.find(kProgIdPrefix + progId);
-    if (it == document.end()) return std::nullopt;
-    return Text(it->second, "CLSID");
-}
-
-std::vector<ClassEntry> ClassRegistry::Classes() const {
-    std::vector<ClassEntry> classes;
-    for (const auto& [name, section] : Load(file_)) {
-        if (name.rfind(kClassPrefix, 0) == 0) {
-            classes.push_back(ClassFromSection(name.substr(kClassPrefix.size()), section));
-        }
-    }
-    return classes;
-}
-
-std::optional<TypeLibEntry> ClassRegistry::FindTypeLib(const std::string& libId, uint16_t major,
-                                                       uint16_t minor, uint32_t locale) const {
+// FindTypeLib's choice within one registry file.
+std::optional<TypeLibEntry> BestTypeLib(const RegistryDocument& document, const std::string& libId,
+                                        uint16_t major, uint16_t minor, uint32_t locale) {
     std::optional<TypeLibEntry> best;
-    for (const auto& [name, section] : Load(file_)) {
+    for (const auto& [name, section] : document) {
         std::optional<TypeLibEntry> key = TypeLibKey(name);
         if (!key || key->libId != libId || key->major != major || key->minor < minor) continue;
         if (key->locale != locale && key->locale != 0) continue;
@@ -144,6 +115,89 @@ std::optional<TypeLibEntry> ClassRegistry::FindTypeLib(const std::string& libId,
         best = key;
     }
     return best;
+}
+
+const std::string kRegistryFile = "quill-components/classes.reg";
+
+bool Edit(const LockedTextFile& file, const std::function<void(RegistryDocument&)>& change) {
+    return file.Update([&](std::string& text) {
+        RegistryDocument document = ParseRegistryText(text);
+        change(document);
+        text = FormatRegistryText(document);
+    });
+}
+
+}  // namespace
+
+ClassRegistry::ClassRegistry(std::filesystem::path userFile,
+                             std::vector<std::filesystem::path> systemFiles)
+    : file_(std::move(userFile)) {
+    for (std::filesystem::path& file : systemFiles) systemFiles_.emplace_back(std::move(file));
+}
+
+std::filesystem::path ClassRegistry::DefaultPath() {
+    std::filesystem::path base;
+    if (const char* data = std::getenv("XDG_DATA_HOME"); data != nullptr && *data != '\0') {
+        base = data;
+    } else if (const char* home = std::getenv("HOME"); home != nullptr) {
+        base = std::filesystem::path(home) / ".local" / "share";
+    }
+    return base / kRegistryFile;
+}
+
+std::vector<std::filesystem::path> ClassRegistry::SystemPaths() {
+    const char* dirs = std::getenv("XDG_DATA_DIRS");
+    std::istringstream list(dirs != nullptr && *dirs != '\0' ? dirs
+                                                             : "/usr/local/share:/usr/share");
+    std::vector<std::filesystem::path> paths;
+    for (std::string dir; std::getline(list, dir, ':');) {
+        // Relative entries are invalid there and ignored, as other XDG readers do.
+        if (!dir.empty() && dir.front() == '/')
+            paths.push_back(std::filesystem::path(dir) / kRegistryFile);
+    }
+    return paths;
+}
+
+std::optional<ClassEntry> ClassRegistry::FindClass(const std::string& clsid) const {
+    for (const auto& [scope, document] : LoadAll(file_, systemFiles_)) {
+        const auto it = document.find(kClassPrefix + clsid);
+        if (it != document.end()) return ClassFromSection(clsid, it->second, scope);
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> ClassRegistry::ClsidFromProgId(const std::string& progId) const {
+    for (const auto& [scope, document] : LoadAll(file_, systemFiles_)) {
+        const auto it = document.find(kProgIdPrefix + progId);
+        if (it != document.end()) return Text(it->second, "CLSID");
+    }
+    return std::nullopt;
+}
+
+std::vector<ClassEntry> ClassRegistry::Classes() const {
+    std::vector<ClassEntry> classes;
+    std::set<std::string> seen;
+    for (const auto& [scope, document] : LoadAll(file_, systemFiles_)) {
+        for (const auto& [name, section] : document) {
+            if (name.rfind(kClassPrefix, 0) != 0) continue;
+            const std::string clsid = name.substr(kClassPrefix.size());
+            // A class the user registered hides the system's entry of the same class.
+            if (seen.insert(clsid).second)
+                classes.push_back(ClassFromSection(clsid, section, scope));
+        }
+    }
+    return classes;
+}
+
+std::optional<TypeLibEntry> ClassRegistry::FindTypeLib(const std::string& libId, uint16_t major,
+                                                       uint16_t minor, uint32_t locale) const {
+    for (const auto& [scope, document] : LoadAll(file_, systemFiles_)) {
+        if (std::optional<TypeLibEntry> found =
+                BestTypeLib(document, libId, major, minor, locale)) {
+            return found;
+        }
+    }
+    return std::nullopt;
 }
 
 bool ClassRegistry::RegisterClass(const ClassEntry& entry) const {

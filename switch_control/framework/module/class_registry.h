@@ -10,6 +10,9 @@
 
 namespace tumbler::framework {
 
+// Which registry file an entry was read from.
+enum class RegistryScope { User, System };
+
 // What a class factory registers for its class. Identifiers are in their
 // braced text form, "{9C681F67-7D55-11D4-8DB5-004005399797}".
 struct ClassEntry {
@@ -22,7 +25,8 @@ struct ClassEntry {
     bool control = false;
     std::string toolboxBitmap;  // "module path, resource id"
     std::string typeLibId;
-    std::string typeLibVersion;  // "1.0"
+    std::string typeLibVersion;                 // "1.0"
+    RegistryScope scope = RegistryScope::User;  // where it was found; not written
 };
 
 struct TypeLibEntry {
@@ -36,15 +40,23 @@ struct TypeLibEntry {
     uint32_t flags = 0;
 };
 
-// The per-user class registry: a readable UTF-8 file, by default
-// $XDG_DATA_HOME/quill-components/classes.reg. Every change is one locked,
-// atomic rewrite of the file; the Register/Unregister calls answer false when
-// the registry cannot be written. Removing what is not there succeeds.
+// The class registry: the per-user file, a readable UTF-8 file by default
+// $XDG_DATA_HOME/quill-components/classes.reg, read first, then the read-only
+// system files that installed packages bring ($XDG_DATA_DIRS, each with
+// quill-components/classes.reg), in their order. The first file that knows a
+// name answers for it. Changes go to the per-user file only, each one locked,
+// atomic rewrite; the Register/Unregister calls answer false when it cannot be
+// written. Removing what is not there succeeds, and removing a class from the
+// per-user file leaves a system entry of the same class visible.
 class ClassRegistry {
   public:
-    explicit ClassRegistry(std::filesystem::path file = DefaultPath());
+    ClassRegistry() : ClassRegistry(DefaultPath(), SystemPaths()) {}
+    explicit ClassRegistry(std::filesystem::path userFile,
+                           std::vector<std::filesystem::path> systemFiles = {});
 
     static std::filesystem::path DefaultPath();
+    // $XDG_DATA_DIRS, or /usr/local/share:/usr/share when it is unset or empty.
+    static std::vector<std::filesystem::path> SystemPaths();
     const std::filesystem::path& path() const { return file_.path(); }
 
     std::optional<ClassEntry> FindClass(const std::string& clsid) const;
@@ -65,6 +77,7 @@ class ClassRegistry {
 
   private:
     LockedTextFile file_;
+    std::vector<LockedTextFile> systemFiles_;
 };
 
 }  // namespace tumbler::framework

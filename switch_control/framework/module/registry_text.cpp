@@ -44,7 +44,7 @@ RegistryDocument ParseRegistryText(std::string_view text) {
 
 std::string FormatRegistryText(const RegistryDocument& document) {
     std::ostringstream out;
-    out << "# Per-user class registry of the Quill component framework (UTF-8).\n";
+    out << "# Class registry of the Quill component framework (UTF-8).\n";
     for (const auto& [name, section] : document) {
         out << "\n[" << OneLine(name) << "]\n";
         for (const auto& [key, value] : section) {

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Purges the qm4417 and tumbler packages and checks that nothing of theirs is left.
+set -euo pipefail
+packages=(qm4417 tumbler)
+files=$(mktemp)
+trap 'rm -f "$files"' EXIT
+dpkg-query -L "${packages[@]}" > "$files"
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+DEBIAN_FRONTEND=noninteractive $sudo apt-get purge -y -qq "${packages[@]}"
+left=0
+for package in "${packages[@]}"; do
+    if dpkg-query -W -f='${Status}\n' "$package" 2>/dev/null | grep -qv 'not-installed'; then
+        echo "purge: $package is still known to dpkg" >&2
+        left=1
+    fi
+done
+# Folders shared with other packages stay; every file and folder of ours must be gone.
+while read -r path; do
+    [ -e "$path" ] || [ -L "$path" ] || continue
+    [ -d "$path" ] && ! [ -L "$path" ] && dpkg-query -S "$path" > /dev/null 2>&1 && continue
+    echo "purge: left behind: $path" >&2
+    left=1
+done < "$files"
+[ ! -e /usr/share/quill-components ] || { echo "purge: /usr/share/quill-components left" >&2; left=1; }
+[ "$left" -eq 0 ] && echo "purge: nothing of ${packages[*]} is left"
+exit "$left"

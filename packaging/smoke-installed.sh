@@ -1,0 +1,93 @@
+#!/usr/bin/env bash
+# Smoke of the installed qm4417 and tumbler packages: runs the programs from /usr in a scratch
+# folder outside the source tree, with a fresh home, as a user of the machine would.
+set -euo pipefail
+forms=$(cd "$(dirname "$0")/smoke" && pwd)
+work=$(mktemp -d /tmp/qm-smoke-XXXXXX)
+sim=""
+cleanup() {
+    [ -n "$sim" ] && kill "$sim" 2>/dev/null && wait "$sim" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+cd "$work"
+export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share"
+export XDG_RUNTIME_DIR="$work/run" QT_QPA_PLATFORM=offscreen PATH=/usr/bin:/bin
+unset XDG_DATA_DIRS LD_LIBRARY_PATH
+mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+fail() { echo "smoke: FAILED: $*" >&2; exit 1; }
+step() { echo "smoke: $*"; }
+
+multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH 2>/dev/null || gcc -print-multiarch)
+module=/usr/lib/$multiarch/tumbler/components/libtumbler.so
+
+step "programs are the installed ones and find their libraries"
+for program in qm4417 qm4417ctl kv3907-sim tumbler-container regctl tumbler-render; do
+    [ "$(command -v $program)" = /usr/bin/$program ] || fail "$program is not /usr/bin/$program"
+    ! ldd /usr/bin/$program | grep 'not found' || fail "$program misses a library"
+done
+! ldd "$module" | grep 'not found' || fail "the module misses a library"
+
+step "qm4417ctl against the installed simulator"
+kv3907-sim --link "$work/kv3907" --control "$work/kv3907.ctl" < /dev/null > "$work/sim.out" &
+sim=$!
+for _ in $(seq 50); do [ -e "$work/kv3907.ctl" ] && [ -e "$work/kv3907" ] && break; sleep 0.1; done
+[ -e "$work/kv3907" ] || fail "kv3907-sim made no link"
+ctl() { qm4417ctl --port "$work/kv3907" --line 9600,e,8,1 "$@"; }
+printf '1\r\n1\r\n10\r\n500\r\n3\r\n18\r\n13398\r\n' > unit.par
+ctl load unit.par
+ctl verify unit.par
+[ "$(ctl read FFEF2E 7)" = "$(ctl read FFEF2E 7)" ] || fail "two reads differ"
+ctl read FFEF2E 7 | grep -q . || fail "read printed nothing"
+ctl upload back.par
+cmp unit.par back.par || fail "uploaded file differs from the loaded one"
+
+step "qm4417 opens the simulator and keeps its files in the user's data folder"
+qm4417ctl ports set COM1 "$work/kv3907"
+status=0
+timeout 5 qm4417 2> qm4417.err || status=$?
+[ "$status" -eq 124 ] || fail "qm4417 ended by itself ($status): $(cat qm4417.err)"
+[ -d "$XDG_DATA_HOME/QM4417/Parameter" ] || fail "no Parameter folder in the data folder"
+[ ! -e /usr/bin/Parameter ] || fail "qm4417 made /usr/bin/Parameter"
+echo quit > "$work/kv3907.ctl"
+wait "$sim" || fail "kv3907-sim ended with an error"
+sim=""
+
+step "the control comes from the system class registry"
+list=$(regctl list)
+echo "$list"
+grep -q "Tumbler.TumblerCtrl.1  \"Quill Switch Control\"  $module  system\$" <<< "$list" ||
+    fail "regctl list does not show the control from the system registry"
+[ ! -e "$XDG_DATA_HOME/quill-components" ] || fail "reading made a per-user registry"
+regctl props Tumbler.TumblerCtrl.1 | grep -q '^8 Ver = "1.10 Bata1"$' || fail "regctl props"
+regctl typelib '{9C681F64-7D55-11D4-8DB5-004005399797}' 1.0 | grep -q TumblerLib ||
+    fail "the type library is not found"
+tumbler-container --create Tumbler.TumblerCtrl.1 --screenshots shots
+[ "$(ls shots/*.png | wc -l)" -ge 3 ] || fail "tumbler-container saved no pictures"
+
+step "per-user registration still works and comes first"
+regctl register "$module"
+regctl list | grep -q "Tumbler.TumblerCtrl.1 .* user\$" || fail "per-user entry not listed first"
+regctl unregister "$module"
+regctl list | grep -q "Tumbler.TumblerCtrl.1 .* system\$" || fail "system entry gone after unregister"
+
+if command -v tumbler-switch-panel > /dev/null; then
+    step "a form with the switch through the installed Designer plugin"
+    dump=$(tumbler-switch-panel --form "$forms/switch-form.ui" --dump)
+    echo "$dump"
+    [ "$(grep -c . <<< "$dump")" -eq 1 ] || fail "expected one switch in the form"
+    status=0
+    tumbler-switch-panel --form "$forms/plain-form.ui" --dump > /dev/null || status=$?
+    [ "$status" -eq 1 ] || fail "a form without a switch ended with $status, not 1"
+fi
+
+step "manual pages, desktop entries and icons"
+for page in qm4417 qm4417ctl kv3907-sim regctl tumbler-container tumbler-render; do
+    [ "$(man -w $page)" = /usr/share/man/man1/$page.1.gz ] || fail "man -w $page"
+done
+desktop-file-validate /usr/share/applications/qm4417.desktop
+desktop-file-validate /usr/share/applications/tumbler-container.desktop
+for icon in 48x48/apps/qm4417.png scalable/apps/qm4417.svg 48x48/apps/tumbler-container.png; do
+    [ -s /usr/share/icons/hicolor/$icon ] || fail "missing icon $icon"
+done
+step "all passed"

@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Installs the build's two components into a scratch prefix and runs them from there: programs
+# find their libraries through relative run paths alone, the system class registry names the
+# installed module and is found through XDG_DATA_DIRS, and every page, entry and icon is there.
+#   install_tree_test.sh BUILD_FOLDER
+set -euo pipefail
+build=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+prefix="$work/prefix"
+fail() { echo "FAILED: $*" >&2; exit 1; }
+for component in qm4417 tumbler; do
+    cmake --install "$build" --prefix "$prefix" --component $component > /dev/null
+done
+unset LD_LIBRARY_PATH
+export XDG_DATA_HOME="$work/user" XDG_DATA_DIRS="$prefix/share" QT_QPA_PLATFORM=offscreen
+
+components=$(cd "$prefix" && find . -type d -path '*/tumbler/components' -printf '%P\n')
+[ -n "$components" ] || fail "no tumbler/components folder under $prefix"
+libdir=${components%/components}
+module="$prefix/$libdir/components/libtumbler.so"
+for file in bin/qm4417 bin/qm4417ctl bin/kv3907-sim bin/tumbler-container bin/regctl \
+            bin/tumbler-render "$libdir/libtumbler_framework.so" \
+            "$libdir/libtumbler_framework_module.so" "$libdir/libtumbler_framework_ui.so" \
+            "$libdir/components/libtumbler.so" \
+            share/quill-components/classes.reg share/applications/qm4417.desktop \
+            share/applications/tumbler-container.desktop \
+            share/icons/hicolor/48x48/apps/qm4417.png share/icons/hicolor/scalable/apps/qm4417.svg \
+            share/icons/hicolor/16x16/apps/tumbler-container.png \
+            share/icons/hicolor/32x32/apps/tumbler-container.png \
+            share/icons/hicolor/48x48/apps/tumbler-container.png; do
+    [ -e "$prefix/$file" ] || fail "$file is not installed"
+done
+for page in qm4417 qm4417ctl kv3907-sim regctl tumbler-container tumbler-render; do
+    gzip -t "$prefix/share/man/man1/$page.1.gz" || fail "$page.1.gz is not gzip"
+done
+
+# Run paths: relative to the file only, never a build folder.
+for elf in "$prefix"/bin/* "$prefix/$libdir"/*.so "$module"; do
+    runpath=$(readelf -d "$elf" | sed -n 's/.*(RUNPATH).*\[\(.*\)\]/\1/p')
+    case "$runpath" in "" | '$ORIGIN'*) ;; *) fail "$elf has run path $runpath" ;; esac
+    grep -q "$build" <<< "$runpath" && fail "$elf points into the build"
+done
+
+# The system registry names the installed module, and the installed tools use it.
+grep -q "InprocServer = $module\$" "$prefix/share/quill-components/classes.reg" ||
+    fail "the system registry does not name $module"
+! grep -q "$build" "$prefix/share/quill-components/classes.reg" || fail "a build path is registered"
+"$prefix/bin/regctl" list | grep -q "Tumbler.TumblerCtrl.1 .*  $module  system\$" ||
+    fail "regctl list does not show the system entry"
+"$prefix/bin/regctl" props Tumbler.TumblerCtrl.1 | grep -q '^1 Value = False$' ||
+    fail "the installed module's control cannot be created"
+"$prefix/bin/qm4417ctl" --help > /dev/null
+echo "installed tree works"
