@@ -5,8 +5,8 @@
 #include <QPushButton>
 
 #include "dialogs/about_picture.h"
-#include "main_window/widgets/named_widgets.h"
-#include "main_window/widgets/twips.h"
+#include "widgets/named_widgets.h"
+#include "widgets/twips.h"
 
 namespace dialogs {
 

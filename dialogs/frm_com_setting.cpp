@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "main_window/widgets/named_widgets.h"
-#include "main_window/widgets/option_buttons.h"
-#include "main_window/widgets/twips.h"
+#include "widgets/named_widgets.h"
+#include "widgets/option_buttons.h"
+#include "widgets/twips.h"
 
 namespace dialogs {
 

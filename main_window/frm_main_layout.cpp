@@ -11,12 +11,12 @@
 #include <QTimer>
 
 #include "main_window/frm_main.h"
-#include "main_window/widgets/latching_switch.h"
-#include "main_window/widgets/led_lamp.h"
-#include "main_window/widgets/named_widgets.h"
-#include "main_window/widgets/selection_combo_box.h"
-#include "main_window/widgets/tab_page.h"
-#include "main_window/widgets/twips.h"
+#include "widgets/latching_switch.h"
+#include "widgets/led_lamp.h"
+#include "widgets/named_widgets.h"
+#include "widgets/selection_combo_box.h"
+#include "widgets/tab_page.h"
+#include "widgets/twips.h"
 #include "main_window/window_icon.h"
 
 namespace main_window {

@@ -9,7 +9,7 @@
 #include <QTest>
 
 #include "com_port_settings_fixture.h"
-#include "main_window/widgets/option_buttons.h"
+#include "widgets/option_buttons.h"
 
 namespace dialogs {
 namespace {
