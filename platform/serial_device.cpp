@@ -45,7 +45,7 @@ std::string PortOpenFailureText(int number, const std::string& device, PortOpenF
             return opens +
                    ": permission denied.\n"
                    "Serial devices belong to the group dialout: join it "
-                   "(sudo adduser $USER dialout), then log in again.";
+                   "(sudo usermod -aG dialout $USER), then log in again.";
         case PortOpenFault::Busy:
             return opens + ": the device is busy; another program is using it.";
         case PortOpenFault::Other:
