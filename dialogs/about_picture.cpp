@@ -1,11 +1,30 @@
 #include "dialogs/about_picture.h"
 
+#include <algorithm>
+
+#include <QHash>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 
 namespace dialogs {
+
+QImage ToIndexed8(const QImage& image) {
+    // Qt's own reduction of more than 256 colours spreads the error over neighbouring pixels,
+    // which speckles the picture's smooth shades. The 256 most frequent colours instead, each
+    // pixel taking the nearest of them, keep flat areas flat.
+    QHash<QRgb, int> counts;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) ++counts[image.pixel(x, y)];
+    }
+    QList<QRgb> colours = counts.keys();
+    std::sort(colours.begin(), colours.end(), [&counts](QRgb a, QRgb b) {
+        return counts[a] != counts[b] ? counts[a] > counts[b] : a < b;
+    });
+    if (colours.size() > kPictureColours) colours.resize(kPictureColours);
+    return image.convertToFormat(QImage::Format_Indexed8, colours, Qt::ThresholdDither);
+}
 
 QPixmap AboutPicture() {
     QImage image(199, 109, QImage::Format_RGB32);
@@ -47,8 +66,7 @@ QPixmap AboutPicture() {
     painter.setBrush(QColor(60, 60, 60));
     painter.drawEllipse(QPointF(172, 62), 5, 5);
     painter.end();
-    // Down to 256 colours, as the picture is kept.
-    return QPixmap::fromImage(image.convertToFormat(QImage::Format_Indexed8));
+    return QPixmap::fromImage(ToIndexed8(image));
 }
 
 }  // namespace dialogs

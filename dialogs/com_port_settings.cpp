@@ -22,7 +22,7 @@ void ComPortSettings::ComPortSet() {
     port_.setSettings(LineSettingsOf(ComPort));
     std::string error;
     if (!port_.open(error)) {
-        warnIllegalPort();
+        warnIllegalPort(error);
         return;
     }
     ComFlag = true;
@@ -43,9 +43,14 @@ void ComPortSettings::StoreComPort() {
     store_.write(programTitle_, kSection, kKey, std::to_string(ComPort));
 }
 
-void ComPortSettings::warnIllegalPort() {
+void ComPortSettings::warnIllegalPort(const std::string& reason) {
     boxes_.show(programTitle_, "The Comm Port Number is Illegal", platform::MessageIcon::Warning,
-                platform::MessageButtons::Ok);
+                platform::MessageButtons::Ok, reason);
+}
+
+std::string ComPortSettings::describePort(int portIndex) const {
+    const int number = portIndex + 1;
+    return platform::PortDeviceText(number, port_.deviceOf(number));
 }
 
 }  // namespace dialogs

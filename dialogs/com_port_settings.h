@@ -22,7 +22,8 @@ class ComPortSettings {
     bool ComFlag = false;
 
     // Closes the port, applies `ComPort` and opens it again; `ComFlag` says whether it opened.
-    // A port that does not open shows "The Comm Port Number is Illegal".
+    // A port that does not open shows "The Comm Port Number is Illegal", with the port's reason
+    // as the box's detail.
     void ComPortSet();
 
     // The settings dialog's OK: the choice becomes `ComPort`, which is applied and then stored,
@@ -35,7 +36,10 @@ class ComPortSettings {
     void StoreComPort();
 
     // The warning that the port cannot be used, shown by ComPortSet and by the dialog.
-    void warnIllegalPort();
+    void warnIllegalPort(const std::string& reason = {});
+
+    // Which device port entry `portIndex` (0 for COM1) opens, and whether it is there now.
+    std::string describePort(int portIndex) const;
 
   private:
     platform::SerialPort& port_;

@@ -5,8 +5,8 @@
 #include <QPushButton>
 
 #include "dialogs/about_picture.h"
-#include "main_window/widgets/named_widgets.h"
-#include "main_window/widgets/twips.h"
+#include "widgets/named_widgets.h"
+#include "widgets/twips.h"
 
 namespace dialogs {
 
@@ -14,14 +14,7 @@ namespace {
 
 using widgets::Arial;
 using widgets::FromTwips;
-using widgets::Named;
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const QRect& rect, const QFont& font) {
-    auto* label = Named(new QLabel(parent), name);
-    label->setGeometry(rect);
-    label->setFont(font);
-    return label;
-}
+using widgets::MakeLabel;
 
 void MakeBlack(QLabel* label) {
     QPalette palette = label->palette();
@@ -49,7 +42,7 @@ void frmAbout::buildLayout() {
 
     lblFileDescription =
         MakeLabel(this, "lblFileDescription", FromTwips(120, 120, 5415, 375), Arial(14.25));
-    picIcon = Named(new QLabel(this), "picIcon");
+    picIcon = MakeLabel(this, "picIcon");
     picIcon->setGeometry(FromTwips(120, 600, 2985, 1275));
     picIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picIcon->setPixmap(AboutPicture());
@@ -63,8 +56,7 @@ void frmAbout::buildLayout() {
 
     lblDisclaimer = MakeLabel(this, "lblDisclaimer", FromTwips(120, 2265, 3975, 300), Arial(9));
     MakeBlack(lblDisclaimer);
-    cmdOK = Named(new QPushButton("OK", this), "cmdOK");
-    cmdOK->setGeometry(FromTwips(4245, 2280, 1380, 345));
+    cmdOK = widgets::MakeButton(this, "cmdOK", "OK", FromTwips(4245, 2280, 1380, 345));
     // Enter presses it wherever the focus is; Escape closes the box as it does.
     cmdOK->setDefault(true);
 }

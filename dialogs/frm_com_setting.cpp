@@ -1,14 +1,15 @@
 #include "dialogs/frm_com_setting.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "main_window/widgets/named_widgets.h"
-#include "main_window/widgets/option_buttons.h"
-#include "main_window/widgets/twips.h"
+#include "widgets/named_widgets.h"
+#include "widgets/option_buttons.h"
+#include "widgets/twips.h"
 
 namespace dialogs {
 
@@ -23,7 +24,7 @@ constexpr int kOptionPitchTwips = 960;
 constexpr int kOptionWidthTwips = 900;
 
 QLabel* MakeRowLabel(QWidget* parent, const char* name, const QString& caption, int top) {
-    auto* label = Named(new QLabel(caption, parent), name);
+    QLabel* label = widgets::MakeLabel(parent, name, caption);
     label->setGeometry(FromTwips(240, top, kRowLabelWidthTwips, kRowHeightTwips));
     return label;
 }
@@ -35,17 +36,17 @@ QWidget* MakeGroup(QWidget* parent, const char* name, std::array<QRadioButton*, 
                    int top) {
     auto* group = Named(new QWidget(parent), name);
     group->setGeometry(FromTwips(left, top, kOptionPitchTwips * 3, kRowHeightTwips));
-    for (std::size_t i = 0; i < N; ++i) {
-        options[i] = Named(new QRadioButton(captions[i], group), widgets::ElementName(array, i));
-        options[i]->setGeometry(FromTwips(static_cast<int>(i) * kOptionPitchTwips, 0,
-                                          kOptionWidthTwips, kRowHeightTwips));
-    }
+    std::array<int, N> lefts{};
+    for (std::size_t i = 0; i < N; ++i) lefts[i] = static_cast<int>(i) * kOptionPitchTwips;
+    widgets::MakeOptions<N>(group, options, array, captions, lefts, 0,
+                            QSize(kOptionWidthTwips, kRowHeightTwips));
     return group;
 }
 
+// Neither button is bound to Enter.
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, int left) {
-    auto* button = Named(new QPushButton(caption, parent), name);
-    button->setGeometry(FromTwips(left, 2400, 1575, 375));
+    QPushButton* button =
+        widgets::MakeButton(parent, name, caption, FromTwips(left, 2400, 1575, 375));
     button->setAutoDefault(false);
     return button;
 }
@@ -57,6 +58,12 @@ frmComSetting::frmComSetting(ComPortSettings& settings, QWidget* parent)
     buildLayout();
     connect(cmdOk, &QPushButton::clicked, this, &frmComSetting::cmdOk_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    // The box's own tooltip is its entry's, so a closed box tells its device too.
+    connect(cmbPortNo, &QComboBox::currentIndexChanged, this, [this](int index) {
+        cmbPortNo->setToolTip(cmbPortNo->itemData(index, Qt::ToolTipRole).toString());
+    });
+    // Opening the list looks at the devices again: an adapter may have come or gone.
+    cmbPortNo->view()->installEventFilter(this);
     Form_Load();
 }
 
@@ -103,12 +110,26 @@ void frmComSetting::buildLayout() {
 void frmComSetting::Form_Load() {
     cmbPortNo->clear();
     for (int i = 0; i < kPortCount; ++i) cmbPortNo->addItem(QString::fromStdString(PortName(i)));
+    showPortDevices();
     const ComPortChoice choice = ChoiceFromCode(settings_.ComPort);
     cmbPortNo->setCurrentIndex(choice.portIndex);
     widgets::SelectOption(optStopBit, choice.stopBit);
     widgets::SelectOption(optDataWidth, choice.dataWidth);
     widgets::SelectOption(optParity, choice.parity);
     widgets::SelectOption(optBaudRate, choice.baudRate);
+}
+
+void frmComSetting::showPortDevices() {
+    for (int i = 0; i < cmbPortNo->count(); ++i) {
+        cmbPortNo->setItemData(i, QString::fromStdString(settings_.describePort(i)),
+                               Qt::ToolTipRole);
+    }
+    cmbPortNo->setToolTip(cmbPortNo->currentData(Qt::ToolTipRole).toString());
+}
+
+bool frmComSetting::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == cmbPortNo->view() && event->type() == QEvent::Show) showPortDevices();
+    return QDialog::eventFilter(watched, event);
 }
 
 void frmComSetting::cmdOk_Click() {

@@ -43,6 +43,7 @@ class frmComSetting : public QDialog {
   protected:
     // Escape is bound to no button: it leaves the dialog open.
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private slots:
     void cmdOk_Click();
@@ -50,6 +51,8 @@ class frmComSetting : public QDialog {
   private:
     void buildLayout();
     void Form_Load();
+    // Each port entry's tooltip: the device it opens and whether it is there now.
+    void showPortDevices();
 
     ComPortSettings& settings_;
 };

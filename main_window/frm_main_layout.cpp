@@ -11,13 +11,16 @@
 #include <QTimer>
 
 #include "main_window/frm_main.h"
-#include "main_window/widgets/latching_switch.h"
-#include "main_window/widgets/led_lamp.h"
-#include "main_window/widgets/named_widgets.h"
-#include "main_window/widgets/selection_combo_box.h"
-#include "main_window/widgets/tab_page.h"
-#include "main_window/widgets/twips.h"
 #include "main_window/window_icon.h"
+#include "widgets/display_label.h"
+#include "widgets/group_frame.h"
+#include "widgets/latching_switch.h"
+#include "widgets/led_lamp.h"
+#include "widgets/named_widgets.h"
+#include "widgets/option_buttons.h"
+#include "widgets/selection_combo_box.h"
+#include "widgets/tab_page.h"
+#include "widgets/twips.h"
 
 namespace main_window {
 
@@ -26,43 +29,29 @@ namespace {
 using widgets::Arial;
 using widgets::ElementName;
 using widgets::FromTwips;
+using widgets::MakeButton;
+using widgets::MakeLabel;
+using widgets::MakeOptions;
 using widgets::Named;
 
 constexpr int kClientWidthTwips = 6495;
 constexpr int kClientHeightTwips = 5085;
 constexpr int kStatusBarHeightTwips = 375;
 constexpr int kStatusPanel1WidthTwips = 1600;
-constexpr int kOptionWidthTwips = 855;
-constexpr int kOptionHeightTwips = 255;
+constexpr QSize kOptionSizeTwips(855, 255);
 constexpr int kRowLabelHeightTwips = 255;
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption) {
-    return Named(new QLabel(caption, parent), name);
-}
 
 // The green-on-dark-green position readouts.
 QLabel* MakeDisplay(QWidget* parent, const char* name, const QString& text) {
-    QLabel* display = MakeLabel(parent, name, text);
+    auto* display = Named(new widgets::DisplayLabel(text, parent), name);
     display->setFont(Arial(21.75, true));
     display->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    display->setFrameShape(QFrame::Box);
-    display->setLineWidth(1);
     display->setAutoFillBackground(true);
     QPalette palette = display->palette();
     palette.setColor(QPalette::Window, QColor(0, 64, 0));
     palette.setColor(QPalette::WindowText, QColor(0, 255, 0));
     display->setPalette(palette);
     return display;
-}
-
-template <std::size_t N>
-void MakeOptions(QGroupBox* group, std::array<QRadioButton*, N>& options, const char* array,
-                 const std::array<const char*, N>& captions, const std::array<int, N>& lefts,
-                 int top) {
-    for (std::size_t i = 0; i < N; ++i) {
-        options[i] = Named(new QRadioButton(captions[i], group), ElementName(array, i));
-        options[i]->setGeometry(FromTwips(lefts[i], top, kOptionWidthTwips, kOptionHeightTwips));
-    }
 }
 
 // One lamp and its caption per row, lamp i beside caption i.
@@ -75,16 +64,9 @@ void MakeStatusRows(QGroupBox* group, std::array<widgets::LedLamp*, N>& lamps,
         const int row = static_cast<int>(i) * 300;
         lamps[i] = Named(new widgets::LedLamp(group), ElementName(lampArray, i));
         lamps[i]->setGeometry(FromTwips(120, 240 + row, 315, 315));
-        captions[i] = Named(new QLabel(texts[i], group), ElementName(captionArray, i));
+        captions[i] = MakeLabel(group, ElementName(captionArray, i), texts[i]);
         captions[i]->setGeometry(FromTwips(540, 300 + row, captionWidth, kRowLabelHeightTwips));
     }
-}
-
-QPushButton* MakeButton(widgets::TabPage* page, const char* name, const QString& caption,
-                        const QRect& twipsRect) {
-    auto* button = Named(new QPushButton(caption, page), name);
-    page->place(button, twipsRect);
-    return button;
 }
 
 QLineEdit* MakeTextBox(widgets::TabPage* page, const char* name, const QString& text,
@@ -113,7 +95,7 @@ void frmMain::buildLayout() {
     StatusBar1->setSizeGripEnabled(false);
     StatusBar1->setFixedHeight(kStatusBarHeightTwips / widgets::kTwipsPerPixel);
     for (std::size_t i = 0; i < statusPanels_.size(); ++i) {
-        statusPanels_[i] = Named(new QLabel(StatusBar1), QString("StatusBar1_Panel%1").arg(i + 1));
+        statusPanels_[i] = MakeLabel(StatusBar1, QString("StatusBar1_Panel%1").arg(i + 1));
         statusPanels_[i]->setFrameShape(QFrame::Panel);
         statusPanels_[i]->setFrameShadow(QFrame::Sunken);
     }
@@ -177,6 +159,8 @@ void frmMain::buildMonitorTab() {
                       "lblSensorErrorTitle",
                       {"Fine Resolver Error", "Mid Resolver Error", "Cose Resolver Error",
                        "Reserve", "Sensor Data Error"});
+    widgets::KeepClearOfFrame(*Frame1);
+    widgets::KeepClearOfFrame(*Frame2);
 
     cmdComStart =
         Named(new widgets::LatchingSwitch("Monitor Start", "Monitor Stop", page), "cmdComStart");
@@ -190,14 +174,15 @@ void frmMain::buildParameterTab() {
 
     fraCode = Named(new QGroupBox("Data Code", page), "fraCode");
     page->place(fraCode, FromTwips(240, 480, 3135, 555));
-    MakeOptions<2>(fraCode, optCode, "optCode", {"PB", "GRAY"}, {240, 1260}, 240);
+    MakeOptions<2>(fraCode, optCode, "optCode", {"PB", "GRAY"}, {240, 1260}, 240, kOptionSizeTwips);
     fraDir = Named(new QGroupBox("Dir of an Increase", page), "fraDir");
     page->place(fraDir, FromTwips(240, 1080, 3135, 555));
-    MakeOptions<2>(fraDir, optDir, "optDir", {"CCW", "CW"}, {240, 1260}, 240);
+    MakeOptions<2>(fraDir, optDir, "optDir", {"CCW", "CW"}, {240, 1260}, 240, kOptionSizeTwips);
     fraStrobeCycle = Named(new QGroupBox("Strobe Cycle", page), "fraStrobeCycle");
     page->place(fraStrobeCycle, FromTwips(240, 1680, 3135, 615));
     MakeOptions<3>(fraStrobeCycle, optStrobeCycle, "optStrobeCycle", {"2 ms", "5 ms", "10 ms"},
-                   {240, 1140, 2040}, 300);
+                   {240, 1140, 2040}, 300, kOptionSizeTwips);
+    for (QGroupBox* group : {fraCode, fraDir, fraStrobeCycle}) widgets::KeepClearOfFrame(*group);
 
     lblSensorTypeTitle = MakeLabel(page, "lblSensorTypeTitle", "Sensor Type");
     page->place(lblSensorTypeTitle, FromTwips(240, 2340, 1155, 255));

@@ -4,8 +4,8 @@
 #include <QLineEdit>
 
 #include "main_window/frm_main.h"
-#include "main_window/widgets/latching_switch.h"
-#include "main_window/widgets/led_lamp.h"
+#include "widgets/latching_switch.h"
+#include "widgets/led_lamp.h"
 
 namespace main_window {
 

@@ -23,12 +23,14 @@ QMessageBox::Icon toQt(MessageIcon icon) {
 }  // namespace
 
 MessageAnswer QtMessageBoxes::show(const std::string& title, const std::string& text,
-                                   MessageIcon icon, MessageButtons buttons) {
+                                   MessageIcon icon, MessageButtons buttons,
+                                   const std::string& detail) {
     QString body = QString::fromStdString(text);
     body.replace("\r\n", "\n");
     const auto qtButtons =
         buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok;
     QMessageBox box(toQt(icon), QString::fromStdString(title), body, qtButtons, parent_);
+    box.setDetailedText(QString::fromStdString(detail));
     const int answer = box.exec();
     if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
     return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;

@@ -38,8 +38,15 @@ bool QtSerialPort::open(std::string& error) {
     port_.setStopBits(line_.stopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop);
     port_.setFlowControl(QSerialPort::NoFlowControl);
     if (port_.open(QIODevice::ReadWrite)) return true;
-    error = device + ": " + port_.errorString().toStdString();
+    const PortOpenFault fault =
+        ClassifyOpenFault(ProbeDevice(device), port_.error() == QSerialPort::PermissionError);
+    error = PortOpenFailureText(number_, device, fault, port_.errorString().toStdString());
     return false;
+}
+
+PortDevice QtSerialPort::deviceOf(int number) const {
+    const std::string device = ports_.device(number);
+    return {device, ProbeDevice(device) != DeviceAccess::Missing};
 }
 
 void QtSerialPort::write(std::string_view bytes) {

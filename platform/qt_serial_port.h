@@ -20,6 +20,8 @@ class QtSerialPort : public SerialPort {
     bool setSettings(const std::string& settings) override;
     std::string settings() const override { return settingsText_; }
 
+    PortDevice deviceOf(int number) const override;
+
     bool isOpen() const override { return port_.isOpen(); }
     bool open(std::string& error) override;
     void close() override { port_.close(); }

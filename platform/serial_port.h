@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/serial_device.h"
+
 namespace platform {
 
 // One serial port, selected by COM number 1 to 16, in the terms the unit link
@@ -21,8 +23,12 @@ class SerialPort {
     virtual bool setSettings(const std::string& settings) = 0;
     virtual std::string settings() const = 0;
 
+    // The device COM `number` stands for, and whether it is there now.
+    virtual PortDevice deviceOf(int number) const = 0;
+
     virtual bool isOpen() const = 0;
-    // On failure returns false and says why in `error`.
+    // On failure returns false and says why in `error`: the device that the COM number opened
+    // and the system's reason (PortOpenFailureText).
     virtual bool open(std::string& error) = 0;
     virtual void close() = 0;
 

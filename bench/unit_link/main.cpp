@@ -39,6 +39,7 @@ class SpinningPort : public platform::SerialPort {
     int portNumber() const override { return port_.portNumber(); }
     bool setSettings(const std::string& settings) override { return port_.setSettings(settings); }
     std::string settings() const override { return port_.settings(); }
+    platform::PortDevice deviceOf(int number) const override { return port_.deviceOf(number); }
     bool isOpen() const override { return port_.isOpen(); }
     bool open(std::string& error) override { return port_.open(error); }
     void close() override { port_.close(); }

@@ -16,11 +16,13 @@ class FakeMessageBoxes : public MessageBoxes {
         std::string text;
         MessageIcon icon;
         MessageButtons buttons;
+        std::string detail;
     };
 
+    using MessageBoxes::show;
     MessageAnswer show(const std::string& title, const std::string& text, MessageIcon icon,
-                       MessageButtons buttons) override {
-        shown.push_back({title, text, icon, buttons});
+                       MessageButtons buttons, const std::string& detail) override {
+        shown.push_back({title, text, icon, buttons, detail});
         if (onShow) onShow(shown.back());
         if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
         if (answers.empty()) return MessageAnswer::Yes;

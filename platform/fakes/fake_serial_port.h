@@ -5,6 +5,7 @@
 #include <map>
 #include <vector>
 
+#include "platform/com_port_map.h"
 #include "platform/fakes/fake_steady_clock.h"
 #include "platform/line_settings.h"
 #include "platform/serial_port.h"
@@ -27,6 +28,12 @@ class FakeSerialPort : public SerialPort {
         return true;
     }
     std::string settings() const override { return settingsText; }
+
+    PortDevice deviceOf(int number) const override {
+        const auto it = devices.find(number);
+        return it != devices.end() ? it->second
+                                   : PortDevice{ComPortMap::defaultDevice(number), true};
+    }
 
     bool isOpen() const override { return opened; }
     bool open(std::string& error) override {
@@ -74,6 +81,8 @@ class FakeSerialPort : public SerialPort {
     std::string settingsText = "9600,n,8,1";
     bool opened = true;
     std::string openError;  // open() fails with this text when set
+    std::map<int, PortDevice>
+        devices;  // deviceOf(); unlisted numbers give their present default device
     std::vector<std::string> written;
     std::function<void(const std::string&)> onWrite;
     std::vector<std::chrono::nanoseconds> waits;

@@ -19,7 +19,7 @@ TEST_F(ComPortSettingsTest, ComPortSetReopensThePortWithTheCode) {
 TEST_F(ComPortSettingsTest, APortThatDoesNotOpenWarnsAndClearsTheFlag) {
     port.opened = true;
     settings.ComFlag = true;
-    port.openError = "no such device";
+    port.openError = "COM1 opens /dev/ttyS0: no such device.";
     settings.ComPortSet();
     EXPECT_FALSE(port.opened);
     EXPECT_FALSE(settings.ComFlag);
@@ -28,6 +28,15 @@ TEST_F(ComPortSettingsTest, APortThatDoesNotOpenWarnsAndClearsTheFlag) {
     EXPECT_EQ(boxes.shown[0].text, "The Comm Port Number is Illegal");
     EXPECT_EQ(boxes.shown[0].icon, platform::MessageIcon::Warning);
     EXPECT_EQ(boxes.shown[0].buttons, platform::MessageButtons::Ok);
+    // The port's reason rides along as the detail, the text stays as it is.
+    EXPECT_EQ(boxes.shown[0].detail, "COM1 opens /dev/ttyS0: no such device.");
+}
+
+TEST_F(ComPortSettingsTest, DescribesTheDeviceEachPortEntryOpens) {
+    port.devices[3] = {"/dev/serial/by-id/usb-adapter", false};
+    EXPECT_EQ(settings.describePort(0), "COM1 opens /dev/ttyS0, which is present now.");
+    EXPECT_EQ(settings.describePort(2),
+              "COM3 opens /dev/serial/by-id/usb-adapter, which does not exist now.");
 }
 
 TEST_F(ComPortSettingsTest, LoadTakesOnlyCodesTheDialogCanMake) {

@@ -9,7 +9,7 @@
 #include <QTest>
 
 #include "com_port_settings_fixture.h"
-#include "main_window/widgets/option_buttons.h"
+#include "widgets/option_buttons.h"
 
 namespace dialogs {
 namespace {
@@ -129,6 +129,29 @@ TEST_F(FrmComSettingTest, CancelAndEscapeChangeNothing) {
     EXPECT_EQ(store.writes, 0);
     frmComSetting reopened(settings);
     EXPECT_EQ(selected(reopened), ChoiceFromCode(81));
+}
+
+TEST_F(FrmComSettingTest, EachPortEntryTellsItsDeviceAndWhetherItIsThere) {
+    port.devices[2] = {"/dev/ttyUSB0", false};
+    frmComSetting dialog(settings);
+    dialog.show();
+    const auto tip = [&dialog](int index) {
+        return dialog.cmbPortNo->itemData(index, Qt::ToolTipRole).toString();
+    };
+    EXPECT_EQ(tip(0), "COM1 opens /dev/ttyS0, which is present now.");
+    EXPECT_EQ(tip(1), "COM2 opens /dev/ttyUSB0, which does not exist now.");
+    EXPECT_EQ(tip(15), "COM16 opens /dev/ttyS15, which is present now.");
+    // The closed box tells its current entry's device.
+    EXPECT_EQ(dialog.cmbPortNo->toolTip(), tip(0));
+    dialog.cmbPortNo->setCurrentIndex(1);
+    EXPECT_EQ(dialog.cmbPortNo->toolTip(), tip(1));
+
+    // The adapter is plugged in while the dialog is open: opening the list looks again.
+    port.devices[2].present = true;
+    dialog.cmbPortNo->showPopup();
+    EXPECT_EQ(tip(1), "COM2 opens /dev/ttyUSB0, which is present now.");
+    EXPECT_EQ(dialog.cmbPortNo->toolTip(), tip(1));
+    dialog.cmbPortNo->hidePopup();
 }
 
 }  // namespace

@@ -9,9 +9,9 @@
 
 #include "dialogs/frm_about.h"
 #include "dialogs/frm_com_setting.h"
-#include "main_window/widgets/latching_switch.h"
-#include "main_window/widgets/led_lamp.h"
-#include "main_window/widgets/selection_combo_box.h"
+#include "widgets/latching_switch.h"
+#include "widgets/led_lamp.h"
+#include "widgets/selection_combo_box.h"
 #include "main_window_fixture.h"
 
 namespace {

@@ -12,10 +12,12 @@
 #include <QTest>
 #include <QTimer>
 
-#include "main_window/widgets/latching_switch.h"
-#include "main_window/widgets/led_lamp.h"
-#include "main_window/widgets/selection_combo_box.h"
 #include "main_window_fixture.h"
+#include "widgets/display_label.h"
+#include "widgets/group_frame.h"
+#include "widgets/latching_switch.h"
+#include "widgets/led_lamp.h"
+#include "widgets/selection_combo_box.h"
 
 namespace {
 
@@ -182,6 +184,52 @@ TEST_F(MainWindowLayoutTest, DisplaysAreGreenOnDarkGreen) {
         EXPECT_TRUE(display->alignment() & Qt::AlignRight);
         EXPECT_TRUE(display->font().bold());
         EXPECT_DOUBLE_EQ(display->font().pointSizeF(), 21.75);
+    }
+}
+
+// Widgets are found by name: the layout's names are what other code relies on.
+TEST_F(MainWindowLayoutTest, GroupChildrenSitInsideTheFrameAndKeepTheirRows) {
+    main_window::frmMain& w = makeWindow();
+    w.show();
+    for (const char* name : {"Frame1", "Frame2", "fraCode", "fraDir", "fraStrobeCycle"}) {
+        auto* group = w.findChild<QGroupBox*>(name);
+        ASSERT_NE(group, nullptr) << name;
+        const int frameTop = widgets::FrameTop(*group);
+        for (QWidget* child : group->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            EXPECT_GT(child->y(), frameTop) << qPrintable(child->objectName());
+            EXPECT_LT(child->geometry().bottom(), group->height() - 1)
+                << qPrintable(child->objectName());
+        }
+    }
+    // The groups themselves stay where the figures put them, and the rows keep their pitch.
+    auto* frame2 = w.findChild<QGroupBox*>("Frame2");
+    EXPECT_EQ(frame2->mapTo(w.SSTab1, QPoint(0, 0)), QPoint(3360 / 15, 1440 / 15));
+    EXPECT_EQ(frame2->size(), QSize(2655 / 15, 1875 / 15));
+    for (int i = 0; i + 1 < 5; ++i) {
+        const auto* lamp = w.findChild<QWidget*>(QString("CWBtnSensorError_%1").arg(i));
+        const auto* next = w.findChild<QWidget*>(QString("CWBtnSensorError_%1").arg(i + 1));
+        EXPECT_EQ(next->y() - lamp->y(), 300 / 15) << i;
+    }
+    const auto* pb = w.findChild<QWidget*>("optCode_0");
+    const auto* gray = w.findChild<QWidget*>("optCode_1");
+    EXPECT_EQ(pb->y(), gray->y());
+    EXPECT_EQ(gray->x() - pb->x(), (1260 - 240) / 15);
+}
+
+// The style draws a plain frame in the text's colour; the read-outs' border is dark.
+TEST_F(MainWindowLayoutTest, DisplaysHaveADarkBorderAroundGreenText) {
+    main_window::frmMain& w = makeWindow();
+    w.show();
+    for (const char* name : {"lblPositionDec", "lblPositionHex"}) {
+        auto* display = w.findChild<QLabel*>(name);
+        ASSERT_NE(display, nullptr) << name;
+        const QImage image = display->grab().toImage();
+        const int middle = image.height() / 2;
+        EXPECT_EQ(QColor(image.pixel(0, middle)), widgets::DisplayLabel::kFrameColor) << name;
+        EXPECT_EQ(QColor(image.pixel(image.width() - 1, middle)),
+                  widgets::DisplayLabel::kFrameColor)
+            << name;
+        EXPECT_EQ(QColor(image.pixel(1, middle)), QColor(0, 64, 0)) << name;
     }
 }
 

@@ -5,8 +5,8 @@
 #include <QTabWidget>
 #include <QTimer>
 
-#include "main_window/widgets/latching_switch.h"
-#include "main_window/widgets/selection_combo_box.h"
+#include "widgets/latching_switch.h"
+#include "widgets/selection_combo_box.h"
 #include "main_window_fixture.h"
 
 namespace {

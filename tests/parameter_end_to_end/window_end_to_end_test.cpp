@@ -13,9 +13,9 @@
 #include <functional>
 
 #include "main_window/frm_main.h"
-#include "main_window/widgets/latching_switch.h"
-#include "main_window/widgets/led_lamp.h"
-#include "main_window/widgets/selection_combo_box.h"
+#include "widgets/latching_switch.h"
+#include "widgets/led_lamp.h"
+#include "widgets/selection_combo_box.h"
 #include "platform/com_port_map.h"
 #include "platform/fakes/fake_file_dialogs.h"
 #include "platform/fakes/fake_message_boxes.h"

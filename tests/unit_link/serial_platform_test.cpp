@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <pty.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -13,6 +14,7 @@
 #include "platform/fakes/fake_settings_store.h"
 #include "platform/line_settings.h"
 #include "platform/qt_serial_port.h"
+#include "platform/serial_device.h"
 
 namespace platform {
 namespace {
@@ -122,7 +124,53 @@ TEST_F(PtyPort, OpenFailureSaysWhichDevice) {
     std::string error;
     EXPECT_FALSE(port.open(error));
     EXPECT_FALSE(port.isOpen());
-    EXPECT_NE(error.find("/dev/no-such-port"), std::string::npos);
+    EXPECT_EQ(error, "COM4 opens /dev/no-such-port: no such device.");
+}
+
+TEST_F(PtyPort, ADeviceHeldByAnotherPortIsBusy) {
+    std::string error;
+    ASSERT_TRUE(port.open(error)) << error;
+    QtSerialPort second{ports};
+    second.setPortNumber(4);
+    EXPECT_FALSE(second.open(error));
+    EXPECT_NE(error.find("COM4 opens /dev/pts/"), std::string::npos) << error;
+    EXPECT_NE(error.find(": the device is busy; another program is using it."), std::string::npos)
+        << error;
+}
+
+TEST_F(PtyPort, TellsTheDeviceOfEachNumberAndWhetherItIsThere) {
+    const PortDevice mapped = port.deviceOf(4);
+    EXPECT_EQ(mapped.path.rfind("/dev/pts/", 0), 0u) << mapped.path;
+    EXPECT_TRUE(mapped.present);
+    ports.set(5, "/dev/no-such-port");
+    EXPECT_EQ(port.deviceOf(5).path, "/dev/no-such-port");
+    EXPECT_FALSE(port.deviceOf(5).present);
+}
+
+TEST(PortOpenFailure, NamesTheReasonInTheOperatorsTerms) {
+    EXPECT_EQ(ClassifyOpenFault(DeviceAccess::Missing, true), PortOpenFault::NoSuchDevice);
+    EXPECT_EQ(ClassifyOpenFault(DeviceAccess::Denied, true), PortOpenFault::PermissionDenied);
+    EXPECT_EQ(ClassifyOpenFault(DeviceAccess::Usable, true), PortOpenFault::Busy);
+    EXPECT_EQ(ClassifyOpenFault(DeviceAccess::Usable, false), PortOpenFault::Other);
+    const std::string denied =
+        PortOpenFailureText(2, "/dev/ttyUSB0", PortOpenFault::PermissionDenied, "x");
+    EXPECT_EQ(denied.rfind("COM2 opens /dev/ttyUSB0: permission denied.\n", 0), 0u) << denied;
+    EXPECT_NE(denied.find("dialout"), std::string::npos);
+    EXPECT_EQ(PortOpenFailureText(2, "/dev/x", PortOpenFault::Other, "Inappropriate ioctl"),
+              "COM2 opens /dev/x: Inappropriate ioctl");
+}
+
+// Root may open any device, so the refusal is seen only as another user.
+TEST(PortOpenFailure, ADeviceWeMayNotOpenIsDenied) {
+    if (geteuid() == 0) GTEST_SKIP() << "root may open any file";
+    char path[] = "/tmp/qm4417-denied-XXXXXX";
+    const int fd = mkstemp(path);
+    ASSERT_GE(fd, 0);
+    close(fd);
+    chmod(path, 0);
+    EXPECT_EQ(ProbeDevice(path), DeviceAccess::Denied);
+    unlink(path);
+    EXPECT_EQ(ProbeDevice(path), DeviceAccess::Missing);
 }
 
 TEST_F(PtyPort, WaitEndsWhenBytesArriveOrAtTheTimeout) {

@@ -12,7 +12,7 @@
 
 #include "dialogs/frm_about.h"
 #include "dialogs/frm_com_setting.h"
-#include "main_window/widgets/latching_switch.h"
+#include "widgets/latching_switch.h"
 #include "platform/fakes/fake_event_pump.h"
 #include "platform/fakes/fake_file_dialogs.h"
 #include "platform/fakes/fake_message_boxes.h"

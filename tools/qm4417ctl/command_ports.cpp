@@ -1,9 +1,8 @@
 // ports: the sixteen COM numbers, the device each maps to and whether it exists;
 // ports set COMn DEVICE and ports reset COMn edit the mapping.
-#include <filesystem>
-
 #include "dialogs/com_port_code.h"
 #include "platform/com_port_map.h"
+#include "platform/serial_device.h"
 #include "tools/qm4417ctl/commands.h"
 #include "tools/qm4417ctl/ctl_arguments.h"
 
@@ -14,10 +13,9 @@ namespace {
 void ListPorts(const platform::ComPortMap& ports, std::ostream& out) {
     for (int number = 1; number <= dialogs::kPortCount; ++number) {
         const std::string device = ports.device(number);
-        std::error_code error;
+        const bool present = platform::ProbeDevice(device) != platform::DeviceAccess::Missing;
         out << dialogs::PortName(number - 1) << ' ' << device << ' '
-            << (std::filesystem::exists(device, error) ? "exists" : "missing")
-            << (ports.isMapped(number) ? " (set)" : "") << '\n';
+            << (present ? "exists" : "missing") << (ports.isMapped(number) ? " (set)" : "") << '\n';
     }
 }
 

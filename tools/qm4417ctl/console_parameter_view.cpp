@@ -10,11 +10,13 @@ std::ostream& ConsoleStreams::forText(platform::MessageIcon icon) const {
 
 platform::MessageAnswer StreamMessageBoxes::show(const std::string&, const std::string& text,
                                                  platform::MessageIcon icon,
-                                                 platform::MessageButtons) {
+                                                 platform::MessageButtons,
+                                                 const std::string& detail) {
     std::ostream& stream = streams_.forText(icon);
     for (const char c : text)
         if (c != '\r') stream << c;
     stream << '\n';
+    if (!detail.empty()) stream << detail << '\n';
     return platform::MessageAnswer::Ok;
 }
 

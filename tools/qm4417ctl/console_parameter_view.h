@@ -23,13 +23,14 @@ class ConsoleStreams {
     std::ostream& err_;
 };
 
-// The window's message boxes as text, one line per line of the box.
+// The window's message boxes as text, one line per line of the box, the detail after it.
 class StreamMessageBoxes : public platform::MessageBoxes {
   public:
     explicit StreamMessageBoxes(const ConsoleStreams& streams) : streams_(streams) {}
+    using platform::MessageBoxes::show;
     platform::MessageAnswer show(const std::string& title, const std::string& text,
-                                 platform::MessageIcon icon,
-                                 platform::MessageButtons buttons) override;
+                                 platform::MessageIcon icon, platform::MessageButtons buttons,
+                                 const std::string& detail) override;
 
   private:
     const ConsoleStreams& streams_;

@@ -59,8 +59,8 @@ unit_link::UnitLink* LinkSession::open() {
     port_.setSettings(choice_.line);
     std::string error;
     if (!port_.open(error)) {
-        // The window's words for a port that cannot be opened, and why.
-        err_ << "The Comm Port Number is Illegal (" << error << ")\n";
+        // The window's words for a port that cannot be opened, then why, as its box's detail.
+        err_ << "The Comm Port Number is Illegal\n" << error << "\n";
         openFailed_ = true;
         return nullptr;
     }

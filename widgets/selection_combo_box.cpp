@@ -1,4 +1,4 @@
-#include "main_window/widgets/selection_combo_box.h"
+#include "widgets/selection_combo_box.h"
 
 #include <QLineEdit>
 

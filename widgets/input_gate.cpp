@@ -1,4 +1,4 @@
-#include "main_window/widgets/input_gate.h"
+#include "widgets/input_gate.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -1,4 +1,4 @@
-#include "main_window/widgets/tab_page.h"
+#include "widgets/tab_page.h"
 
 #include <QTabWidget>
 

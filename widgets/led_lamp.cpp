@@ -1,4 +1,4 @@
-#include "main_window/widgets/led_lamp.h"
+#include "widgets/led_lamp.h"
 
 #include <QPainter>
 #include <QRadialGradient>

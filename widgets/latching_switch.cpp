@@ -1,4 +1,4 @@
-#include "main_window/widgets/latching_switch.h"
+#include "widgets/latching_switch.h"
 
 #include <utility>
 

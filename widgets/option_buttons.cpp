@@ -1,4 +1,4 @@
-#include "main_window/widgets/option_buttons.h"
+#include "widgets/option_buttons.h"
 
 namespace widgets {
 

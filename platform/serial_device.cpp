@@ -1,0 +1,62 @@
+#include "platform/serial_device.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace platform {
+
+namespace {
+
+std::string Opens(int number, const std::string& device) {
+    return "COM" + std::to_string(number) + " opens " + device;
+}
+
+}  // namespace
+
+DeviceAccess ProbeDevice(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) return DeviceAccess::Missing;
+    if (::access(path.c_str(), R_OK | W_OK) != 0 && (errno == EACCES || errno == EPERM))
+        return DeviceAccess::Denied;
+    return DeviceAccess::Usable;
+}
+
+PortOpenFault ClassifyOpenFault(DeviceAccess access, bool openRefused) {
+    switch (access) {
+        case DeviceAccess::Missing:
+            return PortOpenFault::NoSuchDevice;
+        case DeviceAccess::Denied:
+            return PortOpenFault::PermissionDenied;
+        case DeviceAccess::Usable:
+            break;
+    }
+    return openRefused ? PortOpenFault::Busy : PortOpenFault::Other;
+}
+
+std::string PortOpenFailureText(int number, const std::string& device, PortOpenFault fault,
+                                const std::string& systemText) {
+    const std::string opens = Opens(number, device);
+    switch (fault) {
+        case PortOpenFault::NoSuchDevice:
+            return opens + ": no such device.";
+        case PortOpenFault::PermissionDenied:
+            return opens +
+                   ": permission denied.\n"
+                   "Serial devices belong to the group dialout: join it "
+                   "(sudo usermod -aG dialout $USER), then log in again.";
+        case PortOpenFault::Busy:
+            return opens + ": the device is busy; another program is using it.";
+        case PortOpenFault::Other:
+            break;
+    }
+    return opens + ": " + systemText;
+}
+
+std::string PortDeviceText(int number, const PortDevice& device) {
+    return Opens(number, device.path) +
+           (device.present ? ", which is present now." : ", which does not exist now.");
+}
+
+}  // namespace platform
