@@ -37,4 +37,9 @@ std::optional<LineSettings> ParseLineSettings(const std::string& text) {
     return line;
 }
 
+std::chrono::nanoseconds ByteTime(const LineSettings& line) {
+    const int bits = 1 + line.dataBits + (line.parity == 'n' ? 0 : 1) + line.stopBits;
+    return std::chrono::nanoseconds(1'000'000'000LL * bits / line.baud);
+}
+
 }  // namespace platform

@@ -2,6 +2,8 @@
 
 #include <QEventLoop>
 #include <QTimer>
+#include <algorithm>
+#include <thread>
 
 namespace platform {
 
@@ -69,6 +71,13 @@ void QtSerialPort::discardInput() {
 
 void QtSerialPort::waitForInput(std::chrono::nanoseconds timeout) {
     if (!port_.isOpen() || port_.bytesAvailable() > 0) return;
+    // A reply comes a byte at a time at line pace, and waking the program for each
+    // byte cost more than the whole exchange. Like a UART's receive FIFO, let a
+    // group of bytes gather before the wait can end; the group time is short next
+    // to every limit, and the request's own bytes are still going out meanwhile.
+    const auto gather = std::min(timeout, InputGroupBytes * ByteTime(line_));
+    std::this_thread::sleep_for(gather);
+    timeout -= gather;
     // Round up, so that the deadline is never reached early.
     const auto milliseconds = std::chrono::ceil<std::chrono::milliseconds>(timeout).count();
     if (milliseconds <= 0) return;

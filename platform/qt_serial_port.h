@@ -13,6 +13,9 @@ namespace platform {
 // real port takes them on open, while a pseudo-terminal refuses them once open.
 class QtSerialPort : public SerialPort {
   public:
+    // waitForInput() lets this many bytes' line time pass before it can end.
+    static constexpr int InputGroupBytes = 8;
+
     explicit QtSerialPort(const ComPortMap& ports) : ports_(ports) {}
 
     void setPortNumber(int number) override { number_ = number; }

@@ -39,7 +39,9 @@ class SerialPort {
     // Drops every byte received and not yet read.
     virtual void discardInput() = 0;
     // Sleeps, letting the program's events run, until bytes are pending or the
-    // timeout has passed. Returns at once when bytes are already pending.
+    // timeout has passed. Returns at once when bytes are already pending. A real
+    // port may first let a few bytes' line time pass, so that bytes arriving one
+    // by one are taken in groups rather than with one wake each.
     virtual void waitForInput(std::chrono::nanoseconds timeout) = 0;
 };
 

@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTimer>
+#include <thread>
 
 #include "platform/com_port_map.h"
 #include "platform/fakes/fake_settings_store.h"
@@ -187,6 +188,34 @@ TEST_F(PtyPort, WaitEndsWhenBytesArriveOrAtTheTimeout) {
     port.waitForInput(5s);
     EXPECT_LT(timer.elapsed(), 2000);
     EXPECT_EQ(port.readAll(), "xy");
+}
+
+// A reply that trickles in at 9600 8E1, a byte at a time as a unit sends it, must not
+// wake the waiting program once a byte: that cost the window most of its monitoring time.
+TEST_F(PtyPort, BytesArrivingAtLinePaceAreTakenInGroups) {
+    ASSERT_TRUE(port.setSettings("9600,e,8,1"));
+    std::string error;
+    ASSERT_TRUE(port.open(error)) << error;
+    const std::string reply(40, 'x');
+    std::thread unit([&] {
+        const auto byteTime = ByteTime(*ParseLineSettings("9600,e,8,1"));
+        auto due = std::chrono::steady_clock::now();
+        for (const char byte : reply) {
+            std::this_thread::sleep_until(due += byteTime);
+            WriteMaster(std::string(1, byte));
+        }
+    });
+    std::string received;
+    int wakes = 0;
+    for (; received.size() < reply.size() && wakes < 200; ++wakes) {
+        port.waitForInput(1s);
+        QCoreApplication::processEvents();
+        received += port.readAll();
+    }
+    unit.join();
+    EXPECT_EQ(received, reply);
+    // One wake a group of InputGroupBytes bytes, and a few more for the pace's jitter.
+    EXPECT_LE(wakes, static_cast<int>(reply.size()) / QtSerialPort::InputGroupBytes + 3);
 }
 
 TEST_F(PtyPort, DiscardDropsWhatWasReceived) {

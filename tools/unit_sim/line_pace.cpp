@@ -9,8 +9,7 @@ namespace unit_sim {
 std::optional<std::chrono::nanoseconds> ByteTime(std::string_view lineSettings) {
     const auto line = platform::ParseLineSettings(std::string(lineSettings));
     if (!line) return std::nullopt;
-    const int bits = 1 + line->dataBits + (line->parity == 'n' ? 0 : 1) + line->stopBits;
-    return std::chrono::nanoseconds(1'000'000'000LL * bits / line->baud);
+    return platform::ByteTime(*line);
 }
 
 }  // namespace unit_sim

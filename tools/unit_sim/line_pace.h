@@ -6,8 +6,7 @@
 
 namespace unit_sim {
 
-// How long one byte takes on a line given as "9600,e,8,1": a start bit, the data
-// bits, a parity bit unless parity is n, and the stop bits (11 bits at 8E1).
+// How long one byte takes on a line given as "9600,e,8,1" (platform::ByteTime).
 // Nothing when the text is not a line the serial port takes.
 std::optional<std::chrono::nanoseconds> ByteTime(std::string_view lineSettings);
 
