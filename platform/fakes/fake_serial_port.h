@@ -35,13 +35,26 @@ class FakeSerialPort : public SerialPort {
             return false;
         }
         opened = true;
+        lost = false;
+        ++opens;
         return true;
     }
-    void close() override { opened = false; }
+    void close() override {
+        opened = false;
+        lost = false;
+    }
+    bool deviceLost() const override { return lost; }
+    // The device goes away: the port closes itself.
+    void loseDevice() {
+        opened = false;
+        lost = true;
+    }
 
-    void write(std::string_view bytes) override {
+    bool write(std::string_view bytes) override {
         written.emplace_back(bytes);
+        if (!writeSucceeds) return false;
         if (onWrite) onWrite(written.back());
+        return true;
     }
     std::string readAll() override {
         std::string bytes;
@@ -73,7 +86,10 @@ class FakeSerialPort : public SerialPort {
     int portNumberSet = 1;
     std::string settingsText = "9600,n,8,1";
     bool opened = true;
-    std::string openError;  // open() fails with this text when set
+    bool lost = false;
+    int opens = 0;
+    bool writeSucceeds = true;  // false: every write fails to go out whole
+    std::string openError;      // open() fails with this text when set
     std::vector<std::string> written;
     std::function<void(const std::string&)> onWrite;
     std::vector<std::chrono::nanoseconds> waits;
