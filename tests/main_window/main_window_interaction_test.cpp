@@ -206,8 +206,7 @@ TEST_F(MainWindowInteractionTest, ClosedInputHoldsClicksAndKeysWithoutGreyingThe
     // Opened: what came meanwhile takes effect once the opener has returned, in order.
     w.setInputEnabled(true);
     EXPECT_FALSE(w.cmdComStart->isOn());
-    QCoreApplication::processEvents();
-    EXPECT_TRUE(w.cmdComStart->isOn());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w.cmdComStart->isOn(); }, 2000));
     EXPECT_EQ(w.cmdComStart->text(), "Monitor Stop");
     EXPECT_EQ(w.txtPhaseCount->text(), "10009");
     QTest::keyClicks(w.txtPhaseCount, "8");
@@ -218,8 +217,7 @@ TEST_F(MainWindowInteractionTest, ClosedInputHoldsClicksAndKeysWithoutGreyingThe
     QTest::keyClick(&w, Qt::Key_X, Qt::AltModifier);
     EXPECT_EQ(exit.count(), 0);
     w.setInputEnabled(true);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(exit.count(), 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return exit.count() == 1; }, 2000));
 }
 
 TEST_F(MainWindowInteractionTest, InputHeldDuringAFailedReadIsDroppedAndLeavesNoButtonDown) {
@@ -235,7 +233,7 @@ TEST_F(MainWindowInteractionTest, InputHeldDuringAFailedReadIsDroppedAndLeavesNo
     w.showLinkFailure(unit_link::LinkOutcome::TimedOut);
     w.switchMonitorOff();
     w.setInputEnabled(true);
-    QCoreApplication::processEvents();
+    QTest::qWait(200);
     EXPECT_FALSE(w.cmdComStart->isDown());
     EXPECT_FALSE(w.cmdComStart->isOn());
     // The next click is an ordinary one.
@@ -251,8 +249,7 @@ TEST_F(MainWindowInteractionTest, APressBeforeASuccessfulReadIsReleasedAfterIt) 
     QTest::mouseRelease(w.cmdComStart, Qt::LeftButton);
     EXPECT_FALSE(w.cmdComStart->isOn());
     w.setInputEnabled(true);
-    QCoreApplication::processEvents();
-    EXPECT_TRUE(w.cmdComStart->isOn());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w.cmdComStart->isOn(); }, 2000));
     EXPECT_FALSE(w.cmdComStart->isDown());
 }
 
