@@ -31,10 +31,10 @@ frmMain::frmMain(const MainWindowServices& services, QWidget* parent)
       programTitle_(services.identity.title()),
       comPortSettings_(services.serialPort, services.messageBoxes, services.settings,
                        programTitle_),
-      link_({services.serialPort, services.clock, services.eventPump}, *this) {
+      link_({services.serialPort, services.clock, services.eventPump}, *this, guard_) {
     buildLayout();
     inputGate_ = new widgets::InputGate(this);
-    operations_ = std::make_unique<UnitOperations>(*this);
+    operations_ = std::make_unique<UnitOperations>(*this, unitParameters_);
     connectHandlers();
 }
 
@@ -58,10 +58,10 @@ void frmMain::Form_Load() {
     comPortSettings_.ComPortSet();
     enableUnitControls(comPortSettings_.ComFlag);
     parameterFolder_ = PrepareParameterFolder(services_.identity);
-    unitParameters = DefaultParameters();
+    unitParameters_ = DefaultParameters();
     SSTab1->setCurrentIndex(0);
     ParameterPanel panel;
-    ParametersToPanel(unitParameters, panel);
+    ParametersToPanel(unitParameters_, panel);
     showPanel(panel);
     switchMonitorOff();
     LinkFailed = false;
@@ -88,8 +88,8 @@ void frmMain::savePosition() {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
-    // A Load or Upload waiting on the line still uses the window.
-    if (operations_->busy()) {
+    // An exchange waiting on the line still uses the window.
+    if (guard_.busy()) {
         event->ignore();
         return;
     }
@@ -150,7 +150,10 @@ void frmMain::setStatusText(const std::string& text) {
     statusPanels_[1]->setText(QString::fromStdString(text));
 }
 
-void frmMain::showLinkFailure() {
+void frmMain::showLinkFailure(unit_link::LinkOutcome) {
+    // A click held back during a read that failed is dropped: the message and the switch
+    // turned off come first, and the operator decides anew.
+    inputGate_->dropHeld();
     unit_link::ShowLinkFailureBox(services_.messageBoxes, programTitle_);
 }
 
@@ -159,7 +162,7 @@ void frmMain::mnuExit_Click() {
 }
 
 void frmMain::mnuComSetting_Click() {
-    if (operations_->busy()) return;
+    if (guard_.busy()) return;
     switchMonitorOff();
     dialogs::frmComSetting dialog(comPortSettings_, this);
     dialog.exec();
@@ -167,7 +170,7 @@ void frmMain::mnuComSetting_Click() {
 }
 
 void frmMain::mnuAbout_Click() {
-    if (operations_->busy()) return;
+    if (guard_.busy()) return;
     switchMonitorOff();
     dialogs::frmAbout about(services_.identity, this);
     about.exec();

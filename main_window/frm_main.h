@@ -82,15 +82,16 @@ class frmMain : public QMainWindow, public unit_link::LinkWindow {
     unit_link::UnitLink& link() { return link_; }
     const MainWindowServices& services() const { return services_; }
 
+    // The record and the flag, read-only: only the window's operations change them.
+    const UnitParameters& unitParameters() const { return unitParameters_; }
+    bool linkFailed() const { return LinkFailed; }
+
     // The link's view of the window.
     void setLinkFailed(bool failed) override { LinkFailed = failed; }
     void setInputEnabled(bool enabled) override;
     void switchMonitorOff() override;
     void setStatusText(const std::string& text) override;
-    void showLinkFailure() override;
-
-    main_window::UnitParameters unitParameters = DefaultParameters();
-    bool LinkFailed = false;
+    void showLinkFailure(unit_link::LinkOutcome cause) override;
 
     QAction* mnuExit = nullptr;
     QAction* mnuComSetting = nullptr;
@@ -163,8 +164,13 @@ class frmMain : public QMainWindow, public unit_link::LinkWindow {
     void closeOtherWindows();
 
     MainWindowServices services_;
+    UnitParameters unitParameters_ = DefaultParameters();
+    bool LinkFailed = false;
     std::string programTitle_;
     dialogs::ComPortSettings comPortSettings_;
+    // One exchange at a time: the link's operations, Load, Upload and the file operations
+    // hold it; the tick, the menus and closing the window ask it.
+    unit_link::OperationGuard guard_;
     unit_link::UnitLink link_;
     std::string parameterFolder_;
     widgets::InputGate* inputGate_ = nullptr;

@@ -34,10 +34,9 @@ void ParameterTransfer::Upload() {
 }
 
 void ParameterTransfer::runAlone(void (ParameterTransfer::*operation)()) {
-    if (running_ || link_.operationRunning()) return;
-    running_ = true;
+    if (link_.operationRunning()) return;
+    const unit_link::OperationGuard::Hold hold(link_.guard());
     (this->*operation)();
-    running_ = false;
 }
 
 void ParameterTransfer::showBox(const std::string& text, platform::MessageIcon icon) {

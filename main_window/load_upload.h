@@ -27,8 +27,8 @@ bool CheckPanelForLoad(const ParameterPanel& panel, ParameterView& view,
 
 // Load and Upload of the parameter record. While one of them waits on the line the
 // window keeps handling events; a second Load, Upload or file operation started then
-// would interleave its exchange with the first one's, so `running()` tells the window's
-// handlers to refuse it, and Load and Upload refuse it themselves.
+// would interleave its exchange with the first one's. So each holds the link's
+// operation guard for its whole run, and neither starts while the guard is held.
 class ParameterTransfer {
   public:
     ParameterTransfer(unit_link::UnitLink& link, ParameterView& view, platform::MessageBoxes& boxes,
@@ -39,7 +39,8 @@ class ParameterTransfer {
           title_(std::move(programTitle)),
           record_(record) {}
 
-    bool running() const { return running_; }
+    // An exchange is under way (this transfer's or another's): the guard is held.
+    bool running() const { return link_.operationRunning(); }
 
     // "Data Load": checks the panel, then the seven parameter words and the store word.
     void Load();
@@ -57,7 +58,6 @@ class ParameterTransfer {
     platform::MessageBoxes& boxes_;
     std::string title_;
     UnitParameters& record_;
-    bool running_ = false;
 };
 
 }  // namespace main_window

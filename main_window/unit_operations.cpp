@@ -15,13 +15,18 @@ constexpr int ParameterTab = 1;
 
 }  // namespace
 
-UnitOperations::UnitOperations(frmMain& window)
+UnitOperations::UnitOperations(frmMain& window, UnitParameters& record)
     : window_(window),
+      record_(record),
       transfer_(window.link(), *this, window.services().messageBoxes, window.programTitle(),
-                window.unitParameters) {}
+                record) {}
 
-bool UnitOperations::busy() const {
-    return transfer_.running() || window_.link().operationRunning();
+template <typename Operation>
+void UnitOperations::runAlone(Operation operation) {
+    unit_link::UnitLink& link = window_.link();
+    if (link.operationRunning()) return;
+    const unit_link::OperationGuard::Hold hold(link.guard());
+    operation();
 }
 
 void UnitOperations::Load() {
@@ -33,19 +38,19 @@ void UnitOperations::Upload() {
 }
 
 void UnitOperations::FileRead() {
-    if (busy()) return;
-    ParameterPanel panel = readPanel();
-    if (param_files::ReadParameterFile(panel, window_.unitParameters, fileServices()))
-        showPanel(panel);
+    runAlone([this] {
+        ParameterPanel panel = readPanel();
+        if (param_files::ReadParameterFile(panel, record_, fileServices())) showPanel(panel);
+    });
 }
 
 void UnitOperations::FileWrite() {
-    if (busy()) return;
-    param_files::WriteParameterFile(readPanel(), window_.unitParameters, fileServices());
+    runAlone([this] { param_files::WriteParameterFile(readPanel(), record_, fileServices()); });
 }
 
 void UnitOperations::Tick() {
-    if (!transfer_.running()) unit_link::MonitorTick(window_.link(), *this);
+    // The monitor asks the guard itself.
+    unit_link::MonitorTick(window_.link(), *this);
 }
 
 void UnitOperations::TabShown(int tab) {
@@ -70,7 +75,7 @@ void UnitOperations::switchMonitorOff() {
 }
 
 bool UnitOperations::linkFailed() const {
-    return window_.LinkFailed;
+    return window_.linkFailed();
 }
 
 void UnitOperations::showMonitorReading(const unit_link::MonitorReading& reading) {

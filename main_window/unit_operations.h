@@ -12,11 +12,8 @@ class frmMain;
 // monitor, Load and Upload, and the parameter files.
 class UnitOperations : public unit_link::MonitorView, public ParameterView {
   public:
-    explicit UnitOperations(frmMain& window);
-
-    // A link operation, a Load or an Upload is under way: nothing else may start, since
-    // its exchange would mix with the running one's on the line.
-    bool busy() const;
+    // `record` is the window's UnitParameters, which Load, Upload and the files change.
+    UnitOperations(frmMain& window, UnitParameters& record);
 
     void Load();
     void Upload();
@@ -39,8 +36,12 @@ class UnitOperations : public unit_link::MonitorView, public ParameterView {
 
   private:
     param_files::ParameterFileServices fileServices() const;
+    // Runs a file operation unless an exchange is under way, holding the guard meanwhile.
+    template <typename Operation>
+    void runAlone(Operation operation);
 
     frmMain& window_;
+    UnitParameters& record_;
     ParameterTransfer transfer_;
 };
 

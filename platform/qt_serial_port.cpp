@@ -22,6 +22,25 @@ QSerialPort::Parity ToQtParity(char parity) {
 
 }  // namespace
 
+QtSerialPort::QtSerialPort(const ComPortMap& ports) : ports_(ports) {
+    QObject::connect(&port_, &QSerialPort::errorOccurred, &port_,
+                     [this](QSerialPort::SerialPortError error) { onError(error); });
+}
+
+void QtSerialPort::onError(QSerialPort::SerialPortError error) {
+    // A USB adapter pulled gives a resource error; a terminal whose other side closed
+    // gives read errors at every pass of the event loop. Either way the device is gone.
+    if (error != QSerialPort::ResourceError && error != QSerialPort::ReadError) return;
+    if (!port_.isOpen()) return;
+    port_.close();
+    deviceLost_ = true;
+}
+
+void QtSerialPort::close() {
+    port_.close();
+    deviceLost_ = false;
+}
+
 bool QtSerialPort::setSettings(const std::string& settings) {
     const auto line = ParseLineSettings(settings);
     if (!line) return false;
@@ -39,7 +58,11 @@ bool QtSerialPort::open(std::string& error) {
     port_.setDataBits(line_.dataBits == 7 ? QSerialPort::Data7 : QSerialPort::Data8);
     port_.setStopBits(line_.stopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop);
     port_.setFlowControl(QSerialPort::NoFlowControl);
-    if (port_.open(QIODevice::ReadWrite)) return true;
+    // A device still missing stays lost, so the next operation tries it again.
+    if (port_.open(QIODevice::ReadWrite)) {
+        deviceLost_ = false;
+        return true;
+    }
     const PortOpenFault fault =
         ClassifyOpenFault(ProbeDevice(device), port_.error() == QSerialPort::PermissionError);
     error = PortOpenFailureText(number_, device, fault, port_.errorString().toStdString());
@@ -51,14 +74,20 @@ PortDevice QtSerialPort::deviceOf(int number) const {
     return {device, ProbeDevice(device) != DeviceAccess::Missing};
 }
 
-void QtSerialPort::write(std::string_view bytes) {
-    port_.write(bytes.data(), static_cast<qint64>(bytes.size()));
+bool QtSerialPort::write(std::string_view bytes) {
+    if (!port_.isOpen()) return false;
+    port_.clearError();
+    const auto size = static_cast<qint64>(bytes.size());
+    if (port_.write(bytes.data(), size) != size) return false;
     // Hand the bytes to the device now rather than at the next event-loop pass,
-    // so that a lone ACK is not lost when a program ends right after it.
+    // so that a lone ACK is not lost when a program ends right after it. A device
+    // that refuses them (gone, or a write error) leaves the port closed or in error.
     port_.flush();
+    return port_.isOpen() && port_.error() == QSerialPort::NoError;
 }
 
 std::string QtSerialPort::readAll() {
+    if (!port_.isOpen()) return {};  // closed meanwhile, as when the device went away
     const QByteArray bytes = port_.readAll();
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }

@@ -11,12 +11,14 @@ namespace platform {
 // The serial port on QSerialPort. The COM number becomes a device through the
 // port map when the port is opened. Line settings are applied before open(): a
 // real port takes them on open, while a pseudo-terminal refuses them once open.
+// Qt's resource or read error (the device went away) closes the port at once, which
+// also ends a wait for input.
 class QtSerialPort : public SerialPort {
   public:
     // waitForInput() lets this many bytes' line time pass before it can end.
     static constexpr int InputGroupBytes = 8;
 
-    explicit QtSerialPort(const ComPortMap& ports) : ports_(ports) {}
+    explicit QtSerialPort(const ComPortMap& ports);
 
     void setPortNumber(int number) override { number_ = number; }
     int portNumber() const override { return number_; }
@@ -27,19 +29,23 @@ class QtSerialPort : public SerialPort {
 
     bool isOpen() const override { return port_.isOpen(); }
     bool open(std::string& error) override;
-    void close() override { port_.close(); }
+    void close() override;
+    bool deviceLost() const override { return deviceLost_; }
 
-    void write(std::string_view bytes) override;
+    bool write(std::string_view bytes) override;
     std::string readAll() override;
     void discardInput() override;
     void waitForInput(std::chrono::nanoseconds timeout) override;
 
   private:
+    void onError(QSerialPort::SerialPortError error);
+
     const ComPortMap& ports_;
     QSerialPort port_;
     int number_ = 1;
     LineSettings line_;
     std::string settingsText_ = "9600,n,8,1";
+    bool deviceLost_ = false;
 };
 
 }  // namespace platform

@@ -31,9 +31,13 @@ class SerialPort {
     // and the system's reason (PortOpenFailureText).
     virtual bool open(std::string& error) = 0;
     virtual void close() = 0;
+    // The port closed itself because its device went away (a USB adapter pulled); false
+    // again once it opens or is closed on purpose.
+    virtual bool deviceLost() const = 0;
 
-    // Queues every byte for sending and returns at once.
-    virtual void write(std::string_view bytes) = 0;
+    // Queues every byte for sending and returns at once; false when they could not
+    // all be handed to the device.
+    virtual bool write(std::string_view bytes) = 0;
     // Every byte received and not yet read, possibly none; never waits.
     virtual std::string readAll() = 0;
     // Drops every byte received and not yet read.

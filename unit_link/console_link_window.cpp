@@ -4,11 +4,11 @@
 
 namespace unit_link {
 
-void ConsoleLinkWindow::showLinkFailure() {
+void ConsoleLinkWindow::showLinkFailure(LinkOutcome cause) {
     // A terminal ends lines with LF alone.
     for (const char c : LinkFailureText)
         if (c != '\r') messages_ << c;
-    messages_ << '\n' << std::flush;
+    messages_ << "\nCause: " << LinkOutcomeCause(cause) << '\n' << std::flush;
 }
 
 }  // namespace unit_link

@@ -16,7 +16,8 @@ class ConsoleLinkWindow : public LinkWindow {
     void setInputEnabled(bool) override {}
     void switchMonitorOff() override {}
     void setStatusText(const std::string&) override {}
-    void showLinkFailure() override;
+    // The link failure words, then the cause on a line of its own.
+    void showLinkFailure(LinkOutcome cause) override;
 
     bool linkFailed() const { return linkFailed_; }
 

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "unit_link/link_outcome.h"
+
 namespace unit_link {
 
 // What the link operations change in the window that owns the link. The main
@@ -16,8 +18,9 @@ class LinkWindow {
     // Panel 2 of the status bar.
     virtual void setStatusText(const std::string& text) = 0;
     // The modal link failure message (LinkFailureText, LinkFailureCaption);
-    // returns when the user has closed it.
-    virtual void showLinkFailure() = 0;
+    // returns when the user has closed it. `cause` says what went wrong; the
+    // window's message is the same for every cause.
+    virtual void showLinkFailure(LinkOutcome cause) = 0;
 };
 
 }  // namespace unit_link

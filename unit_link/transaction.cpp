@@ -10,48 +10,49 @@ namespace {
 // the elapsed time is strictly greater than the limit. Between polls it sleeps
 // until bytes arrive or until just past the limit, so it never spins.
 template <typename Done>
-bool Poll(const LinkServices& link, std::chrono::nanoseconds limit, Done done) {
+LinkOutcome Poll(const LinkServices& link, std::chrono::nanoseconds limit, Done done) {
     const auto start = link.clock.now();
     for (;;) {
         const bool answered = done(link.port.readAll());
         link.events.processPendingEvents();
         const auto elapsed = link.clock.now() - start;
-        if (answered) return true;
-        // A port closed meanwhile (settings changed) can no longer answer.
-        if (elapsed > limit || !link.port.isOpen()) return false;
+        if (answered) return LinkOutcome::Accepted;
+        // A port closed meanwhile (settings changed, device gone) can no longer answer.
+        if (!link.port.isOpen()) return LinkOutcome::PortClosed;
+        if (elapsed > limit) return LinkOutcome::TimedOut;
         link.port.waitForInput(limit - elapsed + std::chrono::milliseconds(1));
     }
 }
 
+// A frame that does not go out whole cannot be answered: no use waiting for it.
 bool Send(const LinkServices& link, std::string_view frame) {
     if (!link.port.isOpen()) return false;
     link.port.discardInput();
-    link.port.write(frame);
-    return true;
+    return link.port.write(frame);
 }
 
 }  // namespace
 
-std::optional<std::string> RunFrameTransaction(const LinkServices& link, std::string_view frame) {
-    if (!Send(link, frame)) return std::nullopt;
-    std::string reply;
-    const bool complete = Poll(link, ReadTimeout, [&reply](const std::string& read) {
-        reply += read;
-        return !reply.empty() && reply.back() == ETX;
+FrameReply RunFrameTransaction(const LinkServices& link, std::string_view frame) {
+    if (!Send(link, frame)) return {LinkOutcome::PortClosed, {}};
+    FrameReply reply;
+    reply.outcome = Poll(link, ReadTimeout, [&reply](const std::string& read) {
+        reply.text += read;
+        return !reply.text.empty() && reply.text.back() == ETX;
     });
-    if (!complete) return std::nullopt;
+    if (!reply.answered()) reply.text.clear();
     return reply;
 }
 
-AckOutcome RunAcknowledgeTransaction(const LinkServices& link, std::string_view frame) {
-    if (!Send(link, frame)) return AckOutcome::TimedOut;
+LinkOutcome RunAcknowledgeTransaction(const LinkServices& link, std::string_view frame) {
+    if (!Send(link, frame)) return LinkOutcome::PortClosed;
     std::string answer;
-    const bool answered = Poll(link, WriteTimeout, [&answer](const std::string& read) {
+    const LinkOutcome outcome = Poll(link, WriteTimeout, [&answer](const std::string& read) {
         answer = read;
         return answer == std::string(1, ACK) || answer == std::string(1, NAK);
     });
-    if (!answered) return AckOutcome::TimedOut;
-    return answer[0] == ACK ? AckOutcome::Accepted : AckOutcome::Refused;
+    if (outcome != LinkOutcome::Accepted) return outcome;
+    return answer[0] == ACK ? LinkOutcome::Accepted : LinkOutcome::Refused;
 }
 
 }  // namespace unit_link

@@ -1,13 +1,13 @@
 #pragma once
 
 #include <chrono>
-#include <optional>
 #include <string>
 #include <string_view>
 
 #include "platform/event_pump.h"
 #include "platform/serial_port.h"
 #include "platform/steady_clock.h"
+#include "unit_link/link_outcome.h"
 
 namespace unit_link {
 
@@ -21,16 +21,24 @@ struct LinkServices {
     platform::EventPump& events;
 };
 
-enum class AckOutcome { Accepted, Refused, TimedOut };
+// A frame transaction's end: the reply when `outcome` is Accepted.
+struct FrameReply {
+    LinkOutcome outcome = LinkOutcome::TimedOut;
+    std::string text;
+
+    bool answered() const { return outcome == LinkOutcome::Accepted; }
+};
 
 // Writes the frame and collects the answer until its newest character is ETX.
-// Nothing when the time-out passes first, or at once when the port is closed.
-// Input left over from an earlier exchange is dropped before the request goes
-// out, so it cannot shift the reply's positions.
-std::optional<std::string> RunFrameTransaction(const LinkServices& link, std::string_view frame);
+// TimedOut when the time-out passes first; PortClosed at once when the port is
+// closed, closes meanwhile, or does not take the whole frame. Input left over
+// from an earlier exchange is dropped before the request goes out, so it cannot
+// shift the reply's positions.
+FrameReply RunFrameTransaction(const LinkServices& link, std::string_view frame);
 
-// Writes the frame and waits for a read that is exactly ACK or exactly NAK; a
-// read holding either with other bytes does not count.
-AckOutcome RunAcknowledgeTransaction(const LinkServices& link, std::string_view frame);
+// Writes the frame and waits for a read that is exactly ACK (Accepted) or exactly
+// NAK (Refused); a read holding either with other bytes does not count. Fails as
+// RunFrameTransaction does otherwise.
+LinkOutcome RunAcknowledgeTransaction(const LinkServices& link, std::string_view frame);
 
 }  // namespace unit_link

@@ -19,127 +19,137 @@ int ClampedCount(std::int16_t count, std::size_t arraySize) {
 
 }  // namespace
 
-// Marks an operation as running for its whole scope; nested scopes keep the mark.
 class UnitLink::Running {
   public:
-    explicit Running(bool& flag) : flag_(flag), previous_(flag) { flag_ = true; }
-    ~Running() { flag_ = previous_; }
-    Running(const Running&) = delete;
-    Running& operator=(const Running&) = delete;
+    explicit Running(UnitLink& link) : hold_(link.guard_) {
+        platform::SerialPort& port = link.link_.port;
+        if (!port.isOpen() && port.deviceLost()) {
+            std::string error;
+            port.open(error);
+        }
+    }
 
   private:
-    bool& flag_;
-    bool previous_;
+    OperationGuard::Hold hold_;
 };
 
-void UnitLink::FailBlockOperation() {
-    window_.showLinkFailure();
+LinkOutcome UnitLink::Succeed() {
+    window_.setLinkFailed(false);
+    return lastOutcome_ = LinkOutcome::Accepted;
+}
+
+LinkOutcome UnitLink::FailBlockOperation(LinkOutcome cause) {
+    lastOutcome_ = cause;
+    window_.showLinkFailure(cause);
     window_.switchMonitorOff();
     window_.setInputEnabled(true);
     window_.setLinkFailed(true);
+    return cause;
 }
 
-bool UnitLink::ReadBlockChunk(UnitAddress address, std::span<std::int32_t> words) {
+LinkOutcome UnitLink::ReadBlockChunk(UnitAddress address, std::span<std::int32_t> words) {
     const int n = static_cast<int>(words.size());
-    const auto reply = RunFrameTransaction(link_, CommandFrame(ReadWordsBody(address, n)));
-    if (!reply) return false;
+    const FrameReply reply = RunFrameTransaction(link_, CommandFrame(ReadWordsBody(address, n)));
+    if (!reply.answered()) return reply.outcome;
     // Decode the whole chunk before storing, so a garbled reply stores nothing.
-    const auto decoded = DecodeWordsReply(*reply, n);
-    if (!decoded) return false;
+    const auto decoded = DecodeWordsReply(reply.text, n);
+    if (!decoded) return LinkOutcome::Garbled;
     std::copy(decoded->begin(), decoded->end(), words.begin());
-    return true;
+    return LinkOutcome::Accepted;
 }
 
-void UnitLink::ReadBlock(UnitAddress address, std::span<std::int32_t> words, std::int16_t count) {
-    const Running running(running_);
+LinkOutcome UnitLink::ReadBlock(UnitAddress address, std::span<std::int32_t> words,
+                                std::int16_t count) {
+    const Running running(*this);
     window_.setInputEnabled(false);
     const int total = ClampedCount(count, words.size());
     for (int next = 0; next < total;) {
         const int n = std::min(total - next, MaxWordsPerRequest);
         // Each chunk fills its own elements: a short reply leaves its tail as it
         // was instead of shifting the next chunk's words onto the wrong addresses.
-        if (!ReadBlockChunk(address, words.subspan(next, n))) return FailBlockOperation();
+        const LinkOutcome outcome = ReadBlockChunk(address, words.subspan(next, n));
+        if (outcome != LinkOutcome::Accepted) return FailBlockOperation(outcome);
         link_.events.processPendingEvents();
         next += n;
         address += 2 * n;
     }
     window_.setInputEnabled(true);
-    window_.setLinkFailed(false);
+    return Succeed();
 }
 
-void UnitLink::WriteSingleWord(const std::string& body) {
-    const Running running(running_);
-    if (RunAcknowledgeTransaction(link_, CommandFrame(body)) == AckOutcome::Accepted) {
-        window_.setLinkFailed(false);
-        return;
-    }
-    window_.showLinkFailure();
+LinkOutcome UnitLink::WriteSingleWord(const std::string& body) {
+    const Running running(*this);
+    const LinkOutcome outcome = RunAcknowledgeTransaction(link_, CommandFrame(body));
+    if (outcome == LinkOutcome::Accepted) return Succeed();
+    lastOutcome_ = outcome;
+    window_.showLinkFailure(outcome);
     window_.setInputEnabled(true);
     window_.setLinkFailed(true);
+    return outcome;
 }
 
-void UnitLink::WriteWord(UnitAddress address, std::int32_t value) {
-    WriteSingleWord(WriteWordBody(address, value));
+LinkOutcome UnitLink::WriteWord(UnitAddress address, std::int32_t value) {
+    return WriteSingleWord(WriteWordBody(address, value));
 }
 
-void UnitLink::WriteBlockWord(UnitAddress address, std::int16_t value) {
+LinkOutcome UnitLink::WriteBlockWord(UnitAddress address, std::int16_t value) {
     const std::int16_t values[] = {value};
-    WriteSingleWord(WriteWordsBody(address, values));
+    return WriteSingleWord(WriteWordsBody(address, values));
 }
 
 std::int16_t UnitLink::ReadWord(UnitAddress address) {
-    const Running running(running_);
-    const auto reply = RunFrameTransaction(link_, CommandFrame(ReadWordsBody(address, 1)));
-    const auto value = reply ? DecodeSignedWordReply(*reply) : std::nullopt;
+    const Running running(*this);
+    const FrameReply reply = RunFrameTransaction(link_, CommandFrame(ReadWordsBody(address, 1)));
+    const auto value = reply.answered() ? DecodeSignedWordReply(reply.text) : std::nullopt;
     if (!value) {
-        window_.showLinkFailure();
+        lastOutcome_ = reply.answered() ? LinkOutcome::Garbled : reply.outcome;
+        window_.showLinkFailure(lastOutcome_);
         window_.setLinkFailed(true);
         return 0;
     }
-    window_.setLinkFailed(false);
+    Succeed();
     return *value;
 }
 
-AckOutcome UnitLink::WriteBlockChunk(UnitAddress address, std::span<const std::int16_t> values) {
+LinkOutcome UnitLink::WriteBlockChunk(UnitAddress address, std::span<const std::int16_t> values) {
     const std::string frame = CommandFrame(WriteWordsBody(address, values));
     // A refused chunk goes again, but a unit that refuses it every time is
-    // given up on, as if it had not answered.
-    for (int attempt = 0; attempt <= MaxNakResends; ++attempt) {
-        const AckOutcome outcome = RunAcknowledgeTransaction(link_, frame);
-        if (outcome == AckOutcome::Accepted) {
-            link_.clock.pause(PauseAfterBlockChunk);
-            return outcome;
-        }
-        if (outcome == AckOutcome::TimedOut) return outcome;
-    }
-    return AckOutcome::TimedOut;
+    // given up on.
+    LinkOutcome outcome = LinkOutcome::Refused;
+    for (int attempt = 0; attempt <= MaxNakResends && outcome == LinkOutcome::Refused; ++attempt)
+        outcome = RunAcknowledgeTransaction(link_, frame);
+    if (outcome == LinkOutcome::Accepted) link_.clock.pause(PauseAfterBlockChunk);
+    return outcome;
 }
 
-void UnitLink::WriteBlock(UnitAddress address, std::span<const std::int16_t> values,
-                          std::int16_t count) {
-    const Running running(running_);
+LinkOutcome UnitLink::WriteBlock(UnitAddress address, std::span<const std::int16_t> values,
+                                 std::int16_t count) {
+    const Running running(*this);
     window_.setStatusText(LoadBusyText);
     const int total = ClampedCount(count, values.size());
     for (int next = 0; next < total;) {
         const int n = std::min(total - next, MaxWordsPerRequest);
-        if (WriteBlockChunk(address, values.subspan(next, n)) != AckOutcome::Accepted) {
-            return FailBlockOperation();
-        }
+        const LinkOutcome outcome = WriteBlockChunk(address, values.subspan(next, n));
+        if (outcome != LinkOutcome::Accepted) return FailBlockOperation(outcome);
         link_.events.processPendingEvents();
         next += n;
         address += 2 * n;
     }
-    window_.setLinkFailed(false);
+    Succeed();
     window_.setInputEnabled(true);
+    return LinkOutcome::Accepted;
 }
 
 std::string UnitLink::Char_Read(std::int32_t address) {
-    const Running running(running_);
-    const auto reply = RunFrameTransaction(link_, CommandFrame(ReadTwoBytesBody(address)));
-    if (!reply) return "%%";
+    const Running running(*this);
+    const FrameReply reply = RunFrameTransaction(link_, CommandFrame(ReadTwoBytesBody(address)));
+    lastOutcome_ = reply.outcome;
+    if (!reply.answered()) return "%%";
     // The unit waits for our acknowledge of every complete reply.
     link_.port.write(std::string(1, ACK));
-    return DecodeTwoBytesReply(*reply).value_or("%%");
+    const auto bytes = DecodeTwoBytesReply(reply.text);
+    if (!bytes) lastOutcome_ = LinkOutcome::Garbled;
+    return bytes.value_or("%%");
 }
 
 }  // namespace unit_link

@@ -110,7 +110,7 @@ void RunAt(const char* lineSettings, const char* comPortCode) {
     QTest::qWait(200);
     const Seconds load = Timed([&] { window.cmdLoad->click(); });
     const Seconds upload = Timed([&] { window.cmdUpLoad->click(); });
-    const Seconds loadLine = byteTime * static_cast<double>(LoadBytes(window.unitParameters));
+    const Seconds loadLine = byteTime * static_cast<double>(LoadBytes(window.unitParameters()));
     const Seconds uploadLine =
         byteTime * static_cast<double>(ExchangeBytes(unit_link::ReadWordsBody(
                        unit_link::ParameterBaseAddress, main_window::ParameterFieldCount)));

@@ -43,7 +43,8 @@ class SpinningPort : public platform::SerialPort {
     bool isOpen() const override { return port_.isOpen(); }
     bool open(std::string& error) override { return port_.open(error); }
     void close() override { port_.close(); }
-    void write(std::string_view bytes) override { port_.write(bytes); }
+    bool deviceLost() const override { return port_.deviceLost(); }
+    bool write(std::string_view bytes) override { return port_.write(bytes); }
     std::string readAll() override { return port_.readAll(); }
     void discardInput() override { port_.discardInput(); }
     void waitForInput(nanoseconds) override {}
@@ -100,7 +101,7 @@ void WaitCpu(Bench& bench) {
         const double cpuStart = ThreadCpuMilliseconds();
         const auto start = steady_clock::now();
         const bool answered =
-            unit_link::RunFrameTransaction(services, bench.monitorFrame).has_value();
+            unit_link::RunFrameTransaction(services, bench.monitorFrame).answered();
         const double wall = Milliseconds(steady_clock::now() - start);
         const double cpu = ThreadCpuMilliseconds() - cpuStart;
         std::printf("  %-12s  waited %7.1f ms  CPU %7.2f ms  = %6.2f %% of a core%s\n", wait.name,
@@ -113,7 +114,7 @@ void ReplyDelay(Bench& bench, int transactions) {
     const unit_link::LinkServices services{bench.port, bench.clock, bench.events};
     std::vector<double> delays;
     for (int i = 0; i < transactions; ++i) {
-        if (!unit_link::RunFrameTransaction(services, bench.monitorFrame)) continue;
+        if (!unit_link::RunFrameTransaction(services, bench.monitorFrame).answered()) continue;
         const auto end = steady_clock::now();
         const auto lastByte = bench.unit.lastAnswerByteTime();
         if (lastByte) delays.push_back(Milliseconds(end - *lastByte));

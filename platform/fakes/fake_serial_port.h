@@ -42,13 +42,26 @@ class FakeSerialPort : public SerialPort {
             return false;
         }
         opened = true;
+        lost = false;
+        ++opens;
         return true;
     }
-    void close() override { opened = false; }
+    void close() override {
+        opened = false;
+        lost = false;
+    }
+    bool deviceLost() const override { return lost; }
+    // The device goes away: the port closes itself.
+    void loseDevice() {
+        opened = false;
+        lost = true;
+    }
 
-    void write(std::string_view bytes) override {
+    bool write(std::string_view bytes) override {
         written.emplace_back(bytes);
+        if (!writeSucceeds) return false;
         if (onWrite) onWrite(written.back());
+        return true;
     }
     std::string readAll() override {
         std::string bytes;
@@ -80,9 +93,12 @@ class FakeSerialPort : public SerialPort {
     int portNumberSet = 1;
     std::string settingsText = "9600,n,8,1";
     bool opened = true;
-    std::string openError;  // open() fails with this text when set
-    std::map<int, PortDevice>
-        devices;  // deviceOf(); unlisted numbers give their present default device
+    bool lost = false;
+    int opens = 0;
+    bool writeSucceeds = true;  // false: every write fails to go out whole
+    std::string openError;      // open() fails with this text when set
+    // deviceOf(); unlisted numbers give their present default device
+    std::map<int, PortDevice> devices;
     std::vector<std::string> written;
     std::function<void(const std::string&)> onWrite;
     std::vector<std::chrono::nanoseconds> waits;

@@ -60,6 +60,7 @@ wait_for answered 3
 "$ctl" read FFEF34 1 >/dev/null 2>"$work/ctl.err"
 check "silent unit exit" 1 $?
 check "failure words" "Communication Time Out!" "$(head -n1 "$work/ctl.err")"
+check "failure cause" "Cause: the unit did not answer in time" "$(sed -n 3p "$work/ctl.err")"
 "$ctl" read FFEF34 >/dev/null 2>&1
 check "usage exit" 2 $?
 

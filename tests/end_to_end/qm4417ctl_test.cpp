@@ -138,9 +138,15 @@ TEST_F(CtlTest, LinkFailureExitsOneWithTheMessageWords) {
     const CtlResult result = runOnUnit({"monitor"});
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_EQ(result.out, "");
-    EXPECT_EQ(result.err, "Communication Time Out!\nPlease Check Communication Line\n");
+    EXPECT_EQ(result.err,
+              "Communication Time Out!\nPlease Check Communication Line\n"
+              "Cause: the unit did not answer in time\n");
     control("fault nak");
-    EXPECT_EQ(runOnUnit({"write", "FFEF2E", "1"}).exitCode, 1);
+    const CtlResult refused = runOnUnit({"write", "FFEF2E", "1"});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_EQ(refused.err,
+              "Communication Time Out!\nPlease Check Communication Line\n"
+              "Cause: the unit refused the request (NAK)\n");
 }
 
 TEST_F(CtlTest, PortThatCannotOpenIsALinkFailure) {

@@ -99,7 +99,9 @@ TEST_F(LinkOverPtyTest, SilentUnitFailsTheReadWithTheLinkFailureMessage) {
     link.ReadBlock(unit_link::MonitorBlockAddress, words, 4);
     EXPECT_TRUE(window.linkFailed());
     EXPECT_EQ(words, (std::array<std::int32_t, 4>{1, 2, 3, 4}));
-    EXPECT_EQ(messages.str(), "Communication Time Out!\nPlease Check Communication Line\n");
+    EXPECT_EQ(messages.str(),
+              "Communication Time Out!\nPlease Check Communication Line\n"
+              "Cause: the unit did not answer in time\n");
     EXPECT_EQ(link.Char_Read(0), "%%");
 }
 

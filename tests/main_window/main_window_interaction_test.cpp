@@ -109,7 +109,7 @@ TEST_F(MainWindowInteractionTest, TypingIntoTheSensorTypeBoxLeavesNoEntrySelecte
     w.cmbSensorType->setSelectedIndex(2);
     QTest::keyClicks(w.cmbSensorType->lineEdit(), "x");
     EXPECT_EQ(w.cmbSensorType->selectedIndex(), -1);
-    main_window::UnitParameters record = w.unitParameters;
+    main_window::UnitParameters record = w.unitParameters();
     ASSERT_TRUE(main_window::PanelToParameters(w.readPanel(), record));
     EXPECT_EQ(record[main_window::SensorType], 0);
     // Picking the same entry again from the list selects it again.
@@ -129,7 +129,7 @@ TEST_F(MainWindowInteractionTest, TypedTextThatMatchesAnEntrySelectsNothing) {
     ASSERT_FALSE(box.hasFocus());
     EXPECT_EQ(box.currentText().toStdString(), "ABSOLUTE (1X-64X)");
     EXPECT_EQ(w.readPanel().sensorType, -1);
-    main_window::UnitParameters record = w.unitParameters;
+    main_window::UnitParameters record = w.unitParameters();
     ASSERT_TRUE(main_window::PanelToParameters(w.readPanel(), record));
     EXPECT_EQ(record[main_window::SensorType], 0);
     // A pick from the list still selects, also the entry Qt matched to the typed text.
@@ -187,28 +187,70 @@ TEST_F(MainWindowInteractionTest, LampsTakeNoClicks) {
     EXPECT_LT(middle.green(), 100);
 }
 
-TEST_F(MainWindowInteractionTest, DisabledInputRefusesClicksAndKeysWithoutGreying) {
+TEST_F(MainWindowInteractionTest, ClosedInputHoldsClicksAndKeysWithoutGreyingThenDeliversThem) {
     main_window::frmMain& w = shownWindow();
+    w.SSTab1->setCurrentIndex(1);
+    w.txtPhaseCount->setFocus();
+    w.SSTab1->setCurrentIndex(0);
     w.setInputEnabled(false);
     EXPECT_FALSE(w.inputEnabled());
     QTest::mouseClick(w.cmdComStart, Qt::LeftButton);
     EXPECT_FALSE(w.cmdComStart->isOn());
+    EXPECT_FALSE(w.cmdComStart->isDown());
     EXPECT_TRUE(w.cmdComStart->isEnabled());
     EXPECT_TRUE(w.isEnabled());
     QSignalSpy exit(w.mnuExit, &QAction::triggered);
-    QTest::keyClick(&w, Qt::Key_X, Qt::AltModifier);
-    EXPECT_EQ(exit.count(), 0);
-    w.SSTab1->setCurrentIndex(1);
-    w.txtPhaseCount->setFocus();
     QTest::keyClicks(w.txtPhaseCount, "9");
     EXPECT_EQ(w.txtPhaseCount->text(), "1000");
 
+    // Opened: what came meanwhile takes effect once the opener has returned, in order.
     w.setInputEnabled(true);
-    QTest::keyClicks(w.txtPhaseCount, "9");
+    EXPECT_FALSE(w.cmdComStart->isOn());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w.cmdComStart->isOn(); }, 2000));
+    EXPECT_EQ(w.cmdComStart->text(), "Monitor Stop");
     EXPECT_EQ(w.txtPhaseCount->text(), "10009");
-    w.SSTab1->setCurrentIndex(0);
+    QTest::keyClicks(w.txtPhaseCount, "8");
+    EXPECT_EQ(w.txtPhaseCount->text(), "100098");
+
+    // A shortcut held meanwhile runs too.
+    w.setInputEnabled(false);
+    QTest::keyClick(&w, Qt::Key_X, Qt::AltModifier);
+    EXPECT_EQ(exit.count(), 0);
+    w.setInputEnabled(true);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return exit.count() == 1; }, 2000));
+}
+
+TEST_F(MainWindowInteractionTest, InputHeldDuringAFailedReadIsDroppedAndLeavesNoButtonDown) {
+    main_window::frmMain& w = shownWindow();
+    // Pressed before the read closes the input, released during it.
+    QTest::mousePress(w.cmdComStart, Qt::LeftButton);
+    ASSERT_TRUE(w.cmdComStart->isDown());
+    w.setInputEnabled(false);
+    QTest::mouseRelease(w.cmdComStart, Qt::LeftButton);
+    EXPECT_TRUE(w.cmdComStart->isDown());
+    QTest::mouseClick(w.cmdComStart, Qt::LeftButton);
+    // The read fails: its message, then the switch off, then the input open again.
+    w.showLinkFailure(unit_link::LinkOutcome::TimedOut);
+    w.switchMonitorOff();
+    w.setInputEnabled(true);
+    QTest::qWait(200);
+    EXPECT_FALSE(w.cmdComStart->isDown());
+    EXPECT_FALSE(w.cmdComStart->isOn());
+    // The next click is an ordinary one.
     QTest::mouseClick(w.cmdComStart, Qt::LeftButton);
     EXPECT_TRUE(w.cmdComStart->isOn());
+    EXPECT_FALSE(w.cmdComStart->isDown());
+}
+
+TEST_F(MainWindowInteractionTest, APressBeforeASuccessfulReadIsReleasedAfterIt) {
+    main_window::frmMain& w = shownWindow();
+    QTest::mousePress(w.cmdComStart, Qt::LeftButton);
+    w.setInputEnabled(false);
+    QTest::mouseRelease(w.cmdComStart, Qt::LeftButton);
+    EXPECT_FALSE(w.cmdComStart->isOn());
+    w.setInputEnabled(true);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w.cmdComStart->isOn(); }, 2000));
+    EXPECT_FALSE(w.cmdComStart->isDown());
 }
 
 TEST_F(MainWindowInteractionTest, TheLinkReportsThroughTheRealWidgets) {
@@ -217,8 +259,8 @@ TEST_F(MainWindowInteractionTest, TheLinkReportsThroughTheRealWidgets) {
     EXPECT_EQ(w.statusPanel(2)->text(), "Parameter Load Busy...Please Wait!");
     EXPECT_EQ(w.statusPanel(1)->text(), "Norvikon");
     w.setLinkFailed(true);
-    EXPECT_TRUE(w.LinkFailed);
-    w.showLinkFailure();
+    EXPECT_TRUE(w.linkFailed());
+    w.showLinkFailure(unit_link::LinkOutcome::TimedOut);
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].title, "QM4417 Error!");
     EXPECT_EQ(boxes.shown[0].icon, platform::MessageIcon::Stop);
@@ -229,7 +271,7 @@ TEST_F(MainWindowInteractionTest, ABlockReadWithoutAUnitLeavesTheWindowUsable) {
     w.cmdComStart->setOn(true);
     main_window::UnitParameters words{};
     w.link().ReadBlock(0xFFEF5C, words, 4);
-    EXPECT_TRUE(w.LinkFailed);
+    EXPECT_TRUE(w.linkFailed());
     EXPECT_FALSE(w.cmdComStart->isOn());
     EXPECT_TRUE(w.inputEnabled());
     ASSERT_EQ(boxes.shown.size(), 1u);

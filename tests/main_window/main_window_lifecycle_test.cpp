@@ -32,10 +32,10 @@ TEST_F(MainWindowLifecycleTest, FirstRunWithAnEmptyStore) {
                                              .phaseCountText = "1000",
                                              .presetDataText = "000000"}));
     EXPECT_EQ(w.cmbSensorType->currentText(), "SEMI-ABSOLUTE (1X)");
-    EXPECT_EQ(w.unitParameters, main_window::DefaultParameters());
+    EXPECT_EQ(w.unitParameters(), main_window::DefaultParameters());
     EXPECT_EQ(w.SSTab1->currentIndex(), 0);
     EXPECT_FALSE(w.cmdComStart->isOn());
-    EXPECT_FALSE(w.LinkFailed);
+    EXPECT_FALSE(w.linkFailed());
     EXPECT_TRUE(w.Timer1->isActive());
     EXPECT_EQ(w.parameterFolder(), "/opt/qm4417/Parameter");
     EXPECT_TRUE(identity.madeFolders.count("/opt/qm4417/Parameter"));

@@ -25,6 +25,7 @@
 #include "platform/qt_serial_port.h"
 #include "platform/system_steady_clock.h"
 #include "tests/parameter_end_to_end/received_requests.h"
+#include "tests/parameter_end_to_end/window_fakes.h"
 #include "tools/unit_sim/fault_plan.h"
 #include "tools/unit_sim/pty_unit.h"
 #include "unit_link/link_failure_message.h"
@@ -40,17 +41,17 @@ using platform::MessageIcon;
 class HookedSerialPort : public platform::QtSerialPort {
   public:
     using QtSerialPort::QtSerialPort;
-    void write(std::string_view bytes) override {
+    bool write(std::string_view bytes) override {
         ++writes;
         if (beforeWrite) beforeWrite(writes);
-        QtSerialPort::write(bytes);
+        return QtSerialPort::write(bytes);
     }
 
     int writes = 0;
     std::function<void(int)> beforeWrite;
 };
 
-class WindowEndToEnd : public ::testing::Test {
+class WindowEndToEnd : public ::testing::Test, protected parameter_end_to_end::WindowFakes {
   protected:
     WindowEndToEnd() {
         settings.values[{"QM4417", "Ports", "COM1"}] = unit.devicePath();
@@ -81,14 +82,7 @@ class WindowEndToEnd : public ::testing::Test {
     void showParameterTab() { window.SSTab1->setCurrentIndex(1); }
 
     unit_sim::PtyUnit unit{{}};
-    platform::FakeSettingsStore settings;
-    platform::ComPortMap ports{settings, "QM4417"};
     HookedSerialPort port{ports};
-    platform::FakeMessageBoxes boxes;
-    platform::FakeFileDialogs dialogs;
-    platform::FakeProgramIdentity identity;
-    platform::SystemSteadyClock clock;
-    platform::QtEventPump events;
     frmMain window{{settings, boxes, port, dialogs, identity, clock, events}};
 };
 
@@ -298,7 +292,7 @@ TEST_F(WindowFiles, ReadShowsTheFileAndFailuresLeaveThePanel) {
     EXPECT_EQ(boxes.shown[1].text, path("missing.par") + " Can't Read Parameter File");
     EXPECT_EQ(boxes.shown[1].title, "QM4417 Error!");
     EXPECT_EQ(window.txtPhaseCount->text(), "777");
-    EXPECT_EQ(window.unitParameters, (main_window::UnitParameters{1, 1, 10, 500, 3, 18, 13398}));
+    EXPECT_EQ(window.unitParameters(), (main_window::UnitParameters{1, 1, 10, 500, 3, 18, 13398}));
 }
 
 }  // namespace

@@ -23,9 +23,11 @@ TEST(ConsoleLinkWindow, WritesTheMessageAsTerminalLinesAndKeepsTheFlag) {
     std::ostringstream messages;
     ConsoleLinkWindow window(messages);
     EXPECT_FALSE(window.linkFailed());
-    window.showLinkFailure();
+    window.showLinkFailure(LinkOutcome::Refused);
     window.setLinkFailed(true);
-    EXPECT_EQ(messages.str(), "Communication Time Out!\nPlease Check Communication Line\n");
+    EXPECT_EQ(messages.str(),
+              "Communication Time Out!\nPlease Check Communication Line\n"
+              "Cause: the unit refused the request (NAK)\n");
     EXPECT_TRUE(window.linkFailed());
 }
 

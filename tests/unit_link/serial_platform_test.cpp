@@ -227,5 +227,34 @@ TEST_F(PtyPort, DiscardDropsWhatWasReceived) {
     EXPECT_EQ(port.readAll(), "");
 }
 
+TEST_F(PtyPort, ALostDeviceClosesThePortAndEndsTheWaitAtOnce) {
+    std::string error;
+    ASSERT_TRUE(port.open(error)) << error;
+    EXPECT_FALSE(port.deviceLost());
+    // The unit's side goes away, as a pulled USB adapter's device does.
+    QTimer::singleShot(50, [this] {
+        close(master_);
+        master_ = -1;
+    });
+    QElapsedTimer timer;
+    timer.start();
+    port.waitForInput(5s);
+    EXPECT_LT(timer.elapsed(), 2000);
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_TRUE(port.deviceLost());
+    EXPECT_FALSE(port.write("x"));
+
+    // Plugged back behind the same mapping: opening it again works and clears the loss.
+    close(slave_);
+    char name[256];
+    ASSERT_EQ(openpty(&master_, &slave_, name, nullptr, nullptr), 0);
+    ports.set(4, name);
+    ASSERT_TRUE(port.open(error)) << error;
+    EXPECT_FALSE(port.deviceLost());
+    EXPECT_TRUE(port.write("x"));
+    port.close();
+    EXPECT_FALSE(port.deviceLost());
+}
+
 }  // namespace
 }  // namespace platform

@@ -5,12 +5,22 @@ namespace {
 
 const std::string Request = CommandFrame("4FFEF5C;4;");
 
-using FrameTransaction = LinkTest;
+class FrameTransaction : public LinkTest {
+  protected:
+    // The reply when answered; the outcome is kept in `outcome`.
+    std::optional<std::string> Run() {
+        FrameReply reply = RunFrameTransaction(services, Request);
+        outcome = reply.outcome;
+        if (!reply.answered()) return std::nullopt;
+        return reply.text;
+    }
+    LinkOutcome outcome = LinkOutcome::Accepted;
+};
 
 TEST_F(FrameTransaction, WritesTheFrameOnceAndReturnsTheReplyEndingInEtx) {
     const std::string reply = WordsReply("0001000200030004");
     Answer({{900ms, reply}});
-    EXPECT_EQ(RunFrameTransaction(services, Request), reply);
+    EXPECT_EQ(Run(), reply);
     EXPECT_EQ(port.written, std::vector<std::string>{Request});
     EXPECT_EQ(clock.now(), 900ms);
 }
@@ -18,13 +28,13 @@ TEST_F(FrameTransaction, WritesTheFrameOnceAndReturnsTheReplyEndingInEtx) {
 TEST_F(FrameTransaction, CollectsAReplySplitOverSeveralReads) {
     const std::string reply = WordsReply("0001000200030004");
     Answer({{100ms, reply.substr(0, 9)}, {300ms, reply.substr(9, 5)}, {500ms, reply.substr(14)}});
-    EXPECT_EQ(RunFrameTransaction(services, Request), reply);
+    EXPECT_EQ(Run(), reply);
     EXPECT_EQ(clock.now(), 500ms);
 }
 
 TEST_F(FrameTransaction, AnEtxAtExactlyTheLimitStillCounts) {
     Answer({{1000ms, WordsReply("0001")}});
-    EXPECT_TRUE(RunFrameTransaction(services, Request));
+    EXPECT_TRUE(Run());
 }
 
 TEST_F(FrameTransaction, AnElapsedTimeOfExactlyTheLimitAllowsOneMorePoll) {
@@ -32,12 +42,13 @@ TEST_F(FrameTransaction, AnElapsedTimeOfExactlyTheLimitAllowsOneMorePoll) {
     // limit ends the wait, so the ETX just after it is still taken.
     const std::string reply = WordsReply("0001");
     Answer({{1000ms, reply.substr(0, 5)}, {1000ms + 500us, reply.substr(5)}});
-    EXPECT_EQ(RunFrameTransaction(services, Request), reply);
+    EXPECT_EQ(Run(), reply);
 }
 
 TEST_F(FrameTransaction, NothingByTheLimitFailsAtTheFirstPollAfterIt) {
     Answer({{1002ms, WordsReply("0001")}});
-    EXPECT_EQ(RunFrameTransaction(services, Request), std::nullopt);
+    EXPECT_EQ(Run(), std::nullopt);
+    EXPECT_EQ(outcome, LinkOutcome::TimedOut);
     EXPECT_GT(clock.now(), ReadTimeout);
     EXPECT_LE(clock.now(), ReadTimeout + 1ms);
 }
@@ -45,11 +56,11 @@ TEST_F(FrameTransaction, NothingByTheLimitFailsAtTheFirstPollAfterIt) {
 TEST_F(FrameTransaction, CompletenessIsTheNewestCharacterOnly) {
     // An ETX followed by more bytes in the same read is not the end.
     Answer({{100ms, WordsReply("0001") + "xx"}});
-    EXPECT_EQ(RunFrameTransaction(services, Request), std::nullopt);
+    EXPECT_EQ(Run(), std::nullopt);
 }
 
 TEST_F(FrameTransaction, SleepsBetweenPollsInsteadOfSpinning) {
-    EXPECT_EQ(RunFrameTransaction(services, Request), std::nullopt);
+    EXPECT_EQ(Run(), std::nullopt);
     // Silence: one poll at the start, one after the wait to just past the limit.
     EXPECT_LE(port.reads, 3);
     EXPECT_EQ(events.passes, port.reads);
@@ -62,7 +73,7 @@ TEST_F(FrameTransaction, HandlesPendingEventsOncePerPoll) {
              "\x02"
              "4FF"},
             {200ms, "EF5C;4;hh0001;CCCC\x03"}});
-    ASSERT_TRUE(RunFrameTransaction(services, Request));
+    ASSERT_TRUE(Run());
     EXPECT_EQ(events.passes, port.reads);
     EXPECT_GE(events.passes, 3);
 }
@@ -75,21 +86,32 @@ TEST_F(FrameTransaction, DropsInputLeftFromAnEarlierExchangeBeforeWriting) {
         discardsWhenWritten = port.discards;
         port.arriveAfter(50ms, reply);
     };
-    EXPECT_EQ(RunFrameTransaction(services, Request), reply);
+    EXPECT_EQ(Run(), reply);
     EXPECT_EQ(discardsWhenWritten, 1);
 }
 
 TEST_F(FrameTransaction, FailsAtOnceWhenThePortIsClosed) {
     port.opened = false;
-    EXPECT_EQ(RunFrameTransaction(services, Request), std::nullopt);
+    EXPECT_EQ(Run(), std::nullopt);
+    EXPECT_EQ(outcome, LinkOutcome::PortClosed);
     EXPECT_TRUE(port.written.empty());
     EXPECT_EQ(clock.now(), 0ms);
 }
 
 TEST_F(FrameTransaction, StopsWaitingWhenThePortIsClosedMeanwhile) {
-    events.onProcess = [this] { port.opened = false; };
-    EXPECT_EQ(RunFrameTransaction(services, Request), std::nullopt);
+    events.onProcess = [this] { port.loseDevice(); };
+    EXPECT_EQ(Run(), std::nullopt);
+    EXPECT_EQ(outcome, LinkOutcome::PortClosed);
     EXPECT_EQ(port.reads, 1);
+    EXPECT_EQ(clock.now(), 0ms);
+}
+
+TEST_F(FrameTransaction, AFrameThatDoesNotGoOutWholeFailsWithoutWaiting) {
+    port.writeSucceeds = false;
+    Answer({{100ms, WordsReply("0001")}});
+    EXPECT_EQ(Run(), std::nullopt);
+    EXPECT_EQ(outcome, LinkOutcome::PortClosed);
+    EXPECT_EQ(port.reads, 0);
     EXPECT_EQ(clock.now(), 0ms);
 }
 
@@ -97,42 +119,47 @@ using AcknowledgeTransaction = LinkTest;
 
 TEST_F(AcknowledgeTransaction, AcceptsAnAckThatArrivesAtOnePointNineSeconds) {
     Answer({{1900ms, Ack}});
-    EXPECT_EQ(RunAcknowledgeTransaction(services, Request), AckOutcome::Accepted);
+    EXPECT_EQ(RunAcknowledgeTransaction(services, Request), LinkOutcome::Accepted);
     EXPECT_EQ(clock.now(), 1900ms);
 }
 
 TEST_F(AcknowledgeTransaction, AnElapsedTimeOfExactlyTheLimitAllowsOneMorePoll) {
     Answer({{2000ms, "x"}, {2000ms + 500us, Ack}});
-    EXPECT_EQ(RunAcknowledgeTransaction(services, Request), AckOutcome::Accepted);
+    EXPECT_EQ(RunAcknowledgeTransaction(services, Request), LinkOutcome::Accepted);
 }
 
 TEST_F(AcknowledgeTransaction, ReportsANakAsRefused) {
     Answer({{20ms, Nak}});
-    EXPECT_EQ(RunAcknowledgeTransaction(services, Request), AckOutcome::Refused);
+    EXPECT_EQ(RunAcknowledgeTransaction(services, Request), LinkOutcome::Refused);
 }
 
 TEST_F(AcknowledgeTransaction, TimesOutAtTheFirstPollAfterTwoSeconds) {
     Answer({{2002ms, Ack}});
-    EXPECT_EQ(RunAcknowledgeTransaction(services, Request), AckOutcome::TimedOut);
+    EXPECT_EQ(RunAcknowledgeTransaction(services, Request), LinkOutcome::TimedOut);
     EXPECT_GT(clock.now(), WriteTimeout);
     EXPECT_LE(clock.now(), WriteTimeout + 1ms);
 }
 
 TEST_F(AcknowledgeTransaction, AReadHoldingAckWithOtherBytesDoesNotMatch) {
     Answer({{100ms, Ack + "x"}});
-    EXPECT_EQ(RunAcknowledgeTransaction(services, Request), AckOutcome::TimedOut);
+    EXPECT_EQ(RunAcknowledgeTransaction(services, Request), LinkOutcome::TimedOut);
 }
 
 TEST_F(AcknowledgeTransaction, EachReadReplacesTheAnswer) {
     Answer({{100ms, "x" + Nak}, {300ms, Ack}});
-    EXPECT_EQ(RunAcknowledgeTransaction(services, Request), AckOutcome::Accepted);
+    EXPECT_EQ(RunAcknowledgeTransaction(services, Request), LinkOutcome::Accepted);
     EXPECT_EQ(clock.now(), 300ms);
 }
 
-TEST_F(AcknowledgeTransaction, FailsAtOnceWhenThePortIsClosed) {
+TEST_F(AcknowledgeTransaction, FailsAtOnceWhenThePortIsClosedOrTheFrameDoesNotGoOut) {
     port.opened = false;
-    EXPECT_EQ(RunAcknowledgeTransaction(services, Request), AckOutcome::TimedOut);
+    EXPECT_EQ(RunAcknowledgeTransaction(services, Request), LinkOutcome::PortClosed);
     EXPECT_TRUE(port.written.empty());
+    port.opened = true;
+    port.writeSucceeds = false;
+    Answer({{100ms, Ack}});
+    EXPECT_EQ(RunAcknowledgeTransaction(services, Request), LinkOutcome::PortClosed);
+    EXPECT_EQ(port.reads, 0);
     EXPECT_EQ(clock.now(), 0ms);
 }
 

@@ -311,10 +311,63 @@ TEST_F(ClosedPort, EveryOperationFailsAtOnceWithItsUsualEffects) {
     EXPECT_EQ(link.ReadWord(0), 0);
     EXPECT_EQ(link.Char_Read(0), "%%");
     EXPECT_EQ(window.failureMessages, 5);
+    EXPECT_EQ(window.failureCauses, std::vector<LinkOutcome>(5, LinkOutcome::PortClosed));
+    EXPECT_EQ(link.lastOutcome(), LinkOutcome::PortClosed);
     EXPECT_EQ(window.linkFailed, true);
     EXPECT_EQ(words, Words(4, 5));
     EXPECT_TRUE(port.written.empty());
+    EXPECT_EQ(port.opens, 0);  // closed on purpose: nobody reopens it
     EXPECT_EQ(clock.now(), 0ms);
+}
+
+TEST_F(ClosedPort, APortWhoseDeviceWentAwayIsReopenedOnceBeforeTheNextOperationSends) {
+    port.loseDevice();
+    Words words(4);
+    AnswerAtOnce(WordsReply("0001000200030004"));
+    EXPECT_EQ(link.ReadBlock(MonitorBlockAddress, words, 4), LinkOutcome::Accepted);
+    EXPECT_EQ(port.opens, 1);
+    EXPECT_EQ(words, (Words{1, 2, 3, 4}));
+    EXPECT_EQ(window.failureMessages, 0);
+
+    // The device is still missing: one attempt, then the usual failure.
+    port.loseDevice();
+    port.openError = "/dev/ttyUSB0: No such file or directory";
+    EXPECT_EQ(link.WriteWord(ParameterStoreAddress, 1), LinkOutcome::PortClosed);
+    EXPECT_EQ(port.opens, 1);
+    EXPECT_EQ(window.failureMessages, 1);
+    EXPECT_EQ(window.linkFailed, true);
+    EXPECT_EQ(Requests().size(), 1u);
+}
+
+// Outcomes name the cause of each failure
+
+using Outcome = LinkTest;
+
+TEST_F(Outcome, EachOperationReturnsWhyItFailedAndTheWindowIsToldTheSame) {
+    Words words(4);
+    EXPECT_EQ(link.ReadBlock(MonitorBlockAddress, words, 4), LinkOutcome::TimedOut);
+    AnswerAtOnce(WordsReply("00zz"));
+    EXPECT_EQ(link.ReadBlock(MonitorBlockAddress, words, 4), LinkOutcome::Garbled);
+    AnswerAtOnce(Nak);
+    EXPECT_EQ(link.WriteWord(ParameterStoreAddress, 1), LinkOutcome::Refused);
+    AnswerAtOnce(Nak);
+    EXPECT_EQ(link.WriteBlockWord(ParameterStoreAddress, 1), LinkOutcome::Refused);
+    for (int i = 0; i <= UnitLink::MaxNakResends; ++i) AnswerAtOnce(Nak);
+    const std::vector<std::int16_t> values = {1};
+    EXPECT_EQ(link.WriteBlock(0, values, 1), LinkOutcome::Refused);
+    AnswerAtOnce(WordsReply("zz"));
+    EXPECT_EQ(link.ReadWord(0), 0);
+    EXPECT_EQ(link.lastOutcome(), LinkOutcome::Garbled);
+    EXPECT_EQ(window.failureCauses,
+              (std::vector<LinkOutcome>{LinkOutcome::TimedOut, LinkOutcome::Garbled,
+                                        LinkOutcome::Refused, LinkOutcome::Refused,
+                                        LinkOutcome::Refused, LinkOutcome::Garbled}));
+    EXPECT_EQ(window.linkFailed, true);
+
+    AnswerAtOnce(Ack);
+    EXPECT_EQ(link.WriteWord(ParameterStoreAddress, 1), LinkOutcome::Accepted);
+    EXPECT_EQ(link.lastOutcome(), LinkOutcome::Accepted);
+    EXPECT_EQ(window.linkFailed, false);
 }
 
 }  // namespace

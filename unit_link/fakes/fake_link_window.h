@@ -29,8 +29,9 @@ class FakeLinkWindow : public LinkWindow {
         statusText = text;
         log.push_back("status: " + text);
     }
-    void showLinkFailure() override {
+    void showLinkFailure(LinkOutcome cause) override {
         ++failureMessages;
+        failureCauses.push_back(cause);
         log.push_back("failure message");
         if (onLinkFailure) onLinkFailure();
     }
@@ -40,6 +41,7 @@ class FakeLinkWindow : public LinkWindow {
     bool monitorOn = true;
     std::string statusText;
     int failureMessages = 0;
+    std::vector<LinkOutcome> failureCauses;
     std::vector<std::string> log;
     // Runs while the modal message is "open".
     std::function<void()> onLinkFailure;
