@@ -2,6 +2,7 @@
 
 #include "switch_control/framework/control/stock_page_ids.h"
 #include "switch_control/tumbler_interfaces.h"
+#include "switch_control/tumbler_module_state.h"
 
 namespace tumbler {
 
@@ -14,8 +15,10 @@ constexpr std::int32_t kReadyStateLoading = 1;
 
 }  // namespace
 
-CTumblerCtrl::CTumblerCtrl(std::string userTypeName)
-    : ControlBase(kIidDTumbler, kIidDTumblerEvents), userTypeName_(std::move(userTypeName)) {
+CTumblerCtrl::CTumblerCtrl() : CTumblerCtrl(TumblerModuleState()) {}
+
+CTumblerCtrl::CTumblerCtrl(const ModuleState& module)
+    : ControlBase(kIidDTumbler, kIidDTumblerEvents), module_(module) {
     Stock().readyState = kReadyStateLoading;
     InitNew();
 }
@@ -28,6 +31,10 @@ Guid CTumblerCtrl::GetClassId() const {
 
 std::vector<Guid> CTumblerCtrl::GetPropertyPages() const {
     return {kClsidTumblerPropPage, kClsidStockColorPage, kClsidStockFontPage};
+}
+
+std::string CTumblerCtrl::GetUserTypeName() const {
+    return module_.LoadString(kIdsTumbler);
 }
 
 std::uint32_t CTumblerCtrl::GetMiscStatus() const {
@@ -67,7 +74,7 @@ void CTumblerCtrl::ExchangeProperties(PropExchange& px) {
     PxColor(px, "CaptionColor", captionColor_, 0x000000);
     PxColor(px, "LedColor", ledColor_, 0x0000FF);
     PxDouble(px, "LedDarkPrm", ledDarkPrm_, 0.5);
-    PxString(px, "Ver", versionText_, std::string(kDefaultVersionText));
+    PxString(px, "Ver", versionText_, module_.LoadString(kIdsVersion));
 }
 
 void CTumblerCtrl::HandleClick(MouseButton button) {

@@ -10,15 +10,17 @@
 
 #include "switch_control/framework/control/control_base.h"
 #include "switch_control/framework/control/dispatch.h"
+#include "switch_control/framework/module/module_state.h"
 
 namespace tumbler {
 
 class CTumblerCtrl final : public framework::ControlBase {
   public:
-    // A new control with its defaults; a container that offers ambient properties sets its
-    // site and calls InitNew (or a Load) again. The module gives the user type name, its
-    // string 1.
-    explicit CTumblerCtrl(std::string userTypeName = {});
+    // A new control with its defaults, Ver's from string 201 of `module`; a container that
+    // offers ambient properties sets its site and calls InitNew (or a Load) again.
+    explicit CTumblerCtrl(const framework::ModuleState& module);
+    // A control of the Tumbler module.
+    CTumblerCtrl();
     ~CTumblerCtrl() override;
 
     // _DTumbler, bound to this class.
@@ -33,7 +35,7 @@ class CTumblerCtrl final : public framework::ControlBase {
     framework::Guid GetClassId() const override;
     // "General", then the framework's colour and font pages.
     std::vector<framework::Guid> GetPropertyPages() const override;
-    std::string GetUserTypeName() const override { return userTypeName_; }
+    std::string GetUserTypeName() const override;
     std::uint32_t GetMiscStatus() const override;
     void PaintControl(drawing::DrawingContext& dc, const framework::Rect& bounds) override;
     void DrawToMetafile(drawing::DrawingContext& dc, const framework::Rect& bounds) override;
@@ -70,6 +72,7 @@ class CTumblerCtrl final : public framework::ControlBase {
     void OnPropertyChanged();
     void OnValueChanged();
 
+    const framework::ModuleState& module_;
     std::int32_t drawingMetafile_ = 0;
     std::string versionText_;
     std::int32_t value_ = 0;
@@ -80,7 +83,6 @@ class CTumblerCtrl final : public framework::ControlBase {
     framework::OleColor ledColor_ = 0;
     double ledDarkPrm_ = 0;
     std::function<void()> aboutBox_;
-    std::string userTypeName_;
 };
 
 }  // namespace tumbler

@@ -2,17 +2,17 @@
 
 #include "switch_control/framework/control/control_site.h"
 #include "switch_control/module/about_dialog.h"
-#include "switch_control/module/string_table.h"
 #include "switch_control/tumbler_ctrl.h"
 #include "switch_control/tumbler_interfaces.h"
+#include "switch_control/tumbler_module_state.h"
 
 namespace tumbler {
 namespace {
 
-framework::ClassEntry ControlRegistration() {
+framework::ClassEntry ControlRegistration(const framework::ModuleState& module) {
     framework::ClassEntry entry;
     entry.clsid = framework::ToString(kClsidTumbler);
-    entry.typeName = TumblerStrings().at(kIdsTumbler);
+    entry.typeName = module.LoadString(kIdsTumbler);
     entry.progId = "Tumbler.TumblerCtrl.1";
     entry.threadingModel = "Apartment";
     entry.miscStatus = kTumblerMiscStatus;
@@ -23,10 +23,10 @@ framework::ClassEntry ControlRegistration() {
     return entry;
 }
 
-framework::ClassEntry PageRegistration() {
+framework::ClassEntry PageRegistration(const framework::ModuleState& module) {
     framework::ClassEntry entry;
     entry.clsid = framework::ToString(kClsidTumblerPropPage);
-    entry.typeName = TumblerStrings().at(kIdsTumblerPropPage);
+    entry.typeName = module.LoadString(kIdsTumblerPropPage);
     entry.threadingModel = "Apartment";
     return entry;
 }
@@ -34,10 +34,10 @@ framework::ClassEntry PageRegistration() {
 }  // namespace
 
 TumblerCtrlFactory::TumblerCtrlFactory(framework::ModuleState& module)
-    : ClassFactory(module, ControlRegistration()) {}
+    : ClassFactory(module, ControlRegistration(module)) {}
 
 std::shared_ptr<framework::ControlBase> TumblerCtrlFactory::CreateControl() const {
-    auto* control = new CTumblerCtrl(TumblerStrings().at(kIdsTumbler));
+    auto* control = new CTumblerCtrl(module());
     control->SetAboutBoxHandler([control] {
         const framework::ControlSite* site = control->ClientSite();
         ShowAboutDialog(site != nullptr ? static_cast<QWidget*>(site->ContainerWindow()) : nullptr);
@@ -46,6 +46,6 @@ std::shared_ptr<framework::ControlBase> TumblerCtrlFactory::CreateControl() cons
 }
 
 TumblerPropPageFactory::TumblerPropPageFactory(framework::ModuleState& module)
-    : PageClassFactory(module, PageRegistration()) {}
+    : PageClassFactory(module, PageRegistration(module)) {}
 
 }  // namespace tumbler

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "switch_control/framework/module/module_state.h"
 #include "switch_control/framework/pages/property_page.h"
 
 namespace tumbler {
@@ -24,7 +25,8 @@ const framework::DialogTemplate& TumblerPageTemplate();
 class CTumblerPropPage : public framework::PropertyPage {
     Q_OBJECT
   public:
-    explicit CTumblerPropPage(QWidget* parent = nullptr);
+    // Captioned with string 200 of `module`.
+    explicit CTumblerPropPage(const framework::ModuleState& module, QWidget* parent = nullptr);
     framework::Guid GetClassId() const override;
 
   protected:
