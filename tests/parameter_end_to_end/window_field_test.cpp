@@ -11,7 +11,7 @@
 #include <random>
 
 #include "main_window/frm_main.h"
-#include "main_window/widgets/latching_switch.h"
+#include "widgets/latching_switch.h"
 #include "platform/com_port_map.h"
 #include "platform/fakes/fake_file_dialogs.h"
 #include "platform/fakes/fake_message_boxes.h"
