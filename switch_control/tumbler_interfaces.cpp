@@ -1,6 +1,7 @@
 #include "switch_control/tumbler_interfaces.h"
 
 #include "switch_control/framework/control_base.h"
+#include "switch_control/framework/stock_pages.h"
 
 namespace tumbler {
 
@@ -51,6 +52,10 @@ const std::vector<EnumInfo>& TumblerEnums() {
         {kGuidAliments, "Aliments", "Aliments", {{"top", 0, "ｳｴ"}, {"bottom", 1, "ｼﾀ"}}},
     };
     return enums;
+}
+
+std::vector<framework::Guid> TumblerPropertyPages() {
+    return {kClsidTumblerPropPage, framework::kClsidStockColorPage, framework::kClsidStockFontPage};
 }
 
 }  // namespace tumbler

@@ -53,6 +53,8 @@ constexpr framework::DispId kChange = 1;
 
 // _DTumblerEvents.
 const framework::InterfaceInfo& TumblerEventsInterface();
+// The control's property pages, in order: "General", the stock colour page, the stock font page.
+std::vector<framework::Guid> TumblerPropertyPages();
 // TumblerShapes, TumblerAliments and Aliments, in the type library's order.
 const std::vector<framework::EnumInfo>& TumblerEnums();
 

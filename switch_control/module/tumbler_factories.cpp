@@ -1,7 +1,6 @@
 #include "switch_control/module/tumbler_factories.h"
 
 #include "switch_control/framework/control_site.h"
-#include "switch_control/framework/stock_pages.h"
 #include "switch_control/module/about_dialog.h"
 #include "switch_control/module/string_table.h"
 #include "switch_control/tumbler_ctrl.h"
@@ -51,7 +50,7 @@ std::shared_ptr<framework::ControlBase> TumblerCtrlFactory::CreateControl() cons
 }
 
 std::vector<framework::Guid> TumblerCtrlFactory::PropertyPages() const {
-    return {kClsidTumblerPropPage, framework::kClsidStockColorPage, framework::kClsidStockFontPage};
+    return TumblerPropertyPages();
 }
 
 TumblerPropPageFactory::TumblerPropPageFactory(framework::ModuleState& module)
