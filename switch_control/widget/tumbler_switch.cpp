@@ -3,8 +3,6 @@
 #include <QButtonGroup>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 
 #include "switch_control/framework/control_border.h"
 #include "switch_control/framework/control_site.h"
@@ -273,12 +271,12 @@ void TumblerSwitch::paintEvent(QPaintEvent*) {
     const double ratio = painter.device()->devicePixelRatioF();
     painter.drawImage(QPoint(0, 0), site_->picture.Get(*control_, size(), ratio));
     if (hasFocus()) {
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
+        // A dotted frame inside the border: the control's picture stays visible under it.
         const int inset =
             fw::BorderWidth(control_->GetBorderStyle(), control_->GetAppearance()) + 1;
-        option.rect = rect().adjusted(inset, inset, -inset, -inset);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(inset, inset, -inset - 1, -inset - 1));
     }
 }
 
