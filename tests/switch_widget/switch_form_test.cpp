@@ -125,12 +125,16 @@ TEST_F(SwitchFormTest, AccessibleAsACheckBoxNamedByItsCaption) {
 
 TEST_F(SwitchFormTest, PaintsExactlyTheControlsOwnDrawing) {
     for (TumblerSwitch* each : {main_, hold_}) {
+        each->clearFocus();  // the focus frame is the widget's, drawn over the control
         const QImage shown = each->grab().toImage().convertToFormat(QImage::Format_RGB32);
         EXPECT_EQ(shown, ControlDrawing(*each, each->width(), each->height()))
             << each->objectName().toStdString();
     }
     QTest::mouseClick(hold_, Qt::LeftButton, {}, QPoint(50, 25));
-    hold_->clearFocus();  // the focus frame is the widget's, drawn over the control
+    EXPECT_TRUE(hold_->hasFocus());
+    EXPECT_NE(hold_->grab().toImage().convertToFormat(QImage::Format_RGB32),
+              ControlDrawing(*hold_, 100, 50));  // with its focus frame
+    hold_->clearFocus();
     EXPECT_EQ(hold_->grab().toImage().convertToFormat(QImage::Format_RGB32),
               ControlDrawing(*hold_, 100, 50));
 }
