@@ -45,8 +45,8 @@ QString AsButtonText(QString caption) {
 
 }  // namespace
 
-// The widget as the control's container site: ambient values, repaint requests, property
-// change notices and events.
+// The widget as the control's container site: the ambient back colour, repaint requests and
+// the control's events.
 struct TumblerSwitch::Site : fw::ControlSite, fw::EventSink {
     explicit Site(TumblerSwitch& owner) : widget(owner) {}
 
