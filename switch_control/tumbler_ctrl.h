@@ -1,15 +1,15 @@
 #pragma once
 
 // CTumblerCtrl, the Tumbler switch control: its properties, persistence, clicks and events.
-// The painting (PaintControl, DrawToMetafile) is the drawing's: it declares those overrides in
-// this class and defines them in switch_control/drawing/.
+// Its paint hook (PaintControl, DrawToMetafile, in tumbler_ctrl_paint.cpp) hands the control's
+// look to the switch's picture in switch_control/rendering/.
 
 #include <cstdint>
 #include <functional>
 #include <string>
 
-#include "switch_control/framework/control_base.h"
-#include "switch_control/framework/dispatch.h"
+#include "switch_control/framework/control/control_base.h"
+#include "switch_control/framework/control/dispatch.h"
 
 namespace tumbler {
 

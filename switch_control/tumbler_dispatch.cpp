@@ -1,4 +1,4 @@
-#include "switch_control/framework/stock_properties.h"
+#include "switch_control/framework/control/stock_properties.h"
 #include "switch_control/tumbler_ctrl.h"
 #include "switch_control/tumbler_interfaces.h"
 

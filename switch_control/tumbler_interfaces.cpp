@@ -1,7 +1,6 @@
 #include "switch_control/tumbler_interfaces.h"
 
-#include "switch_control/framework/control_base.h"
-#include "switch_control/framework/stock_pages.h"
+#include "switch_control/framework/control/control_base.h"
 
 namespace tumbler {
 
@@ -52,10 +51,6 @@ const std::vector<EnumInfo>& TumblerEnums() {
         {kGuidAliments, "Aliments", "Aliments", {{"top", 0, "ｳｴ"}, {"bottom", 1, "ｼﾀ"}}},
     };
     return enums;
-}
-
-std::vector<framework::Guid> TumblerPropertyPages() {
-    return {kClsidTumblerPropPage, framework::kClsidStockColorPage, framework::kClsidStockFontPage};
 }
 
 }  // namespace tumbler

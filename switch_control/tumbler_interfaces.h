@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "switch_control/framework/dispatch.h"
-#include "switch_control/framework/guid.h"
+#include "switch_control/framework/control/dispatch.h"
+#include "switch_control/framework/control/guid.h"
 
 namespace tumbler {
 
@@ -53,8 +53,6 @@ constexpr framework::DispId kChange = 1;
 
 // _DTumblerEvents.
 const framework::InterfaceInfo& TumblerEventsInterface();
-// The control's property pages, in order: "General", the stock colour page, the stock font page.
-std::vector<framework::Guid> TumblerPropertyPages();
 // TumblerShapes, TumblerAliments and Aliments, in the type library's order.
 const std::vector<framework::EnumInfo>& TumblerEnums();
 

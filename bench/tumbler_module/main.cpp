@@ -12,9 +12,9 @@
 #include <filesystem>
 #include <vector>
 
-#include "switch_control/framework/class_factory.h"
-#include "switch_control/framework/class_objects.h"
-#include "switch_control/framework/control_base.h"
+#include "switch_control/framework/control/control_base.h"
+#include "switch_control/framework/module/class_factory.h"
+#include "switch_control/framework/module/class_objects.h"
 
 namespace fw = tumbler::framework;
 using Clock = std::chrono::steady_clock;

@@ -8,8 +8,8 @@
 #include <ctime>
 #include <vector>
 
-#include "switch_control/drawing/control_look.h"
-#include "switch_control/drawing/raster_context.h"
+#include "switch_control/control_look.h"
+#include "switch_control/graphics/raster_context.h"
 #include "switch_control/tumbler_ctrl.h"
 
 namespace {

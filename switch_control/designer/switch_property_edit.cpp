@@ -3,8 +3,8 @@
 #include <QMetaProperty>
 #include <string>
 
-#include "switch_control/framework/control_property_access.h"
-#include "switch_control/framework/property_sheet.h"
+#include "switch_control/framework/control/control_property_access.h"
+#include "switch_control/framework/pages/property_sheet.h"
 #include "switch_control/property_page/tumbler_prop_page.h"
 #include "switch_control/tumbler_ctrl.h"
 #include "switch_control/tumbler_interfaces.h"

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "switch_control/framework/dialog_template.h"
+#include "switch_control/framework/pages/dialog_template.h"
 
 namespace tumbler {
 

@@ -1,6 +1,6 @@
 #include "switch_control/module/tumbler_factories.h"
 
-#include "switch_control/framework/control_site.h"
+#include "switch_control/framework/control/control_site.h"
 #include "switch_control/module/about_dialog.h"
 #include "switch_control/module/string_table.h"
 #include "switch_control/tumbler_ctrl.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "switch_control/framework/class_factory.h"
-#include "switch_control/framework/page_class_factory.h"
+#include "switch_control/framework/module/class_factory.h"
+#include "switch_control/framework/pages/page_class_factory.h"
 #include "switch_control/property_page/tumbler_prop_page.h"
 
 namespace tumbler {

@@ -1,8 +1,8 @@
 // The module's entry points. Each switches the framework to this module's
 // state for the call.
 
-#include "switch_control/framework/class_objects.h"
-#include "switch_control/framework/module_server.h"
+#include "switch_control/framework/module/class_objects.h"
+#include "switch_control/framework/module/module_server.h"
 #include "switch_control/module/string_table.h"
 #include "switch_control/module/tumbler_factories.h"
 #include "switch_control/module/tumbler_type_library.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "switch_control/framework/type_library.h"
+#include "switch_control/framework/module/type_library.h"
 
 namespace tumbler {
 

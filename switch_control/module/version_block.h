@@ -1,6 +1,6 @@
 #pragma once
 
-#include "switch_control/framework/version_info.h"
+#include "switch_control/framework/module/version_info.h"
 
 namespace tumbler {
 

@@ -3,7 +3,9 @@
 #include <QComboBox>
 #include <vector>
 
-#include "switch_control/framework/module_state.h"
+#include "switch_control/framework/module/module_state.h"
+#include "switch_control/framework/pages/stock_pages.h"
+#include "switch_control/tumbler_interfaces.h"
 
 namespace tumbler {
 
@@ -84,6 +86,10 @@ void CTumblerPropPage::DoDataExchange(framework::PageExchange& exchange) {
     exchange.ListIndex(kIdcSwitchShape, "SwitchShape", switchShape_);
     exchange.Check(kIdcValue, "Value", value_);
     exchange.PostProcessing();
+}
+
+std::vector<framework::Guid> TumblerPropertyPages() {
+    return {kClsidTumblerPropPage, framework::kClsidStockColorPage, framework::kClsidStockFontPage};
 }
 
 }  // namespace tumbler

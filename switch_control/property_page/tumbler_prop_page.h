@@ -1,8 +1,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
-#include "switch_control/framework/property_page.h"
+#include "switch_control/framework/pages/property_page.h"
 
 namespace tumbler {
 
@@ -16,6 +17,9 @@ enum TumblerPageId : int {
     kIdcCaption = 206,
     kIdcValue = 209,
 };
+
+// The control's property pages, in order: "General", the stock colour page, the stock font page.
+std::vector<framework::Guid> TumblerPropertyPages();
 
 // Dialog template 200.
 const framework::DialogTemplate& TumblerPageTemplate();

@@ -7,8 +7,8 @@
 #include <QPalette>
 #include <optional>
 
-#include "switch_control/framework/font_description.h"
-#include "switch_control/framework/system_colors.h"
+#include "switch_control/framework/control/font_description.h"
+#include "switch_control/framework/control/system_colors.h"
 
 namespace tumbler::widget {
 

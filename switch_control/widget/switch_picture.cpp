@@ -2,10 +2,10 @@
 
 #include <cmath>
 
-#include "switch_control/drawing/control_look.h"
-#include "switch_control/drawing/raster_context.h"
-#include "switch_control/framework/control_base.h"
-#include "switch_control/framework/control_border.h"
+#include "switch_control/control_look.h"
+#include "switch_control/framework/control/control_base.h"
+#include "switch_control/framework/control/control_border.h"
+#include "switch_control/graphics/raster_context.h"
 
 namespace tumbler::widget {
 namespace {

@@ -4,8 +4,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "switch_control/framework/control_border.h"
-#include "switch_control/framework/control_site.h"
+#include "switch_control/framework/control/control_border.h"
+#include "switch_control/framework/control/control_site.h"
 #include "switch_control/tumbler_ctrl.h"
 #include "switch_control/tumbler_interfaces.h"
 #include "switch_control/widget/qt_values.h"

@@ -1,4 +1,4 @@
-#include "switch_control/colour_shading.h"
+#include "switch_control/rendering/colour_shading.h"
 
 #include <gtest/gtest.h>
 

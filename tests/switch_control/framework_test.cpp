@@ -3,11 +3,11 @@
 #include <cmath>
 #include <limits>
 
-#include "switch_control/framework/events.h"
-#include "switch_control/framework/guid.h"
-#include "switch_control/framework/property_bag.h"
-#include "switch_control/framework/system_colors.h"
-#include "switch_control/framework/variant.h"
+#include "switch_control/framework/control/events.h"
+#include "switch_control/framework/control/guid.h"
+#include "switch_control/framework/control/property_bag.h"
+#include "switch_control/framework/control/system_colors.h"
+#include "switch_control/framework/control/variant.h"
 
 namespace tumbler::framework {
 namespace {

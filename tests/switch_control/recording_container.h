@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "switch_control/framework/control_site.h"
-#include "switch_control/framework/events.h"
+#include "switch_control/framework/control/control_site.h"
+#include "switch_control/framework/control/events.h"
 
 namespace tumbler::testing {
 

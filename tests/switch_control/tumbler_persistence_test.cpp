@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "switch_control/framework/property_bag.h"
+#include "switch_control/framework/control/property_bag.h"
 #include "switch_control/tumbler_ctrl.h"
 #include "switch_control/tumbler_interfaces.h"
 #include "tests/switch_control/control_snapshot.h"

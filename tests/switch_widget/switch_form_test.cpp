@@ -8,9 +8,9 @@
 #include <QTest>
 #include <QUiLoader>
 
-#include "switch_control/drawing/control_look.h"
-#include "switch_control/drawing/raster_context.h"
-#include "switch_control/framework/control_border.h"
+#include "switch_control/control_look.h"
+#include "switch_control/framework/control/control_border.h"
+#include "switch_control/graphics/raster_context.h"
 #include "switch_control/tumbler_ctrl.h"
 #include "switch_control/widget/switch_picture.h"
 #include "tests/switch_widget/signal_log.h"

@@ -9,8 +9,8 @@
 #include <QTimer>
 
 #include "switch_control/designer/switch_property_edit.h"
-#include "switch_control/framework/dialog_template.h"
-#include "switch_control/framework/property_sheet.h"
+#include "switch_control/framework/pages/dialog_template.h"
+#include "switch_control/framework/pages/property_sheet.h"
 #include "switch_control/property_page/tumbler_prop_page.h"
 #include "switch_control/tumbler_ctrl.h"
 #include "switch_control/widget/tumbler_switch.h"

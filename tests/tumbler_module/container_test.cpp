@@ -1,8 +1,8 @@
 #include <QListWidget>
 #include <QTest>
 
-#include "switch_control/framework/control_base.h"
-#include "switch_control/framework/property_sheet.h"
+#include "switch_control/framework/control/control_base.h"
+#include "switch_control/framework/pages/property_sheet.h"
 #include "switch_control/tumbler_interfaces.h"
 #include "tests/tumbler_module/module_fixture.h"
 #include "tools/tumbler_container/container_window.h"

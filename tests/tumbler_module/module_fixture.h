@@ -5,9 +5,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "switch_control/framework/class_objects.h"
-#include "switch_control/framework/class_registry.h"
-#include "switch_control/framework/loaded_module.h"
+#include "switch_control/framework/module/class_objects.h"
+#include "switch_control/framework/module/class_registry.h"
+#include "switch_control/framework/module/loaded_module.h"
 #include "tests/tumbler_module/temp_folder.h"
 
 // A test with its own class registry ($XDG_DATA_HOME points into a fresh

@@ -5,12 +5,12 @@
 #include <fstream>
 #include <memory>
 
-#include "switch_control/framework/class_factory.h"
-#include "switch_control/framework/control_base.h"
-#include "switch_control/framework/control_type_info.h"
-#include "switch_control/framework/module_server.h"
-#include "switch_control/framework/type_library_registration.h"
-#include "switch_control/framework/type_library_text.h"
+#include "switch_control/framework/control/control_base.h"
+#include "switch_control/framework/module/class_factory.h"
+#include "switch_control/framework/module/control_type_info.h"
+#include "switch_control/framework/module/module_server.h"
+#include "switch_control/framework/module/type_library_registration.h"
+#include "switch_control/framework/module/type_library_text.h"
 #include "switch_control/tumbler_interfaces.h"
 #include "tests/tumbler_module/module_fixture.h"
 

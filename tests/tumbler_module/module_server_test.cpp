@@ -2,10 +2,10 @@
 
 #include <fstream>
 
-#include "switch_control/framework/class_factory.h"
-#include "switch_control/framework/module_server.h"
-#include "switch_control/framework/type_library.h"
-#include "switch_control/framework/type_library_registration.h"
+#include "switch_control/framework/module/class_factory.h"
+#include "switch_control/framework/module/module_server.h"
+#include "switch_control/framework/module/type_library.h"
+#include "switch_control/framework/module/type_library_registration.h"
 #include "tests/tumbler_module/temp_folder.h"
 
 namespace fw = tumbler::framework;

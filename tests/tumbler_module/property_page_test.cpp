@@ -12,14 +12,14 @@
 #include <QTimer>
 #include <memory>
 
-#include "switch_control/framework/class_factory.h"
-#include "switch_control/framework/control_base.h"
-#include "switch_control/framework/control_property_access.h"
-#include "switch_control/framework/control_site.h"
-#include "switch_control/framework/dialog_template.h"
-#include "switch_control/framework/property_sheet.h"
-#include "switch_control/framework/stock_color_page.h"
-#include "switch_control/framework/stock_font_page.h"
+#include "switch_control/framework/control/control_base.h"
+#include "switch_control/framework/control/control_property_access.h"
+#include "switch_control/framework/control/control_site.h"
+#include "switch_control/framework/module/class_factory.h"
+#include "switch_control/framework/pages/dialog_template.h"
+#include "switch_control/framework/pages/property_sheet.h"
+#include "switch_control/framework/pages/stock_color_page.h"
+#include "switch_control/framework/pages/stock_font_page.h"
 #include "switch_control/tumbler_interfaces.h"
 #include "tests/tumbler_module/module_fixture.h"
 

@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "switch_control/framework/class_registry.h"
-#include "switch_control/framework/registry_text.h"
+#include "switch_control/framework/module/class_registry.h"
+#include "switch_control/framework/module/registry_text.h"
 #include "tests/tumbler_module/temp_folder.h"
 
 namespace fw = tumbler::framework;

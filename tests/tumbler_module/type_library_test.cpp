@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "switch_control/framework/cp932_text.h"
-#include "switch_control/framework/type_library.h"
-#include "switch_control/framework/type_library_text.h"
+#include "switch_control/framework/module/cp932_text.h"
+#include "switch_control/framework/module/type_library.h"
+#include "switch_control/framework/module/type_library_text.h"
 
 namespace fw = tumbler::framework;
 

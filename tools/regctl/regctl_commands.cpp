@@ -3,12 +3,12 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "switch_control/framework/class_factory.h"
-#include "switch_control/framework/class_objects.h"
-#include "switch_control/framework/control_base.h"
-#include "switch_control/framework/type_library_registration.h"
-#include "switch_control/framework/type_library_text.h"
-#include "switch_control/framework/variant_text.h"
+#include "switch_control/framework/control/control_base.h"
+#include "switch_control/framework/control/variant_text.h"
+#include "switch_control/framework/module/class_factory.h"
+#include "switch_control/framework/module/class_objects.h"
+#include "switch_control/framework/module/type_library_registration.h"
+#include "switch_control/framework/module/type_library_text.h"
 
 namespace regctl {
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "switch_control/framework/class_registry.h"
+#include "switch_control/framework/module/class_registry.h"
 
 namespace regctl {
 

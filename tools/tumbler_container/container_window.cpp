@@ -16,10 +16,10 @@
 #include <QSplitter>
 #include <QVBoxLayout>
 
-#include "switch_control/framework/control_property_access.h"
-#include "switch_control/framework/control_type_info.h"
-#include "switch_control/framework/property_sheet.h"
-#include "switch_control/framework/variant_text.h"
+#include "switch_control/framework/control/control_property_access.h"
+#include "switch_control/framework/control/variant_text.h"
+#include "switch_control/framework/module/control_type_info.h"
+#include "switch_control/framework/pages/property_sheet.h"
 
 namespace container {
 namespace {

@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <memory>
 
-#include "switch_control/framework/class_registry.h"
-#include "switch_control/framework/control_property_access.h"
+#include "switch_control/framework/control/control_property_access.h"
+#include "switch_control/framework/module/class_registry.h"
 #include "tools/tumbler_container/control_host.h"
 #include "tools/tumbler_container/hosted_control.h"
 

@@ -4,8 +4,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "switch_control/drawing/raster_context.h"
-#include "switch_control/framework/control_border.h"
+#include "switch_control/framework/control/control_border.h"
+#include "switch_control/graphics/raster_context.h"
 
 namespace container {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <QWidget>
 
-#include "switch_control/framework/control_base.h"
-#include "switch_control/framework/control_site.h"
-#include "switch_control/framework/events.h"
+#include "switch_control/framework/control/control_base.h"
+#include "switch_control/framework/control/control_site.h"
+#include "switch_control/framework/control/events.h"
 
 namespace container {
 

@@ -3,8 +3,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "switch_control/framework/class_factory.h"
-#include "switch_control/framework/property_bag.h"
+#include "switch_control/framework/control/property_bag.h"
+#include "switch_control/framework/module/class_factory.h"
 
 namespace container {
 

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "switch_control/framework/class_objects.h"
-#include "switch_control/framework/class_registry.h"
-#include "switch_control/framework/control_base.h"
+#include "switch_control/framework/control/control_base.h"
+#include "switch_control/framework/module/class_objects.h"
+#include "switch_control/framework/module/class_registry.h"
 
 namespace container {
 

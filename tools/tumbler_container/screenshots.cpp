@@ -7,7 +7,7 @@
 #include <QTabWidget>
 #include <QTimer>
 
-#include "switch_control/framework/property_sheet.h"
+#include "switch_control/framework/pages/property_sheet.h"
 
 namespace container {
 namespace {

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "switch_control/colour_shading.h"
+#include "switch_control/rendering/colour_shading.h"
 
 namespace tumbler::render {
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "switch_control/framework/geometry.h"
-#include "switch_control/framework/system_colors.h"
+#include "switch_control/framework/control/geometry.h"
+#include "switch_control/framework/control/system_colors.h"
 
 namespace tumbler {
 class CTumblerCtrl;

@@ -4,12 +4,12 @@
 #include <memory>
 #include <ostream>
 
-#include "switch_control/drawing/call_format.h"
-#include "switch_control/drawing/control_look.h"
-#include "switch_control/drawing/qt_font.h"
-#include "switch_control/drawing/raster_context.h"
-#include "switch_control/drawing/recording_context.h"
-#include "switch_control/framework/control_border.h"
+#include "switch_control/control_look.h"
+#include "switch_control/framework/control/control_border.h"
+#include "switch_control/graphics/call_format.h"
+#include "switch_control/graphics/qt_font.h"
+#include "switch_control/graphics/raster_context.h"
+#include "switch_control/graphics/recording_context.h"
 #include "switch_control/tumbler_ctrl.h"
 
 namespace tumbler::render {

@@ -1,8 +1,8 @@
 // The control's paint hook and the framework's border, through CTumblerCtrl.
 #include <gtest/gtest.h>
 
-#include "switch_control/drawing/raster_context.h"
-#include "switch_control/framework/control_border.h"
+#include "switch_control/framework/control/control_border.h"
+#include "switch_control/graphics/raster_context.h"
 #include "switch_control/tumbler_ctrl.h"
 #include "tests/switch_control/drawing/image_support.h"
 #include "tests/switch_control/drawing/recording_support.h"

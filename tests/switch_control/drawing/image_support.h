@@ -4,7 +4,7 @@
 
 #include <QImage>
 
-#include "switch_control/drawing/drawing_types.h"
+#include "switch_control/graphics/drawing_types.h"
 
 namespace tumbler::drawing::testing {
 

@@ -1,8 +1,8 @@
 // Pixels of the Qt raster context: coverage, line ends, arcs, text clipping, the paint.
 #include <gtest/gtest.h>
 
-#include "switch_control/drawing/raster_context.h"
-#include "switch_control/drawing/switch_painting.h"
+#include "switch_control/graphics/raster_context.h"
+#include "switch_control/rendering/switch_painting.h"
 #include "tests/switch_control/drawing/image_support.h"
 #include "tests/switch_control/drawing/recording_support.h"
 

@@ -4,9 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "switch_control/drawing/call_format.h"
-#include "switch_control/drawing/recording_context.h"
-#include "switch_control/drawing/switch_look.h"
+#include "switch_control/framework/control/system_colors.h"
+#include "switch_control/graphics/call_format.h"
+#include "switch_control/graphics/recording_context.h"
+#include "switch_control/rendering/switch_look.h"
 
 namespace tumbler::drawing::testing {
 

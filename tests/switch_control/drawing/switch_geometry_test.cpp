@@ -1,8 +1,8 @@
 // The shapes' drawing calls, call by call, against the recording context.
 #include <gtest/gtest.h>
 
-#include "switch_control/drawing/caption.h"
-#include "switch_control/drawing/switch_painting.h"
+#include "switch_control/rendering/caption.h"
+#include "switch_control/rendering/switch_painting.h"
 #include "tests/switch_control/drawing/recording_support.h"
 
 namespace tumbler::drawing {

@@ -1,7 +1,7 @@
 // The paint path: off-screen bitmap, metafile, object lifetime, failures.
 #include <gtest/gtest.h>
 
-#include "switch_control/drawing/switch_painting.h"
+#include "switch_control/rendering/switch_painting.h"
 #include "tests/switch_control/drawing/recording_support.h"
 
 namespace tumbler::drawing {

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QImage>
+#include <span>
+
+#include "switch_control/graphics/drawing_types.h"
+
+namespace tumbler::drawing {
+
+// Writes spans and pixels straight into a 32-bit image, logical coordinates shifted by the
+// viewport origin and clipped to the image: the exact coverage of the drawing model, and far
+// cheaper than QPainter's curve flattening for the few shapes a switch is made of.
+class PixelSurface {
+  public:
+    PixelSurface() = default;
+    PixelSurface(QImage& image, Point origin);
+    void Span(int y, int x0, int x1, Rgb colour);  // x0 .. x1 - 1
+    void Pixel(int x, int y, Rgb colour) { Span(y, x, x + 1, colour); }
+    void Box(const Rect& box, Rgb colour);  // a normalised box
+    // Replaces the pixels of `destination` with the source's from `sourceOrigin` on, both in
+    // their own logical coordinates; what falls outside either image is left alone.
+    void CopyFrom(const PixelSurface& source, const Rect& destination, Point sourceOrigin);
+
+  private:
+    uchar* bits_ = nullptr;
+    qsizetype stride_ = 0;
+    int width_ = 0;
+    int height_ = 0;
+    Point origin_;
+};
+
+// A line from `from` to `to`, stepping along the longer axis; a thin pen leaves `to` out, a wider
+// pen puts a square of its width on every step and on `to`, reaching width / 2 left and above.
+void Line(PixelSurface& surface, Point from, Point to, int width, Rgb colour);
+
+// The pixels whose centres lie inside the polygon through the vertices' pixel centres,
+// alternate filling.
+void FillPolygon(PixelSurface& surface, std::span<const Point> points, Rgb colour);
+
+// A part of an ellipse counterclockwise on screen from the ray towards one point to the ray
+// towards another, measured on the ellipse of a box; equal rays give the whole ellipse.
+class Sweep {
+  public:
+    Sweep() = default;  // the whole ellipse
+    Sweep(const Rect& box, Point start, Point end);
+    // Whether a direction (x right, y up, in units of the ellipse's radii) lies in the sweep.
+    bool Contains(double x, double y) const;
+    bool Whole() const { return whole_; }
+    // The ends of the sweep on the ellipse of the box, as pixels.
+    Point StartPixel(const Rect& box) const;
+    Point EndPixel(const Rect& box) const;
+
+  private:
+    bool whole_ = true;
+    bool wide_ = false;  // more than half a turn
+    double sx_ = 1, sy_ = 0, ex_ = 1, ey_ = 0;
+};
+
+// The ellipse inscribed in `box` (pixels l .. r - 1, t .. b - 1) shrunk by `inset` pixels on
+// every side, every pixel whose centre lies inside and in the sweep.
+void FillEllipse(PixelSurface& surface, const Rect& box, int inset, const Sweep& sweep, Rgb colour);
+
+// The band of `width` pixels inside the ellipse's edge, in the sweep.
+void EllipseBand(PixelSurface& surface, const Rect& box, int width, const Sweep& sweep, Rgb colour);
+
+// A box as the model takes it: left and right (top and bottom) in either order.
+Rect Normalised(const Rect& box);
+
+}  // namespace tumbler::drawing

@@ -1,0 +1,275 @@
+#include "switch_control/graphics/raster_context.h"
+
+#include <QFontMetrics>
+#include <map>
+#include <utility>
+
+#include "switch_control/graphics/qt_font.h"
+
+namespace tumbler::drawing {
+namespace {
+
+QColor ToQColor(Rgb c) {
+    return QColor(RedOf(c), GreenOf(c), BlueOf(c));
+}
+
+bool IsThirtyTwoBit(QImage::Format format) {
+    return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
+           format == QImage::Format_ARGB32_Premultiplied;
+}
+
+}  // namespace
+
+struct QtRasterContext::Family {
+    Family(SystemColourSource source, double scale) : colours(std::move(source)), fontScale(scale) {
+        bitmaps.emplace(ObjectTable::kPlaceholderBitmap, QImage(1, 1, QImage::Format_RGB32));
+    }
+    SystemColourSource colours;
+    double fontScale;
+    ObjectTable objects;
+    std::map<ObjectHandle, QImage> bitmaps;
+};
+
+QtRasterContext::QtRasterContext(QImage& target, SystemColourSource colours, double fontScale)
+    : QtRasterContext(std::make_shared<Family>(std::move(colours), fontScale), &target) {}
+
+QtRasterContext::QtRasterContext(std::shared_ptr<Family> family, QImage* surface)
+    : family_(std::move(family)),
+      selection_(ObjectTable::DefaultSelection(surface == nullptr)),
+      font_{"System", 10.0, 700},
+      qfont_(ToQFont(font_, family_->fontScale)) {
+    family_->objects.Hold(selection_);
+    Attach(surface != nullptr ? surface : &family_->bitmaps.at(ObjectTable::kPlaceholderBitmap));
+}
+
+QtRasterContext::~QtRasterContext() {
+    if (painter_.isActive()) painter_.end();
+    family_->objects.Release(selection_);
+}
+
+void QtRasterContext::Attach(QImage* surface) {
+    if (painter_.isActive()) painter_.end();
+    if (!surface->isNull() && !IsThirtyTwoBit(surface->format())) {
+        *surface = surface->convertToFormat(QImage::Format_RGB32);
+    }
+    surface_ = surface;
+    pixels_ = PixelSurface(*surface_, origin_);
+}
+
+// Only text needs QPainter; starting one costs more than drawing a whole switch, so it is
+// started when text is first drawn.
+QPainter& QtRasterContext::Painter() {
+    if (!painter_.isActive() && !surface_->isNull()) {
+        painter_.begin(surface_);
+        painter_.translate(origin_.x, origin_.y);
+    }
+    return painter_;
+}
+
+const ObjectEntry& QtRasterContext::Selected(ObjectKind kind) const {
+    return *family_->objects.Find(selection_[static_cast<std::size_t>(kind)]);
+}
+
+Rgb QtRasterContext::PenColour() const {
+    return Selected(ObjectKind::Pen).colour;
+}
+int QtRasterContext::PenWidth() const {
+    return std::max(Selected(ObjectKind::Pen).width, 1);
+}
+Rgb QtRasterContext::BrushColour() const {
+    return Selected(ObjectKind::Brush).colour;
+}
+
+ObjectHandle QtRasterContext::CreatePen(int width, Rgb colour) {
+    return family_->objects.Add({ObjectKind::Pen, width, colour});
+}
+
+ObjectHandle QtRasterContext::CreateSolidBrush(Rgb colour) {
+    return family_->objects.Add({ObjectKind::Brush, 0, colour});
+}
+
+ObjectHandle QtRasterContext::CreateCompatibleBitmap(int width, int height) {
+    if (width <= 0 || height <= 0) return kNoObject;
+    QImage image(width, height, QImage::Format_RGB32);
+    if (image.isNull()) return kNoObject;
+    auto handle = family_->objects.Add({ObjectKind::Bitmap, width, 0, height});
+    family_->bitmaps.emplace(handle, std::move(image));
+    return handle;
+}
+
+ObjectHandle QtRasterContext::GetStockObject(StockObject which) {
+    return ObjectTable::Stock(which);
+}
+
+ObjectHandle QtRasterContext::SelectObject(ObjectHandle object) {
+    const ObjectEntry* entry = family_->objects.Find(object);
+    if (entry == nullptr) return kNoObject;
+    // A bitmap can only go into a memory context, and into one context at a time.
+    const bool bitmap = entry->kind == ObjectKind::Bitmap;
+    const bool memoryContext = selection_[static_cast<std::size_t>(ObjectKind::Bitmap)] != 0;
+    if (bitmap && (!memoryContext || (entry->selections > 0 && !entry->stock))) return kNoObject;
+    ObjectHandle previous = family_->objects.Select(selection_, object);
+    if (bitmap) Attach(&family_->bitmaps.at(object));
+    return previous;
+}
+
+void QtRasterContext::DeleteObject(ObjectHandle object) {
+    if (family_->objects.Delete(object) == ObjectTable::Deletion::Deleted) {
+        family_->bitmaps.erase(object);
+    }
+}
+
+std::unique_ptr<DrawingContext> QtRasterContext::CreateCompatibleContext() {
+    return std::unique_ptr<DrawingContext>(new QtRasterContext(family_, nullptr));
+}
+
+void QtRasterContext::FillRect(const Rect& rect, ObjectHandle brush) {
+    const ObjectEntry* entry = family_->objects.Find(brush);
+    if (entry != nullptr && entry->kind == ObjectKind::Brush) {
+        pixels_.Box(Normalised(rect), entry->colour);
+    }
+}
+
+// Outlines lie inside the shape whatever the pen's width, so a shape covers exactly its box.
+void QtRasterContext::Rectangle(const Rect& rect) {
+    const Rect n = Normalised(rect);
+    const int w = PenWidth();
+    if (n.Width() <= 2 * w || n.Height() <= 2 * w) {
+        pixels_.Box(n, PenColour());
+        return;
+    }
+    const Rect inside{n.l + w, n.t + w, n.r - w, n.b - w};
+    pixels_.Box({n.l, n.t, n.r, inside.t}, PenColour());
+    pixels_.Box({n.l, inside.b, n.r, n.b}, PenColour());
+    pixels_.Box({n.l, inside.t, inside.l, inside.b}, PenColour());
+    pixels_.Box({inside.r, inside.t, n.r, inside.b}, PenColour());
+    pixels_.Box(inside, BrushColour());
+}
+
+void QtRasterContext::Ellipse(const Rect& box) {
+    FillEllipse(pixels_, box, PenWidth(), Sweep(), BrushColour());
+    EllipseBand(pixels_, box, PenWidth(), Sweep(), PenColour());
+}
+
+void QtRasterContext::Pie(const Rect& box, Point start, Point end) {
+    const Sweep sweep(box, start, end);
+    FillEllipse(pixels_, box, 0, sweep, BrushColour());
+    EllipseBand(pixels_, box, PenWidth(), sweep, PenColour());
+    const Point keep = position_;
+    const Point centre{(Normalised(box).l + Normalised(box).r - 1) / 2,
+                       (Normalised(box).t + Normalised(box).b - 1) / 2};
+    for (Point edge : {sweep.StartPixel(box), sweep.EndPixel(box)}) {
+        MoveTo(centre);
+        LineTo(edge);
+    }
+    position_ = keep;
+}
+
+void QtRasterContext::Arc(const Rect& box, Point start, Point end) {
+    EllipseBand(pixels_, box, PenWidth(), Sweep(box, start, end), PenColour());
+}
+
+void QtRasterContext::Polygon(std::span<const Point> points) {
+    if (points.empty()) return;
+    FillPolygon(pixels_, points, BrushColour());
+    Polyline(points);
+    const Point keep = position_;
+    MoveTo(points.back());
+    LineTo(points.front());
+    position_ = keep;
+}
+
+void QtRasterContext::Polyline(std::span<const Point> points) {
+    if (points.empty()) return;
+    // Segment by segment, as successive LineTo calls: each leaves out its end point.
+    const Point keep = position_;
+    MoveTo(points.front());
+    for (const Point& p : points.subspan(1)) LineTo(p);
+    position_ = keep;
+}
+
+void QtRasterContext::MoveTo(Point to) {
+    position_ = to;
+}
+
+void QtRasterContext::LineTo(Point to) {
+    Line(pixels_, position_, to, PenWidth(), PenColour());
+    position_ = to;
+}
+
+// A caption selects its font and then the previous one back; keeping the previous Qt font
+// spares building it again.
+FontDescription QtRasterContext::SelectFont(const FontDescription& font) {
+    FontDescription previous = font_;
+    if (font == font_) return previous;
+    if (font == spareFont_) {
+        std::swap(qfont_, spareQFont_);
+    } else {
+        spareQFont_ = std::exchange(qfont_, ToQFont(font, family_->fontScale));
+    }
+    spareFont_ = previous;
+    font_ = font;
+    return previous;
+}
+
+Size QtRasterContext::MeasureText(std::string_view text) {
+    QFontMetrics metrics(qfont_);
+    return {metrics.horizontalAdvance(QString::fromUtf8(text.data(), std::ssize(text))),
+            metrics.height()};
+}
+
+int QtRasterContext::CharacterHeight() {
+    return QFontMetrics(qfont_).height();
+}
+
+void QtRasterContext::SetTextColour(Rgb colour) {
+    textColour_ = colour;
+}
+
+void QtRasterContext::SetTransparentBackground() {
+    transparent_ = true;
+}
+
+void QtRasterContext::SetTextAlignCentreTop() {
+    centred_ = true;
+}
+
+void QtRasterContext::DrawTextClipped(Point reference, const Rect& clip, std::string_view text) {
+    const QString string = QString::fromUtf8(text.data(), std::ssize(text));
+    QFontMetrics metrics(qfont_);
+    const int width = metrics.horizontalAdvance(string);
+    const int left = centred_ ? reference.x - width / 2 : reference.x;
+    const Rect n = Normalised(clip);
+    QPainter& painter = Painter();
+    if (!painter.isActive()) return;
+    painter.save();
+    painter.setClipRect(QRect(n.l, n.t, n.Width(), n.Height()));
+    if (!transparent_) {
+        painter.fillRect(QRect(left, reference.y, width, metrics.height()), Qt::white);
+    }
+    painter.setFont(qfont_);
+    painter.setPen(ToQColor(textColour_));
+    painter.drawText(QPoint(left, reference.y + metrics.ascent()), string);
+    painter.restore();
+}
+
+void QtRasterContext::SetViewportOrigin(Point origin) {
+    origin_ = origin;
+    pixels_ = PixelSurface(*surface_, origin_);
+    if (painter_.isActive()) {
+        painter_.resetTransform();
+        painter_.translate(origin_.x, origin_.y);
+    }
+}
+
+void QtRasterContext::CopyFrom(DrawingContext& source, const Rect& destination,
+                               Point sourceOrigin) {
+    auto* raster = dynamic_cast<QtRasterContext*>(&source);
+    if (raster != nullptr) pixels_.CopyFrom(raster->pixels_, Normalised(destination), sourceOrigin);
+}
+
+Rgb QtRasterContext::GetSysColour(int index) {
+    return family_->colours(index);
+}
+
+}  // namespace tumbler::drawing
