@@ -1,6 +1,7 @@
 #include "switch_control/tumbler_ctrl.h"
 
 #include "switch_control/tumbler_interfaces.h"
+#include "switch_control/tumbler_module_state.h"
 
 namespace tumbler {
 
@@ -13,7 +14,10 @@ constexpr std::int32_t kReadyStateLoading = 1;
 
 }  // namespace
 
-CTumblerCtrl::CTumblerCtrl() : ControlBase(kIidDTumbler, kIidDTumblerEvents) {
+CTumblerCtrl::CTumblerCtrl() : CTumblerCtrl(TumblerModuleState()) {}
+
+CTumblerCtrl::CTumblerCtrl(const ModuleState& module)
+    : ControlBase(kIidDTumbler, kIidDTumblerEvents), module_(module) {
     Stock().readyState = kReadyStateLoading;
     InitNew();
 }
@@ -53,7 +57,7 @@ void CTumblerCtrl::ExchangeProperties(PropExchange& px) {
     PxColor(px, "CaptionColor", captionColor_, 0x000000);
     PxColor(px, "LedColor", ledColor_, 0x0000FF);
     PxDouble(px, "LedDarkPrm", ledDarkPrm_, 0.5);
-    PxString(px, "Ver", versionText_, std::string(kDefaultVersionText));
+    PxString(px, "Ver", versionText_, module_.LoadString(kIdsVersion));
 }
 
 void CTumblerCtrl::HandleClick(MouseButton button) {

@@ -10,13 +10,16 @@
 
 #include "switch_control/framework/control/control_base.h"
 #include "switch_control/framework/control/dispatch.h"
+#include "switch_control/framework/module/module_state.h"
 
 namespace tumbler {
 
 class CTumblerCtrl final : public framework::ControlBase {
   public:
-    // A new control with its defaults; a container that offers ambient properties sets its
-    // site and calls InitNew (or a Load) again.
+    // A new control with its defaults, Ver's from string 201 of `module`; a container that
+    // offers ambient properties sets its site and calls InitNew (or a Load) again.
+    explicit CTumblerCtrl(const framework::ModuleState& module);
+    // A control of the Tumbler module.
     CTumblerCtrl();
     ~CTumblerCtrl() override;
 
@@ -64,6 +67,7 @@ class CTumblerCtrl final : public framework::ControlBase {
     void OnPropertyChanged();
     void OnValueChanged();
 
+    const framework::ModuleState& module_;
     std::int32_t drawingMetafile_ = 0;
     std::string versionText_;
     std::int32_t value_ = 0;

@@ -29,8 +29,6 @@ inline constexpr framework::Guid kGuidTumblerShapes = detail::TumblerGuid(0x9C68
 inline constexpr framework::Guid kGuidTumblerAliments = detail::TumblerGuid(0x9C681F69);
 inline constexpr framework::Guid kGuidAliments = detail::TumblerGuid(0x9C681F6A);
 
-// The version text a new control reports as Ver (string resource 201).
-inline constexpr std::string_view kDefaultVersionText = "1.10 Bata1";
 // The version of the stored property format.
 inline constexpr std::uint32_t kExchangeVersion = 0x00010000;
 

@@ -2,9 +2,9 @@
 
 #include "switch_control/framework/control/control_site.h"
 #include "switch_control/module/about_dialog.h"
-#include "switch_control/module/string_table.h"
 #include "switch_control/tumbler_ctrl.h"
 #include "switch_control/tumbler_interfaces.h"
+#include "switch_control/tumbler_module_state.h"
 
 namespace tumbler {
 namespace {
@@ -13,10 +13,10 @@ namespace {
 // SETCLIENTSITEFIRST.
 constexpr uint32_t kTumblerMiscStatus = 0x20191;
 
-framework::ClassEntry ControlRegistration() {
+framework::ClassEntry ControlRegistration(const framework::ModuleState& module) {
     framework::ClassEntry entry;
     entry.clsid = framework::ToString(kClsidTumbler);
-    entry.typeName = TumblerStrings().at(kIdsTumbler);
+    entry.typeName = module.LoadString(kIdsTumbler);
     entry.progId = "Tumbler.TumblerCtrl.1";
     entry.threadingModel = "Apartment";
     entry.miscStatus = kTumblerMiscStatus;
@@ -27,10 +27,10 @@ framework::ClassEntry ControlRegistration() {
     return entry;
 }
 
-framework::ClassEntry PageRegistration() {
+framework::ClassEntry PageRegistration(const framework::ModuleState& module) {
     framework::ClassEntry entry;
     entry.clsid = framework::ToString(kClsidTumblerPropPage);
-    entry.typeName = TumblerStrings().at(kIdsTumblerPropPage);
+    entry.typeName = module.LoadString(kIdsTumblerPropPage);
     entry.threadingModel = "Apartment";
     return entry;
 }
@@ -38,10 +38,10 @@ framework::ClassEntry PageRegistration() {
 }  // namespace
 
 TumblerCtrlFactory::TumblerCtrlFactory(framework::ModuleState& module)
-    : ClassFactory(module, ControlRegistration()) {}
+    : ClassFactory(module, ControlRegistration(module)) {}
 
 std::shared_ptr<framework::ControlBase> TumblerCtrlFactory::CreateControl() const {
-    auto* control = new CTumblerCtrl();
+    auto* control = new CTumblerCtrl(module());
     control->SetAboutBoxHandler([control] {
         const framework::ControlSite* site = control->ClientSite();
         ShowAboutDialog(site != nullptr ? static_cast<QWidget*>(site->ContainerWindow()) : nullptr);
@@ -54,6 +54,6 @@ std::vector<framework::Guid> TumblerCtrlFactory::PropertyPages() const {
 }
 
 TumblerPropPageFactory::TumblerPropPageFactory(framework::ModuleState& module)
-    : PageClassFactory(module, PageRegistration()) {}
+    : PageClassFactory(module, PageRegistration(module)) {}
 
 }  // namespace tumbler

@@ -1,27 +1,23 @@
-// The module's entry points. Each switches the framework to this module's
-// state for the call.
+// The module's entry points, each answering for this module's state.
 
 #include "switch_control/framework/module/class_objects.h"
 #include "switch_control/framework/module/module_server.h"
-#include "switch_control/module/string_table.h"
 #include "switch_control/module/tumbler_factories.h"
 #include "switch_control/module/tumbler_type_library.h"
 #include "switch_control/module/version_block.h"
+#include "switch_control/tumbler_module_state.h"
 
 namespace tumbler {
 namespace {
-
-int anchor;  // an address inside the module, which tells the framework the module's file
 
 // Created when the module is loaded, ended when it is unloaded.
 struct TumblerModule {
     TumblerModule() {
         state.SetTypeLibrary(&library);
-        state.SetStrings(TumblerStrings());
         state.SetVersion(&TumblerVersionBlock());
         state.SetBitmaps({{1, ":/tumbler/toolbox.xpm"}});  // the toolbox bitmap, 16 x 15
     }
-    framework::ModuleState state{"tumbler", &anchor};
+    framework::ModuleState& state = TumblerModuleState();
     framework::TypeLibrary library = TumblerTypeLibrary();
     TumblerCtrlFactory control{state};
     TumblerPropPageFactory page{state};
@@ -41,26 +37,22 @@ TumblerModule& Module() {
 using tumbler::framework::HResult;
 
 extern "C" __attribute__((visibility("default"))) HResult DllRegisterServer() {
-    tumbler::framework::ModuleStateScope scope(tumbler::Module().state);
     return tumbler::framework::RegisterModuleServer(tumbler::Module().state,
                                                     tumbler::framework::ClassRegistry());
 }
 
 extern "C" __attribute__((visibility("default"))) HResult DllUnregisterServer() {
-    tumbler::framework::ModuleStateScope scope(tumbler::Module().state);
     return tumbler::framework::UnregisterModuleServer(tumbler::Module().state,
                                                       tumbler::framework::ClassRegistry());
 }
 
 extern "C" __attribute__((visibility("default"))) HResult DllGetClassObject(
     const tumbler::framework::Guid* clsid, tumbler::framework::ClassFactory** factory) {
-    tumbler::framework::ModuleStateScope scope(tumbler::Module().state);
     if (clsid == nullptr) return tumbler::framework::kPointer;
     return tumbler::framework::GetModuleClassObject(tumbler::Module().state,
                                                     tumbler::framework::ToString(*clsid), factory);
 }
 
 extern "C" __attribute__((visibility("default"))) HResult DllCanUnloadNow() {
-    tumbler::framework::ModuleStateScope scope(tumbler::Module().state);
     return tumbler::framework::CanUnloadModuleNow(tumbler::Module().state);
 }

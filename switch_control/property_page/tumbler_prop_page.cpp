@@ -3,9 +3,9 @@
 #include <QComboBox>
 #include <vector>
 
-#include "switch_control/framework/module/module_state.h"
 #include "switch_control/framework/pages/stock_pages.h"
 #include "switch_control/tumbler_interfaces.h"
+#include "switch_control/tumbler_module_state.h"
 
 namespace tumbler {
 
@@ -39,19 +39,8 @@ const framework::DialogTemplate& TumblerPageTemplate() {
     return page;
 }
 
-namespace {
-
-// Caption string 200 of the module that creates the page.
-std::string PageCaption() {
-    const framework::ModuleState* module = framework::CurrentModuleState();
-    const std::string caption = module != nullptr ? module->LoadString(200) : std::string();
-    return caption.empty() ? "General" : caption;
-}
-
-}  // namespace
-
-CTumblerPropPage::CTumblerPropPage(QWidget* parent)
-    : PropertyPage(TumblerPageTemplate(), PageCaption(), parent) {
+CTumblerPropPage::CTumblerPropPage(const framework::ModuleState& module, QWidget* parent)
+    : PropertyPage(TumblerPageTemplate(), module.LoadString(kIdsTumblerPpgCaption), parent) {
     FillLists();
     TrackUserChanges();
     SetHelpInfo({"Names to appear in the control", "Tumbler.HLP", 0});

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "switch_control/framework/module/module_state.h"
 #include "switch_control/framework/pages/property_page.h"
 
 namespace tumbler {
@@ -28,7 +29,8 @@ const framework::DialogTemplate& TumblerPageTemplate();
 class CTumblerPropPage : public framework::PropertyPage {
     Q_OBJECT
   public:
-    explicit CTumblerPropPage(QWidget* parent = nullptr);
+    // Captioned with string 200 of `module`.
+    explicit CTumblerPropPage(const framework::ModuleState& module, QWidget* parent = nullptr);
 
   protected:
     void DoDataExchange(framework::PageExchange& exchange) override;

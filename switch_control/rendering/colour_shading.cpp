@@ -30,10 +30,10 @@ int ChannelByte(double intensity) {
 
 }  // namespace
 
-HlsColor RgbToHls(RgbColor rgb) {
-    const double r = (rgb & 0xFF) * kOne255th;
-    const double g = ((rgb >> 8) & 0xFF) * kOne255th;
-    const double b = ((rgb >> 16) & 0xFF) * kOne255th;
+HlsColor RgbToHls(Rgb rgb) {
+    const double r = drawing::RedOf(rgb) * kOne255th;
+    const double g = drawing::GreenOf(rgb) * kOne255th;
+    const double b = drawing::BlueOf(rgb) * kOne255th;
     const double max = std::max({r, g, b});
     const double min = std::min({r, g, b});
     const double l = (max + min) * 0.5;
@@ -71,7 +71,7 @@ double HueToChannel(double x, double m1, double m2) {
     return m1;
 }
 
-RgbColor HlsToRgb(HlsColor hls) {
+Rgb HlsToRgb(HlsColor hls) {
     const int hue = std::min(HueOf(hls), kHlsMax);
     const int saturation = std::min(SaturationOf(hls), kHlsMax);
     const int luminance = std::min(LuminanceOf(hls), kHlsMax);
@@ -88,11 +88,10 @@ RgbColor HlsToRgb(HlsColor hls) {
         green = HueToChannel(h, m1, m2);
         blue = HueToChannel(h - kThirdTurn, m1, m2);
     }
-    return static_cast<RgbColor>(ChannelByte(blue)) << 16 |
-           static_cast<RgbColor>(ChannelByte(green)) << 8 | static_cast<RgbColor>(ChannelByte(red));
+    return drawing::MakeRgb(ChannelByte(red), ChannelByte(green), ChannelByte(blue));
 }
 
-RgbColor ScaleLuminance(RgbColor rgb, double factor, bool capped) {
+Rgb ScaleLuminance(Rgb rgb, double factor, bool capped) {
     const HlsColor hls = RgbToHls(rgb);
     double scaled = std::trunc(LuminanceOf(hls) * factor);
     if (capped && scaled > kHlsMax) scaled = kHlsMax;

@@ -2,10 +2,11 @@
 
 #include <cstdint>
 
+#include "switch_control/graphics/colour.h"
+
 namespace tumbler {
 
-// 0x00BBGGRR, red in the low byte.
-using RgbColor = std::uint32_t;
+using drawing::Rgb;
 // Hue, saturation and luminance 0..240, packed hue << 16 | saturation << 8 | luminance.
 using HlsColor = std::uint32_t;
 
@@ -23,12 +24,12 @@ constexpr HlsColor MakeHls(int hue, int saturation, int luminance) {
            static_cast<HlsColor>(luminance & 0xFF);
 }
 
-HlsColor RgbToHls(RgbColor rgb);
-RgbColor HlsToRgb(HlsColor hls);
+HlsColor RgbToHls(Rgb rgb);
+Rgb HlsToRgb(HlsColor hls);
 // Channel intensity 0.0..1.0 for a hue angle in radians.
 double HueToChannel(double angle, double m1, double m2);
 // The colour with its luminance multiplied by `factor` (truncated); `capped` limits it to 240.
 // Any factor, even one outside 0..1, leaves hue and saturation unchanged.
-RgbColor ScaleLuminance(RgbColor rgb, double factor, bool capped = false);
+Rgb ScaleLuminance(Rgb rgb, double factor, bool capped = false);
 
 }  // namespace tumbler

@@ -54,7 +54,7 @@ TEST(Variant, ChangeTypeConvertsNumbersThatFitAndRefusesTheRest) {
 
 TEST(SystemColors, TranslateRgbSystemAndPaletteRelativeColours) {
     SystemColorTable table;
-    ColorRef rgb = 1;
+    Rgb rgb = 1;
     EXPECT_EQ(TranslateColor(0x00123456, table, &rgb), kOk);
     EXPECT_EQ(rgb, 0x123456u);
     EXPECT_EQ(TranslateColor(SystemColor(kColorButtonFace), table, &rgb), kOk);

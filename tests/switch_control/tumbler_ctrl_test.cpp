@@ -47,6 +47,17 @@ TEST(TumblerDefaults, ANewControlReportsTheTableDefaults) {
     EXPECT_FALSE(control.IsDrawingMetafile());
 }
 
+TEST(TumblerDefaults, VerIsString201OfTheModuleTheControlIsGiven) {
+    static int anchor;
+    ModuleState module("other", &anchor, {{201, "2.00 Trial"}});
+    CTumblerCtrl control(module);
+    EXPECT_EQ(Get(control, "Ver"), Variant::String("2.00 Trial"));
+    // A stored control without Ver takes that default too.
+    ASSERT_EQ(control.LoadFromBagText("Ver = string \"0.95 Alpha\"\n"), kOk);
+    ASSERT_EQ(control.LoadFromBagText("Value = bool 1\n"), kOk);
+    EXPECT_EQ(control.GetVer(), "2.00 Trial");
+}
+
 TEST(TumblerDefaults, BackColorDefaultsToTheContainersAmbientBackColor) {
     testing::RecordingContainer container;
     container.ambientBackColor = Variant::Color(0x80000005);

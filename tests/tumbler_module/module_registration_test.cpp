@@ -7,12 +7,12 @@
 
 #include "switch_control/framework/control/control_base.h"
 #include "switch_control/framework/module/class_factory.h"
-#include "switch_control/framework/module/control_type_info.h"
 #include "switch_control/framework/module/module_server.h"
 #include "switch_control/framework/module/type_library_registration.h"
-#include "switch_control/framework/module/type_library_text.h"
 #include "switch_control/tumbler_interfaces.h"
 #include "tests/tumbler_module/module_fixture.h"
+#include "tools/component_text/type_library_text.h"
+#include "tools/tumbler_container/control_type_info.h"
 
 namespace fw = tumbler::framework;
 

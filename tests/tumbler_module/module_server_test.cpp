@@ -118,19 +118,3 @@ TEST(ModuleServer, HandsOutFactoriesByClassAndCountsObjectsAndLocks) {
     control.LockServer(false);
     EXPECT_EQ(fw::CanUnloadModuleNow(module.state), fw::kOk);
 }
-
-TEST(ModuleState, ScopeSwitchesAndRestoresTheCurrentModule) {
-    TestModule outer;
-    fw::ModuleState inner("inner", &anchor);
-    inner.SetStrings({{200, "General"}});
-    EXPECT_EQ(fw::CurrentModuleState(), nullptr);
-    {
-        fw::ModuleStateScope a(outer.state);
-        {
-            fw::ModuleStateScope b(inner);
-            EXPECT_EQ(fw::CurrentModuleState()->LoadString(200), "General");
-        }
-        EXPECT_EQ(fw::CurrentModuleState(), &outer.state);
-    }
-    EXPECT_EQ(fw::CurrentModuleState(), nullptr);
-}

@@ -17,9 +17,11 @@
 #include "switch_control/framework/control/control_site.h"
 #include "switch_control/framework/module/class_factory.h"
 #include "switch_control/framework/pages/dialog_template.h"
+#include "switch_control/framework/pages/page_class_factory.h"
 #include "switch_control/framework/pages/property_sheet.h"
 #include "switch_control/framework/pages/stock_color_page.h"
 #include "switch_control/framework/pages/stock_font_page.h"
+#include "switch_control/property_page/tumbler_prop_page.h"
 #include "switch_control/tumbler_interfaces.h"
 #include "tests/tumbler_module/module_fixture.h"
 
@@ -278,4 +280,20 @@ TEST_F(PageTest, GeneralPageCarriesItsHelpInformation) {
     EXPECT_EQ(page_->helpInfo().helpFile, "Tumbler.HLP");
     EXPECT_EQ(page_->helpInfo().helpContext, 0u);
     EXPECT_TRUE(sheet_->Page(1)->helpInfo().docString.empty());
+}
+
+// No module is "current": each page takes its caption from the module whose factory makes it,
+// and counts as that module's object.
+TEST(PageFactory, APageIsCaptionedFromTheModuleThatMakesIt) {
+    static int anchor;
+    fw::ModuleState english("english", &anchor, {{200, "General"}});
+    fw::ModuleState german("german", &anchor, {{200, "Allgemein"}});
+    const fw::PageClassFactory<tumbler::CTumblerPropPage> first(english, {});
+    const fw::PageClassFactory<tumbler::CTumblerPropPage> second(german, {});
+    std::unique_ptr<fw::PropertyPage> a(first.CreatePage(nullptr));
+    std::unique_ptr<fw::PropertyPage> b(second.CreatePage(nullptr));
+    EXPECT_EQ(a->caption(), "General");
+    EXPECT_EQ(b->caption(), "Allgemein");
+    EXPECT_EQ(english.liveObjects(), 1);
+    EXPECT_EQ(german.liveObjects(), 1);
 }

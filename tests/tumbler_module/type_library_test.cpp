@@ -2,7 +2,7 @@
 
 #include "switch_control/framework/module/cp932_text.h"
 #include "switch_control/framework/module/type_library.h"
-#include "switch_control/framework/module/type_library_text.h"
+#include "tools/component_text/type_library_text.h"
 
 namespace fw = tumbler::framework;
 

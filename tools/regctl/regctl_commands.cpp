@@ -4,11 +4,11 @@
 #include <filesystem>
 
 #include "switch_control/framework/control/control_base.h"
-#include "switch_control/framework/control/variant_text.h"
 #include "switch_control/framework/module/class_factory.h"
 #include "switch_control/framework/module/class_objects.h"
 #include "switch_control/framework/module/type_library_registration.h"
-#include "switch_control/framework/module/type_library_text.h"
+#include "tools/component_text/type_library_text.h"
+#include "tools/component_text/variant_text.h"
 
 namespace regctl {
 namespace {

@@ -17,9 +17,9 @@
 #include <QVBoxLayout>
 
 #include "switch_control/framework/control/control_property_access.h"
-#include "switch_control/framework/control/variant_text.h"
-#include "switch_control/framework/module/control_type_info.h"
 #include "switch_control/framework/pages/property_sheet.h"
+#include "tools/component_text/variant_text.h"
+#include "tools/tumbler_container/control_type_info.h"
 
 namespace container {
 namespace {

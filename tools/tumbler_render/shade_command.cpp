@@ -11,11 +11,11 @@ namespace tumbler::render {
 
 namespace {
 
-std::optional<RgbColor> ParseColour(std::string_view text) {
+std::optional<Rgb> ParseColour(std::string_view text) {
     if (text.size() > 2 && (text.substr(0, 2) == "0x" || text.substr(0, 2) == "0X")) {
         text.remove_prefix(2);
     }
-    RgbColor colour = 0;
+    Rgb colour = 0;
     const auto result = std::from_chars(text.data(), text.data() + text.size(), colour, 16);
     if (text.empty() || result.ec != std::errc() || result.ptr != text.data() + text.size() ||
         colour > 0xFFFFFF) {

@@ -16,8 +16,8 @@ bool ReadInt(const std::string& text, int& value) {
     return ec == std::errc{} && ptr == end;
 }
 
-bool ReadColour(const std::string& text, std::optional<framework::ColorRef>& result) {
-    framework::ColorRef colour = 0;
+bool ReadColour(const std::string& text, std::optional<drawing::Rgb>& result) {
+    drawing::Rgb colour = 0;
     if (text.size() < 3 || text.size() > 8 || text.compare(0, 2, "0x") != 0) return false;
     const char* end = text.data() + text.size();
     auto [ptr, ec] = std::from_chars(text.data() + 2, end, colour, 16);
@@ -34,7 +34,7 @@ bool ReadDouble(const std::string& text, std::optional<double>& result) {
     return true;
 }
 
-bool ReadBounds(const std::string& text, framework::Rect& bounds) {
+bool ReadBounds(const std::string& text, drawing::Rect& bounds) {
     int values[4];
     std::size_t from = 0;
     for (int i = 0; i < 4; ++i) {

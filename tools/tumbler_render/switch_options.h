@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "switch_control/framework/control/geometry.h"
-#include "switch_control/framework/control/system_colors.h"
+#include "switch_control/graphics/colour.h"
+#include "switch_control/graphics/geometry.h"
 
 namespace tumbler {
 class CTumblerCtrl;
@@ -21,9 +21,9 @@ struct SwitchRequest {
     bool on = false;
     std::string caption;
     bool captionBottom = false;
-    framework::Rect bounds{0, 0, 120, 90};
-    std::optional<framework::ColorRef> fore;
-    std::optional<framework::ColorRef> led;
+    drawing::Rect bounds{0, 0, 120, 90};
+    std::optional<drawing::Rgb> fore;
+    std::optional<drawing::Rgb> led;
     std::optional<double> dark;
     bool calls = false;     // print the recorded drawing calls
     std::string pngFile;    // render pixels into this PNG

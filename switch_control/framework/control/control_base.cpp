@@ -204,8 +204,8 @@ HResult ControlBase::SetAppearance(std::int16_t appearance) {
     return SetStock(kDispIdAppearance, stock_.appearance, appearance);
 }
 
-ColorRef ControlBase::TranslateColor(OleColor color) const {
-    ColorRef rgb = 0;
+Rgb ControlBase::TranslateColor(OleColor color) const {
+    Rgb rgb = 0;
     return Succeeded(framework::TranslateColor(color, SystemColors(), &rgb)) ? rgb : 0;
 }
 

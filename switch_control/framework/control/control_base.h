@@ -146,7 +146,7 @@ class ControlBase {
 
     // An RGB colour for a colour value, through the system colour table; black for a value
     // that names no colour.
-    ColorRef TranslateColor(OleColor color) const;
+    Rgb TranslateColor(OleColor color) const;
     // The container's ambient values, or the system's when it offers none.
     OleColor AmbientBackColor() const;
     OleColor AmbientForeColor() const;

@@ -10,7 +10,7 @@ Rect Deflated(const Rect& r, int by) {
     return {r.l + by, r.t + by, r.r - by, r.b - by};
 }
 
-void Fill(drawing::DrawingContext& dc, const Rect& r, ColorRef colour) {
+void Fill(drawing::DrawingContext& dc, const Rect& r, Rgb colour) {
     if (r.l >= r.r || r.t >= r.b) return;
     const drawing::ObjectHandle brush = dc.CreateSolidBrush(colour);
     dc.FillRect(r, brush);
@@ -19,7 +19,7 @@ void Fill(drawing::DrawingContext& dc, const Rect& r, ColorRef colour) {
 
 // One ring of an edge: the top and left sides in one colour, the bottom and right (corners
 // included) in the other.
-void Ring(drawing::DrawingContext& dc, const Rect& r, ColorRef topLeft, ColorRef bottomRight) {
+void Ring(drawing::DrawingContext& dc, const Rect& r, Rgb topLeft, Rgb bottomRight) {
     Fill(dc, {r.l, r.t, r.r - 1, r.t + 1}, topLeft);
     Fill(dc, {r.l, r.t, r.l + 1, r.b - 1}, topLeft);
     Fill(dc, {r.l, r.b - 1, r.r, r.b}, bottomRight);
@@ -42,7 +42,7 @@ Rect DrawControlBorder(drawing::DrawingContext& dc, const Rect& window, std::int
                        std::int16_t appearance) {
     switch (BorderWidth(borderStyle, appearance)) {
         case 1: {
-            const ColorRef frame = dc.GetSysColour(kColorWindowFrame);
+            const Rgb frame = dc.GetSysColour(kColorWindowFrame);
             Ring(dc, window, frame, frame);
             return Deflated(window, 1);
         }

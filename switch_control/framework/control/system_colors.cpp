@@ -5,7 +5,7 @@ namespace tumbler::framework {
 namespace {
 
 // The classic scheme (gray faces, navy captions), 0x00BBGGRR.
-constexpr std::array<ColorRef, SystemColorTable::kCount> kClassicColors = {
+constexpr std::array<Rgb, SystemColorTable::kCount> kClassicColors = {
     0xC0C0C0,  // 0 scroll bar
     0x808000,  // 1 desktop
     0x800000,  // 2 active caption
@@ -45,11 +45,11 @@ SystemColorTable::SystemColorTable() {
     RestoreDefaults();
 }
 
-ColorRef SystemColorTable::Get(int index) const {
+Rgb SystemColorTable::Get(int index) const {
     return index >= 0 && index < kCount ? colors_[index] : 0;
 }
 
-bool SystemColorTable::Set(int index, ColorRef color) {
+bool SystemColorTable::Set(int index, Rgb color) {
     if (index < 0 || index >= kCount) return false;
     colors_[index] = color & 0xFFFFFF;
     return true;
@@ -64,7 +64,7 @@ SystemColorTable& SystemColors() {
     return table;
 }
 
-HResult TranslateColor(OleColor color, const SystemColorTable& table, ColorRef* rgb) {
+HResult TranslateColor(OleColor color, const SystemColorTable& table, Rgb* rgb) {
     switch (color >> 24) {
         case 0x00:
         case 0x02:

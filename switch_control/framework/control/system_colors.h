@@ -11,13 +11,14 @@ namespace tumbler::framework {
 
 // The ActiveX colour type: an RGB colour 0x00BBGGRR, or 0x800000nn for system colour nn.
 using OleColor = std::uint32_t;
-// An RGB colour 0x00BBGGRR, red in the low byte.
-using ColorRef = drawing::Rgb;
+// Translated colours are the drawing's RGB values.
+using drawing::Rgb;
 
 constexpr OleColor SystemColor(int index) {
     return 0x80000000u | static_cast<OleColor>(index);
 }
 
+// The system colour indices are the drawing's (kColorButtonFace, ...).
 using namespace drawing::system_colour_index;
 
 // The system's colours by index, with the classic desktop scheme as defaults. A host may
@@ -28,13 +29,13 @@ class SystemColorTable {
 
     SystemColorTable();
     // 0 for an index outside the table.
-    ColorRef Get(int index) const;
+    Rgb Get(int index) const;
     // False (and nothing changes) for an index outside the table.
-    bool Set(int index, ColorRef color);
+    bool Set(int index, Rgb color);
     void RestoreDefaults();
 
   private:
-    std::array<ColorRef, kCount> colors_{};
+    std::array<Rgb, kCount> colors_{};
 };
 
 // The process's table, the one controls translate with.
@@ -42,6 +43,6 @@ SystemColorTable& SystemColors();
 
 // An RGB colour for `color`: RGB values as they are, system colours from `table`, and the
 // palette-relative form 0x02BBGGRR as its RGB part. Anything else fails with kInvalidArg.
-HResult TranslateColor(OleColor color, const SystemColorTable& table, ColorRef* rgb);
+HResult TranslateColor(OleColor color, const SystemColorTable& table, Rgb* rgb);
 
 }  // namespace tumbler::framework

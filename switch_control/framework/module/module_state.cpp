@@ -10,8 +10,6 @@
 namespace tumbler::framework {
 namespace {
 
-thread_local ModuleState* current = nullptr;
-
 std::mutex& LoadedMutex() {
     static std::mutex mutex;
     return mutex;
@@ -30,8 +28,8 @@ std::filesystem::path Canonical(const std::filesystem::path& path) {
 
 }  // namespace
 
-ModuleState::ModuleState(std::string name, const void* anchor)
-    : name_(std::move(name)), anchor_(anchor) {
+ModuleState::ModuleState(std::string name, const void* anchor, std::map<int, std::string> strings)
+    : name_(std::move(name)), anchor_(anchor), strings_(std::move(strings)) {
     std::lock_guard lock(LoadedMutex());
     Loaded().push_back(this);
 }
@@ -62,18 +60,6 @@ ClassFactory* ModuleState::FindFactory(const std::string& clsid) const {
     const auto it = std::find_if(factories_.begin(), factories_.end(),
                                  [&](ClassFactory* f) { return f->ClassId() == clsid; });
     return it == factories_.end() ? nullptr : *it;
-}
-
-ModuleState* CurrentModuleState() {
-    return current;
-}
-
-ModuleStateScope::ModuleStateScope(ModuleState& state) : previous_(current) {
-    current = &state;
-}
-
-ModuleStateScope::~ModuleStateScope() {
-    current = previous_;
 }
 
 ModuleState* FindLoadedModule(const std::filesystem::path& path) {

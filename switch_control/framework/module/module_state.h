@@ -15,11 +15,13 @@ struct TypeLibrary;
 
 // One loaded module as the framework sees it: its file, its resources (type
 // library, string table), its class factories and the count of its live
-// objects and server locks, which decides whether it may be unloaded.
+// objects and server locks, which decides whether it may be unloaded. Whatever
+// needs a module's resources is given its state: a factory hands it to the
+// objects it makes.
 class ModuleState {
   public:
     // `anchor` is any address inside the module; it tells the module's file.
-    ModuleState(std::string name, const void* anchor);
+    ModuleState(std::string name, const void* anchor, std::map<int, std::string> strings = {});
     ~ModuleState();
     ModuleState(const ModuleState&) = delete;
     ModuleState& operator=(const ModuleState&) = delete;
@@ -61,23 +63,6 @@ class ModuleState {
     std::vector<ClassFactory*> factories_;
     std::atomic<int> objects_{0};
     std::atomic<int> locks_{0};
-};
-
-// The module whose resources framework calls use: the one a ModuleStateScope
-// switched to, else none.
-ModuleState* CurrentModuleState();
-
-// Entry points of a module switch the framework to the module's state for the
-// call and restore the caller's on return.
-class ModuleStateScope {
-  public:
-    explicit ModuleStateScope(ModuleState& state);
-    ~ModuleStateScope();
-    ModuleStateScope(const ModuleStateScope&) = delete;
-    ModuleStateScope& operator=(const ModuleStateScope&) = delete;
-
-  private:
-    ModuleState* previous_;
 };
 
 // The state of a module loaded in this process whose file is `path`.

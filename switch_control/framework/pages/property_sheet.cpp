@@ -19,11 +19,7 @@ PropertyPage* CreatePropertyPage(const Guid& clsid, const ClassRegistry& registr
     if (PropertyPage* stock = CreateStockPropertyPage(clsid, parent)) return stock;
     ClassObject object = GetClassObject(registry, clsid);
     if (object.factory == nullptr) return nullptr;
-    PropertyPage* page;
-    {
-        ModuleStateScope scope(*object.module.state());
-        page = object.factory->CreatePage(parent);
-    }
+    PropertyPage* page = object.factory->CreatePage(parent);
     if (page != nullptr) modules->push_back(object.module);
     return page;
 }

@@ -61,11 +61,11 @@ DialogTemplate ColorPageTemplate() {
     return page;
 }
 
-QString CssColor(ColorRef rgb) {
+QString CssColor(Rgb rgb) {
     return QStringLiteral("#%1%2%3")
-        .arg(rgb & 0xFF, 2, 16, QLatin1Char('0'))
-        .arg((rgb >> 8) & 0xFF, 2, 16, QLatin1Char('0'))
-        .arg((rgb >> 16) & 0xFF, 2, 16, QLatin1Char('0'));
+        .arg(drawing::RedOf(rgb), 2, 16, QLatin1Char('0'))
+        .arg(drawing::GreenOf(rgb), 2, 16, QLatin1Char('0'))
+        .arg(drawing::BlueOf(rgb), 2, 16, QLatin1Char('0'));
 }
 
 }  // namespace
@@ -89,7 +89,7 @@ void StockColorPage::ShowValue(const Variant& value) {
     auto* sample = DialogItemAs<QLabel>(this, kIdSample);
     auto* system = DialogItemAs<QComboBox>(this, kIdSystemColor);
     const QSignalBlocker quiet(system);
-    ColorRef rgb = 0;
+    Rgb rgb = 0;
     if (value.Type() != VarType::Color ||
         Failed(TranslateColor(value.AsColor(), SystemColors(), &rgb))) {
         sample->setStyleSheet(QString());

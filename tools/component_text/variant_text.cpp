@@ -1,4 +1,4 @@
-#include "switch_control/framework/control/variant_text.h"
+#include "tools/component_text/variant_text.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "switch_control/framework/module/type_library_text.h"
+#include "tools/component_text/type_library_text.h"
 
 #include <cstdio>
 #include <sstream>

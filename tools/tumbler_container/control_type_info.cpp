@@ -1,4 +1,4 @@
-#include "switch_control/framework/module/control_type_info.h"
+#include "tools/tumbler_container/control_type_info.h"
 
 #include <cstdio>
 
