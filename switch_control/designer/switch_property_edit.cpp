@@ -8,6 +8,7 @@
 #include "switch_control/property_page/tumbler_prop_page.h"
 #include "switch_control/tumbler_ctrl.h"
 #include "switch_control/tumbler_interfaces.h"
+#include "switch_control/tumbler_module_state.h"
 #include "switch_control/widget/tumbler_switch.h"
 
 namespace tumbler::designer {
@@ -39,7 +40,7 @@ std::vector<PropertyChange> EditCopy(const TumblerSwitch& widget,
 void RunPropertySheet(TumblerSwitch& copy, QWidget* parent) {
     fw::ControlPropertyAccess access(copy.control());
     const fw::PageMaker makePage = [](const fw::Guid& clsid, QWidget* tabs) -> fw::PropertyPage* {
-        if (clsid == kClsidTumblerPropPage) return new CTumblerPropPage(tabs);
+        if (clsid == kClsidTumblerPropPage) return new CTumblerPropPage(TumblerModuleState(), tabs);
         return fw::CreateStockPropertyPage(clsid, tabs);
     };
     fw::PropertySheet sheet("TumblerSwitch Properties", {&access}, TumblerPropertyPages(), makePage,

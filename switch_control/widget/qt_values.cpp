@@ -19,7 +19,7 @@ std::optional<QPalette::ColorRole> PaletteRoleOf(int index) {
     }
 }
 
-QColor RgbToQColor(framework::ColorRef rgb) {
+QColor RgbToQColor(drawing::Rgb rgb) {
     return QColor(rgb & 0xFF, rgb >> 8 & 0xFF, rgb >> 16 & 0xFF);
 }
 

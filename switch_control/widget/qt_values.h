@@ -9,6 +9,7 @@
 
 #include "switch_control/framework/control/font_description.h"
 #include "switch_control/framework/control/system_colors.h"
+#include "switch_control/graphics/colour.h"
 
 namespace tumbler::widget {
 
@@ -20,7 +21,7 @@ std::optional<QPalette::ColorRole> PaletteRoleOf(int index);
 template <typename Translate>
 QColor ToQColor(framework::OleColor value, const QPalette& palette, Translate translate);
 
-QColor RgbToQColor(framework::ColorRef rgb);
+QColor RgbToQColor(drawing::Rgb rgb);
 framework::OleColor ToOleColor(const QColor& colour);
 
 // The stock font as the widget's font (point sizes, as Designer shows them) and back.
