@@ -27,10 +27,11 @@ void SubstituteWindowsFonts() {
 
 }  // namespace
 
-QFont ToQFont(const FontDescription& font) {
+QFont ToQFont(const FontDescription& font, double scale) {
     SubstituteWindowsFonts();
     QFont q(QString::fromStdString(font.family));
-    q.setPixelSize(std::max(1, static_cast<int>(std::lround(font.pointSize * 96.0 / 72.0))));
+    q.setPixelSize(
+        std::max(1, static_cast<int>(std::lround(font.pointSize * 96.0 / 72.0 * scale))));
     q.setWeight(static_cast<QFont::Weight>(std::clamp(font.weight, 1, 1000)));
     q.setItalic(font.italic);
     q.setUnderline(font.underline);

@@ -7,8 +7,9 @@
 
 namespace tumbler::drawing {
 
-// The Qt font for a font description, sized for 96 dots per inch as the control's screen is.
-QFont ToQFont(const FontDescription& font);
+// The Qt font for a font description, sized for 96 dots per inch as the control's screen is;
+// `scale` enlarges it for a screen of more device pixels per logical pixel.
+QFont ToQFont(const FontDescription& font, double scale = 1.0);
 
 // Text metrics as the Qt raster context draws them; needs a QGuiApplication.
 class QtTextMeasurer : public TextMeasurer {

@@ -21,22 +21,23 @@ bool IsThirtyTwoBit(QImage::Format format) {
 }  // namespace
 
 struct QtRasterContext::Family {
-    explicit Family(SystemColourSource source) : colours(std::move(source)) {
+    Family(SystemColourSource source, double scale) : colours(std::move(source)), fontScale(scale) {
         bitmaps.emplace(ObjectTable::kPlaceholderBitmap, QImage(1, 1, QImage::Format_RGB32));
     }
     SystemColourSource colours;
+    double fontScale;
     ObjectTable objects;
     std::map<ObjectHandle, QImage> bitmaps;
 };
 
-QtRasterContext::QtRasterContext(QImage& target, SystemColourSource colours)
-    : QtRasterContext(std::make_shared<Family>(std::move(colours)), &target) {}
+QtRasterContext::QtRasterContext(QImage& target, SystemColourSource colours, double fontScale)
+    : QtRasterContext(std::make_shared<Family>(std::move(colours), fontScale), &target) {}
 
 QtRasterContext::QtRasterContext(std::shared_ptr<Family> family, QImage* surface)
     : family_(std::move(family)),
       selection_(ObjectTable::DefaultSelection(surface == nullptr)),
       font_{"System", 10.0, 700},
-      qfont_(ToQFont(font_)) {
+      qfont_(ToQFont(font_, family_->fontScale)) {
     family_->objects.Hold(selection_);
     Attach(surface != nullptr ? surface : &family_->bitmaps.at(ObjectTable::kPlaceholderBitmap));
 }
@@ -204,7 +205,7 @@ FontDescription QtRasterContext::SelectFont(const FontDescription& font) {
     if (font == spareFont_) {
         std::swap(qfont_, spareQFont_);
     } else {
-        spareQFont_ = std::exchange(qfont_, ToQFont(font));
+        spareQFont_ = std::exchange(qfont_, ToQFont(font, family_->fontScale));
     }
     spareFont_ = previous;
     font_ = font;

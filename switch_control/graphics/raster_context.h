@@ -16,7 +16,8 @@ namespace tumbler::drawing {
 // its end point, an outline inside its shape.
 class QtRasterContext : public DrawingContext {
   public:
-    QtRasterContext(QImage& target, SystemColourSource colours);
+    // `fontScale` sizes text for a target of that many device pixels per logical pixel.
+    QtRasterContext(QImage& target, SystemColourSource colours, double fontScale = 1.0);
     ~QtRasterContext() override;
     QtRasterContext(const QtRasterContext&) = delete;
     QtRasterContext& operator=(const QtRasterContext&) = delete;

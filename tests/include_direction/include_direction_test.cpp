@@ -29,6 +29,11 @@ const DependencyTable kSwitchControl{
     {"switch_control/module",
      {"switch_control", "switch_control/property_page", "switch_control/framework/pages",
       "switch_control/framework/module", "switch_control/framework/control"}},
+    {"switch_control/widget",
+     {"switch_control", "switch_control/framework/control", "switch_control/graphics"}},
+    {"switch_control/designer",
+     {"switch_control/widget", "switch_control/property_page", "switch_control",
+      "switch_control/framework/pages", "switch_control/framework/control"}},
 };
 
 std::string Lines(const std::vector<std::string>& lines) {

@@ -16,8 +16,7 @@ namespace tumbler::framework {
 
 PropertyPage* CreatePropertyPage(const Guid& clsid, const ClassRegistry& registry, QWidget* parent,
                                  std::vector<LoadedModule>* modules) {
-    if (clsid == kClsidStockColorPage) return new StockColorPage(parent);
-    if (clsid == kClsidStockFontPage) return new StockFontPage(parent);
+    if (PropertyPage* stock = CreateStockPropertyPage(clsid, parent)) return stock;
     ClassObject object = GetClassObject(registry, clsid);
     if (object.factory == nullptr) return nullptr;
     PropertyPage* page = object.factory->CreatePage(parent);
@@ -25,13 +24,29 @@ PropertyPage* CreatePropertyPage(const Guid& clsid, const ClassRegistry& registr
     return page;
 }
 
+PropertyPage* CreateStockPropertyPage(const Guid& clsid, QWidget* parent) {
+    if (clsid == kClsidStockColorPage) return new StockColorPage(parent);
+    if (clsid == kClsidStockFontPage) return new StockFontPage(parent);
+    return nullptr;
+}
+
 PropertySheet::PropertySheet(const std::string& title, std::vector<PropertyAccess*> objects,
                              const std::vector<Guid>& pages, const ClassRegistry& registry,
+                             QWidget* parent)
+    : PropertySheet(
+          title, std::move(objects), pages,
+          [&](const Guid& clsid, QWidget* tabs) {
+              return CreatePropertyPage(clsid, registry, tabs, &modules_);
+          },
+          parent) {}
+
+PropertySheet::PropertySheet(const std::string& title, std::vector<PropertyAccess*> objects,
+                             const std::vector<Guid>& pages, const PageMaker& makePage,
                              QWidget* parent)
     : QDialog(parent), tabs_(new QTabWidget(this)) {
     setWindowTitle(QString::fromStdString(title));
     for (const Guid& clsid : pages) {
-        PropertyPage* page = CreatePropertyPage(clsid, registry, tabs_, &modules_);
+        PropertyPage* page = makePage(clsid, tabs_);
         if (page == nullptr) continue;
         page->SetObjects(objects);
         pages_.push_back(page);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,12 @@ namespace tumbler::framework {
 // made.
 PropertyPage* CreatePropertyPage(const Guid& clsid, const ClassRegistry& registry, QWidget* parent,
                                  std::vector<LoadedModule>* modules);
+// The framework's own stock colour or font page; null for any other class identifier.
+PropertyPage* CreateStockPropertyPage(const Guid& clsid, QWidget* parent);
+
+// Makes the page of a class identifier, or null; a host that links a control's pages in
+// makes them itself instead of going through the registry.
+using PageMaker = std::function<PropertyPage*(const Guid& clsid, QWidget* parent)>;
 
 // The property sheet of one or more objects: their pages as tabs, in the
 // order given, with OK (apply and close unless a set failed), Cancel and Apply (enabled while a
@@ -29,6 +36,9 @@ class PropertySheet : public QDialog {
   public:
     PropertySheet(const std::string& title, std::vector<PropertyAccess*> objects,
                   const std::vector<Guid>& pages, const ClassRegistry& registry,
+                  QWidget* parent = nullptr);
+    PropertySheet(const std::string& title, std::vector<PropertyAccess*> objects,
+                  const std::vector<Guid>& pages, const PageMaker& makePage,
                   QWidget* parent = nullptr);
     ~PropertySheet() override;
 

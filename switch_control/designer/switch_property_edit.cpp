@@ -1,0 +1,51 @@
+#include "switch_control/designer/switch_property_edit.h"
+
+#include <QMetaProperty>
+#include <string>
+
+#include "switch_control/framework/control/control_property_access.h"
+#include "switch_control/framework/pages/property_sheet.h"
+#include "switch_control/property_page/tumbler_prop_page.h"
+#include "switch_control/tumbler_ctrl.h"
+#include "switch_control/tumbler_interfaces.h"
+#include "switch_control/tumbler_module_state.h"
+#include "switch_control/widget/tumbler_switch.h"
+
+namespace tumbler::designer {
+
+namespace fw = framework;
+
+std::vector<PropertyChange> EditCopy(const TumblerSwitch& widget,
+                                     const std::function<void(TumblerSwitch& copy)>& edit) {
+    TumblerSwitch copy;
+    std::string stored;
+    widget.control().SaveToBagText(&stored, false);
+    copy.control().LoadFromBagText(stored);
+    edit(copy);
+
+    std::vector<PropertyChange> changes;
+    auto compare = [&](const char* name) {
+        const QVariant after = copy.property(name);
+        if (after != widget.property(name)) changes.emplace_back(name, after);
+    };
+    const QMetaObject& meta = TumblerSwitch::staticMetaObject;
+    for (int i = meta.propertyOffset(); i < meta.propertyCount(); ++i) {
+        const QMetaProperty property = meta.property(i);
+        if (property.isWritable() && property.isDesignable()) compare(property.name());
+    }
+    compare("font");
+    return changes;
+}
+
+void RunPropertySheet(TumblerSwitch& copy, QWidget* parent) {
+    fw::ControlPropertyAccess access(copy.control());
+    const fw::PageMaker makePage = [](const fw::Guid& clsid, QWidget* tabs) -> fw::PropertyPage* {
+        if (clsid == kClsidTumblerPropPage) return new CTumblerPropPage(TumblerModuleState(), tabs);
+        return fw::CreateStockPropertyPage(clsid, tabs);
+    };
+    fw::PropertySheet sheet("TumblerSwitch Properties", {&access}, copy.control().GetPropertyPages(), makePage,
+                            parent != nullptr ? parent->window() : nullptr);
+    sheet.exec();
+}
+
+}  // namespace tumbler::designer
