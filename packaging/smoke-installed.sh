@@ -71,18 +71,17 @@ regctl list | grep -q "Tumbler.TumblerCtrl.1 .* user\$" || fail "per-user entry 
 regctl unregister "$module"
 regctl list | grep -q "Tumbler.TumblerCtrl.1 .* system\$" || fail "system entry gone after unregister"
 
-if command -v tumbler-switch-panel > /dev/null; then
-    step "a form with the switch through the installed Designer plugin"
-    dump=$(tumbler-switch-panel --form "$forms/switch-form.ui" --dump)
-    echo "$dump"
-    [ "$(grep -c . <<< "$dump")" -eq 1 ] || fail "expected one switch in the form"
-    status=0
-    tumbler-switch-panel --form "$forms/plain-form.ui" --dump > /dev/null || status=$?
-    [ "$status" -eq 1 ] || fail "a form without a switch ended with $status, not 1"
-fi
+step "a form with the switch through the installed Designer plugin"
+dump=$(tumbler-switch-panel --form "$forms/switch-form.ui" --dump)
+echo "$dump"
+[ "$(grep -c . <<< "$dump")" -eq 1 ] || fail "expected one switch in the form"
+status=0
+tumbler-switch-panel --form "$forms/plain-form.ui" --dump > /dev/null || status=$?
+[ "$status" -eq 1 ] || fail "a form without a switch ended with $status, not 1"
 
 step "manual pages, desktop entries and icons"
-for page in qm4417 qm4417ctl kv3907-sim regctl tumbler-container tumbler-render; do
+for page in qm4417 qm4417ctl kv3907-sim regctl tumbler-container tumbler-render \
+    tumbler-switch-panel; do
     [ "$(man -w $page)" = /usr/share/man/man1/$page.1.gz ] || fail "man -w $page"
 done
 desktop-file-validate /usr/share/applications/qm4417.desktop

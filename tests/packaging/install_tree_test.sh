@@ -20,7 +20,7 @@ components=$(cd "$prefix" && find . -type d -path '*/tumbler/components' -printf
 libdir=${components%/components}
 module="$prefix/$libdir/components/libtumbler.so"
 for file in bin/qm4417 bin/qm4417ctl bin/kv3907-sim bin/tumbler-container bin/regctl \
-            bin/tumbler-render "$libdir/libtumbler_framework.so" \
+            bin/tumbler-render bin/tumbler-switch-panel "$libdir/libtumbler_framework.so" \
             "$libdir/libtumbler_framework_module.so" "$libdir/libtumbler_framework_ui.so" \
             "$libdir/components/libtumbler.so" \
             share/quill-components/classes.reg share/applications/qm4417.desktop \
@@ -31,12 +31,18 @@ for file in bin/qm4417 bin/qm4417ctl bin/kv3907-sim bin/tumbler-container bin/re
             share/icons/hicolor/48x48/apps/tumbler-container.png; do
     [ -e "$prefix/$file" ] || fail "$file is not installed"
 done
-for page in qm4417 qm4417ctl kv3907-sim regctl tumbler-container tumbler-render; do
+for page in qm4417 qm4417ctl kv3907-sim regctl tumbler-container tumbler-render \
+    tumbler-switch-panel; do
     gzip -t "$prefix/share/man/man1/$page.1.gz" || fail "$page.1.gz is not gzip"
 done
 
+plugin=$(find "$prefix" -path '*/plugins/designer/*.so' | head -n 1)
+[ -n "$plugin" ] || fail "no Designer plugin installed"
+widget=$(find "$prefix/${libdir%/tumbler}" -maxdepth 1 -name 'libtumbler_widget.so*' | head -n 1)
+[ -n "$widget" ] || fail "the widget library is not installed"
+
 # Run paths: relative to the file only, never a build folder.
-for elf in "$prefix"/bin/* "$prefix/$libdir"/*.so "$module"; do
+for elf in "$prefix"/bin/* "$prefix/$libdir"/*.so "$module" "$plugin" "$widget"; do
     runpath=$(readelf -d "$elf" | sed -n 's/.*(RUNPATH).*\[\(.*\)\]/\1/p')
     case "$runpath" in "" | '$ORIGIN'*) ;; *) fail "$elf has run path $runpath" ;; esac
     grep -q "$build" <<< "$runpath" && fail "$elf points into the build"
@@ -51,4 +57,8 @@ grep -q "InprocServer = $module\$" "$prefix/share/quill-components/classes.reg" 
 "$prefix/bin/regctl" props Tumbler.TumblerCtrl.1 | grep -q '^1 Value = False$' ||
     fail "the installed module's control cannot be created"
 "$prefix/bin/qm4417ctl" --help > /dev/null
+# The installed panel loads a form through the installed Designer plugin.
+QT_PLUGIN_PATH=$(dirname "$(dirname "$plugin")") "$prefix/bin/tumbler-switch-panel" \
+    --form "$(dirname "$0")/../../packaging/smoke/switch-form.ui" --dump | grep -q . ||
+    fail "the installed panel found no switch through the installed plugin"
 echo "installed tree works"
