@@ -34,11 +34,13 @@ class TumblerSwitch : public QAbstractButton {
     Q_PROPERTY(bool checked READ isChecked WRITE setChecked DESIGNABLE false STORED false)
 
   public:
-    enum TumblerShapes { type1, type2, type3, type4, type5, type6, type7 };
+    // The control keeps any value it is given (an unknown shape draws as type3), so each
+    // enumeration holds every int, not only its names.
+    enum TumblerShapes : int { type1, type2, type3, type4, type5, type6, type7 };
     Q_ENUM(TumblerShapes)
-    enum TumblerAliments { vertical, horizontal };
+    enum TumblerAliments : int { vertical, horizontal };
     Q_ENUM(TumblerAliments)
-    enum Aliments { top, bottom };
+    enum Aliments : int { top, bottom };
     Q_ENUM(Aliments)
 
     explicit TumblerSwitch(QWidget* parent = nullptr);
