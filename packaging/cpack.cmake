@@ -38,7 +38,7 @@ set(CPACK_DEBIAN_TUMBLER_PACKAGE_NAME tumbler)
 set(CPACK_DEBIAN_TUMBLER_PACKAGE_SECTION devel)
 # The widget library is public (programs link it), so the package tells dpkg-shlibdeps about it
 # and lets ldconfig know through a trigger.
-set(CPACK_DEBIAN_TUMBLER_PACKAGE_GENERATE_SHLIBS ON)
+set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS_POLICY ">=")
 set(CPACK_DEBIAN_TUMBLER_PACKAGE_CONTROL_EXTRA ${CMAKE_CURRENT_LIST_DIR}/debian/tumbler/triggers)
 set(CPACK_COMPONENT_TUMBLER_DESCRIPTION
