@@ -191,6 +191,20 @@ TEST_F(CtlTest, UsageErrorsExitTwoAndNameTheBadArgument) {
     EXPECT_TRUE(control("status").ends_with("requests=0"));  // none reached the unit
 }
 
+TEST_F(CtlTest, HelpAnywhereGoesToStandardOutputAndSendsNothing) {
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{"--help"},
+          {"-h"},
+          {"load", "x.par", "--help"},
+          {"--port", unit.devicePath(), "monitor", "-h"}}) {
+        const CtlResult result = run(arguments);
+        EXPECT_EQ(result.exitCode, 0) << ::testing::PrintToString(arguments);
+        EXPECT_TRUE(result.out.starts_with("usage: qm4417ctl")) << result.out;
+        EXPECT_EQ(result.err, "");
+    }
+    EXPECT_TRUE(control("status").ends_with("requests=0"));
+}
+
 TEST_F(CtlTest, PortsListsSetsAndResetsTheMapping) {
     EXPECT_EQ(run({"ports", "set", "COM3", "/dev/serial/by-id/usb-x"}).exitCode, 0);
     EXPECT_EQ((settings.values[{"QM4417", "Ports", "COM3"}]), "/dev/serial/by-id/usb-x");

@@ -24,7 +24,9 @@ void PrintUsage(std::ostream& err) {
 int RunCtl(const std::vector<std::string>& arguments, platform::SettingsStore& settings,
            std::ostream& out, std::ostream& err, const std::atomic<bool>& interrupted) {
     try {
-        if (arguments.size() == 1 && arguments[0] == "--help") {
+        // Asking for help anywhere in a command line answers it, before anything is opened.
+        if (std::ranges::any_of(arguments,
+                                [](const std::string& a) { return a == "--help" || a == "-h"; })) {
             PrintUsage(out);
             return Success;
         }
