@@ -6,7 +6,6 @@
 #include <string>
 
 #include "dialogs/com_port_settings.h"
-#include "main_window/unit_parameters.h"
 #include "platform/event_pump.h"
 #include "platform/file_dialogs.h"
 #include "platform/message_boxes.h"
@@ -16,6 +15,7 @@
 #include "platform/steady_clock.h"
 #include "unit_link/link_window.h"
 #include "unit_link/unit_link.h"
+#include "unit_parameters/unit_parameters.h"
 
 class QAction;
 class QGroupBox;
@@ -66,8 +66,8 @@ class frmMain : public QMainWindow, public unit_link::LinkWindow {
     void Form_Load();
 
     // The parameter panel, read from and shown on the widgets.
-    ParameterPanel readPanel() const;
-    void showPanel(const ParameterPanel& panel);
+    unit_parameters::ParameterPanel readPanel() const;
+    void showPanel(const unit_parameters::ParameterPanel& panel);
 
     // Status bar panel n (1 or 2).
     QLabel* statusPanel(int n) const;
@@ -83,7 +83,7 @@ class frmMain : public QMainWindow, public unit_link::LinkWindow {
     const MainWindowServices& services() const { return services_; }
 
     // The record and the flag, read-only: only the window's operations change them.
-    const UnitParameters& unitParameters() const { return unitParameters_; }
+    const unit_parameters::UnitParameters& unitParameters() const { return unitParameters_; }
     bool linkFailed() const { return LinkFailed; }
 
     // The link's view of the window.
@@ -164,7 +164,7 @@ class frmMain : public QMainWindow, public unit_link::LinkWindow {
     void closeOtherWindows();
 
     MainWindowServices services_;
-    UnitParameters unitParameters_ = DefaultParameters();
+    unit_parameters::UnitParameters unitParameters_ = unit_parameters::DefaultParameters();
     bool LinkFailed = false;
     std::string programTitle_;
     dialogs::ComPortSettings comPortSettings_;

@@ -15,7 +15,7 @@ constexpr int ParameterTab = 1;
 
 }  // namespace
 
-UnitOperations::UnitOperations(frmMain& window, UnitParameters& record)
+UnitOperations::UnitOperations(frmMain& window, unit_parameters::UnitParameters& record)
     : window_(window),
       record_(record),
       transfer_(window.link(), *this, window.services().messageBoxes, window.programTitle(),
@@ -39,7 +39,7 @@ void UnitOperations::Upload() {
 
 void UnitOperations::FileRead() {
     runAlone([this] {
-        ParameterPanel panel = readPanel();
+        unit_parameters::ParameterPanel panel = readPanel();
         if (param_files::ReadParameterFile(panel, record_, fileServices())) showPanel(panel);
     });
 }
@@ -87,11 +87,11 @@ void UnitOperations::showMonitorReading(const unit_link::MonitorReading& reading
         window_.CWBtnSensorError[i]->setOn(reading.sensorLamps[i]);
 }
 
-ParameterPanel UnitOperations::readPanel() const {
+unit_parameters::ParameterPanel UnitOperations::readPanel() const {
     return window_.readPanel();
 }
 
-void UnitOperations::showPanel(const ParameterPanel& panel) {
+void UnitOperations::showPanel(const unit_parameters::ParameterPanel& panel) {
     window_.showPanel(panel);
 }
 

@@ -9,7 +9,6 @@
 #include <cstdio>
 
 #include "main_window/frm_main.h"
-#include "widgets/latching_switch.h"
 #include "platform/com_port_map.h"
 #include "platform/fakes/fake_file_dialogs.h"
 #include "platform/fakes/fake_message_boxes.h"
@@ -22,6 +21,7 @@
 #include "tools/unit_sim/pty_unit.h"
 #include "unit_link/command_frame.h"
 #include "unit_link/unit_commands.h"
+#include "widgets/latching_switch.h"
 
 namespace {
 
@@ -50,7 +50,7 @@ std::size_t ExchangeBytes(const std::string& body) {
     return bytes;
 }
 
-std::size_t LoadBytes(const main_window::UnitParameters& record) {
+std::size_t LoadBytes(const unit_parameters::UnitParameters& record) {
     std::size_t bytes =
         ExchangeBytes(unit_link::WriteWordBody(unit_link::ParameterStoreAddress, 1));
     for (std::size_t i = 0; i < record.size(); ++i)
@@ -113,7 +113,7 @@ void RunAt(const char* lineSettings, const char* comPortCode) {
     const Seconds loadLine = byteTime * static_cast<double>(LoadBytes(window.unitParameters()));
     const Seconds uploadLine =
         byteTime * static_cast<double>(ExchangeBytes(unit_link::ReadWordsBody(
-                       unit_link::ParameterBaseAddress, main_window::ParameterFieldCount)));
+                       unit_link::ParameterBaseAddress, unit_parameters::ParameterFieldCount)));
     Report("Load", load, loadLine);
     Report("Upload", upload, uploadLine);
     std::printf("  (the simulated unit answers without turnaround; messages: %zu)\n",

@@ -9,14 +9,14 @@
 
 #include "dialogs/frm_about.h"
 #include "dialogs/frm_com_setting.h"
+#include "main_window_fixture.h"
 #include "widgets/latching_switch.h"
 #include "widgets/led_lamp.h"
 #include "widgets/selection_combo_box.h"
-#include "main_window_fixture.h"
 
 namespace {
 
-using main_window::ParameterPanel;
+using unit_parameters::ParameterPanel;
 
 // Opens the box's list and clicks `row` in it, as the operator does.
 void pickFromList(QComboBox& box, int row) {
@@ -109,9 +109,9 @@ TEST_F(MainWindowInteractionTest, TypingIntoTheSensorTypeBoxLeavesNoEntrySelecte
     w.cmbSensorType->setSelectedIndex(2);
     QTest::keyClicks(w.cmbSensorType->lineEdit(), "x");
     EXPECT_EQ(w.cmbSensorType->selectedIndex(), -1);
-    main_window::UnitParameters record = w.unitParameters();
-    ASSERT_TRUE(main_window::PanelToParameters(w.readPanel(), record));
-    EXPECT_EQ(record[main_window::SensorType], 0);
+    unit_parameters::UnitParameters record = w.unitParameters();
+    ASSERT_TRUE(unit_parameters::PanelToParameters(w.readPanel(), record));
+    EXPECT_EQ(record[unit_parameters::SensorType], 0);
     // Picking the same entry again from the list selects it again.
     pickFromList(*w.cmbSensorType, 2);
     EXPECT_EQ(w.cmbSensorType->selectedIndex(), 2);
@@ -129,9 +129,9 @@ TEST_F(MainWindowInteractionTest, TypedTextThatMatchesAnEntrySelectsNothing) {
     ASSERT_FALSE(box.hasFocus());
     EXPECT_EQ(box.currentText().toStdString(), "ABSOLUTE (1X-64X)");
     EXPECT_EQ(w.readPanel().sensorType, -1);
-    main_window::UnitParameters record = w.unitParameters();
-    ASSERT_TRUE(main_window::PanelToParameters(w.readPanel(), record));
-    EXPECT_EQ(record[main_window::SensorType], 0);
+    unit_parameters::UnitParameters record = w.unitParameters();
+    ASSERT_TRUE(unit_parameters::PanelToParameters(w.readPanel(), record));
+    EXPECT_EQ(record[unit_parameters::SensorType], 0);
     // A pick from the list still selects, also the entry Qt matched to the typed text.
     pickFromList(box, 1);
     EXPECT_EQ(w.readPanel().sensorType, 1);
@@ -269,7 +269,7 @@ TEST_F(MainWindowInteractionTest, TheLinkReportsThroughTheRealWidgets) {
 TEST_F(MainWindowInteractionTest, ABlockReadWithoutAUnitLeavesTheWindowUsable) {
     main_window::frmMain& w = shownWindow();
     w.cmdComStart->setOn(true);
-    main_window::UnitParameters words{};
+    unit_parameters::UnitParameters words{};
     w.link().ReadBlock(0xFFEF5C, words, 4);
     EXPECT_TRUE(w.linkFailed());
     EXPECT_FALSE(w.cmdComStart->isOn());

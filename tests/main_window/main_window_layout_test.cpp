@@ -130,7 +130,7 @@ TEST_F(MainWindowLayoutTest, WindowMenuAndTabs) {
 
 TEST_F(MainWindowLayoutTest, InitialStateBeforeStartUp) {
     main_window::frmMain& w = makeWindow();
-    EXPECT_EQ(w.readPanel(), main_window::ParameterPanel{});
+    EXPECT_EQ(w.readPanel(), unit_parameters::ParameterPanel{});
     EXPECT_EQ(w.cmbSensorType->count(), 3);
     EXPECT_EQ(w.cmbSensorType->itemText(0), "SEMI-ABSOLUTE (1X)");
     EXPECT_EQ(w.cmbSensorType->itemText(1), "ABSOLUTE (1X-64X)");

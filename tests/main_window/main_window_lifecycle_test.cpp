@@ -5,13 +5,13 @@
 #include <QTabWidget>
 #include <QTimer>
 
+#include "main_window_fixture.h"
 #include "widgets/latching_switch.h"
 #include "widgets/selection_combo_box.h"
-#include "main_window_fixture.h"
 
 namespace {
 
-using main_window::ParameterPanel;
+using unit_parameters::ParameterPanel;
 
 using MainWindowLifecycleTest = MainWindowTest;
 
@@ -32,7 +32,7 @@ TEST_F(MainWindowLifecycleTest, FirstRunWithAnEmptyStore) {
                                              .phaseCountText = "1000",
                                              .presetDataText = "000000"}));
     EXPECT_EQ(w.cmbSensorType->currentText(), "SEMI-ABSOLUTE (1X)");
-    EXPECT_EQ(w.unitParameters(), main_window::DefaultParameters());
+    EXPECT_EQ(w.unitParameters(), unit_parameters::DefaultParameters());
     EXPECT_EQ(w.SSTab1->currentIndex(), 0);
     EXPECT_FALSE(w.cmdComStart->isOn());
     EXPECT_FALSE(w.linkFailed());

@@ -13,9 +13,6 @@
 #include <functional>
 
 #include "main_window/frm_main.h"
-#include "widgets/latching_switch.h"
-#include "widgets/led_lamp.h"
-#include "widgets/selection_combo_box.h"
 #include "platform/com_port_map.h"
 #include "platform/fakes/fake_file_dialogs.h"
 #include "platform/fakes/fake_message_boxes.h"
@@ -30,6 +27,9 @@
 #include "tools/unit_sim/pty_unit.h"
 #include "unit_link/link_failure_message.h"
 #include "unit_link/unit_commands.h"
+#include "widgets/latching_switch.h"
+#include "widgets/led_lamp.h"
+#include "widgets/selection_combo_box.h"
 
 namespace {
 
@@ -292,7 +292,8 @@ TEST_F(WindowFiles, ReadShowsTheFileAndFailuresLeaveThePanel) {
     EXPECT_EQ(boxes.shown[1].text, path("missing.par") + " Can't Read Parameter File");
     EXPECT_EQ(boxes.shown[1].title, "QM4417 Error!");
     EXPECT_EQ(window.txtPhaseCount->text(), "777");
-    EXPECT_EQ(window.unitParameters(), (main_window::UnitParameters{1, 1, 10, 500, 3, 18, 13398}));
+    EXPECT_EQ(window.unitParameters(),
+              (unit_parameters::UnitParameters{1, 1, 10, 500, 3, 18, 13398}));
 }
 
 }  // namespace
