@@ -17,8 +17,10 @@
 #include "main_window/unit_operations.h"
 #include "main_window/window_position.h"
 #include "unit_link/link_failure_message.h"
+#include "unit_link/position_monitor.h"
 #include "widgets/input_gate.h"
 #include "widgets/latching_switch.h"
+#include "widgets/led_lamp.h"
 #include "widgets/option_buttons.h"
 #include "widgets/selection_combo_box.h"
 #include "widgets/twips.h"
@@ -155,6 +157,27 @@ void frmMain::showLinkFailure(unit_link::LinkOutcome) {
     // turned off come first, and the operator decides anew.
     inputGate_->dropHeld();
     unit_link::ShowLinkFailureBox(services_.messageBoxes, programTitle_);
+}
+
+bool frmMain::monitorSwitchOn() const {
+    return cmdComStart->isOn();
+}
+
+void frmMain::showMonitorReading(const unit_link::MonitorReading& reading) {
+    lblPositionHex->setText(QString::fromStdString(reading.positionHex));
+    lblPositionDec->setText(QString::fromStdString(reading.positionDec));
+    for (std::size_t i = 0; i < reading.unitLamps.size(); ++i)
+        CWBtnUnitError[i]->setOn(reading.unitLamps[i]);
+    for (std::size_t i = 0; i < reading.sensorLamps.size(); ++i)
+        CWBtnSensorError[i]->setOn(reading.sensorLamps[i]);
+}
+
+void frmMain::focusPhaseCount() {
+    txtPhaseCount->setFocus();
+}
+
+void frmMain::focusPresetData() {
+    txtPresetData->setFocus();
 }
 
 void frmMain::mnuExit_Click() {

@@ -27,6 +27,10 @@ class QStatusBar;
 class QTabWidget;
 class QTimer;
 
+namespace unit_link {
+struct MonitorReading;
+}  // namespace unit_link
+
 namespace widgets {
 class InputGate;
 class LatchingSwitch;
@@ -51,10 +55,12 @@ struct MainWindowServices {
 
 // QM4417's main window.
 //
-// Naming: every widget is a public member named as in the layout, and its objectName() is the
+// Naming: every widget is a private member named as in the layout, and its objectName() is the
 // same name. A widget array is a std::array member addressed by index from 0; the objectName()
 // of element i is the array's name, '_' and i (optCode_0, CWBtnSensorError_4). The status bar's
 // panels, counted from 1, are StatusBar1_Panel1 and StatusBar1_Panel2 (statusPanel(n)).
+// Code outside the window works through the views below; tests and tools that drive the window
+// as a person would find its widgets by those names.
 class frmMain : public QMainWindow, public unit_link::LinkWindow {
     Q_OBJECT
   public:
@@ -93,47 +99,12 @@ class frmMain : public QMainWindow, public unit_link::LinkWindow {
     void setStatusText(const std::string& text) override;
     void showLinkFailure(unit_link::LinkOutcome cause) override;
 
-    QAction* mnuExit = nullptr;
-    QAction* mnuComSetting = nullptr;
-    QAction* mnuAbout = nullptr;
-
-    QStatusBar* StatusBar1 = nullptr;
-    QTabWidget* SSTab1 = nullptr;
-    QTimer* Timer1 = nullptr;
-
-    // Tab 0 "Monitor".
-    QLabel* lblPositionT = nullptr;
-    QLabel* lblPositionDec = nullptr;
-    QLabel* lblDec = nullptr;
-    QLabel* lblPositionHex = nullptr;
-    QLabel* lblHex = nullptr;
-    QGroupBox* Frame1 = nullptr;
-    QGroupBox* Frame2 = nullptr;
-    std::array<widgets::LedLamp*, 3> CWBtnUnitError{};
-    std::array<QLabel*, 3> lblUnitErrorTitle{};
-    std::array<widgets::LedLamp*, 5> CWBtnSensorError{};
-    std::array<QLabel*, 5> lblSensorErrorTitle{};
-    widgets::LatchingSwitch* cmdComStart = nullptr;
-
-    // Tab 1 "Parameter".
-    QGroupBox* fraCode = nullptr;
-    std::array<QRadioButton*, 2> optCode{};
-    QGroupBox* fraDir = nullptr;
-    std::array<QRadioButton*, 2> optDir{};
-    QGroupBox* fraStrobeCycle = nullptr;
-    std::array<QRadioButton*, 3> optStrobeCycle{};
-    QLabel* lblSensorTypeTitle = nullptr;
-    widgets::SelectionComboBox* cmbSensorType = nullptr;
-    QLabel* lblPhaseCountTitle = nullptr;
-    QLineEdit* txtPhaseCount = nullptr;
-    QLabel* lblPhaseCountUnit = nullptr;
-    QLabel* lblPresetDataTitle = nullptr;
-    QLineEdit* txtPresetData = nullptr;
-    QLabel* lblPresetDataUnit = nullptr;
-    QPushButton* cmdFileRead = nullptr;
-    QPushButton* cmdFileWrite = nullptr;
-    QPushButton* cmdLoad = nullptr;
-    QPushButton* cmdUpLoad = nullptr;
+    // The monitor's view: the switch, the two displays and the lamps.
+    bool monitorSwitchOn() const;
+    void showMonitorReading(const unit_link::MonitorReading& reading);
+    // Where a rejected text sends the operator.
+    void focusPhaseCount();
+    void focusPresetData();
 
   protected:
     // Shutdown: the other windows closed, then the position saved unless minimised.
@@ -176,6 +147,48 @@ class frmMain : public QMainWindow, public unit_link::LinkWindow {
     widgets::InputGate* inputGate_ = nullptr;
     std::array<QLabel*, 2> statusPanels_{};
     std::unique_ptr<UnitOperations> operations_;
+
+    QAction* mnuExit = nullptr;
+    QAction* mnuComSetting = nullptr;
+    QAction* mnuAbout = nullptr;
+
+    QStatusBar* StatusBar1 = nullptr;
+    QTabWidget* SSTab1 = nullptr;
+    QTimer* Timer1 = nullptr;
+
+    // Tab 0 "Monitor".
+    QLabel* lblPositionT = nullptr;
+    QLabel* lblPositionDec = nullptr;
+    QLabel* lblDec = nullptr;
+    QLabel* lblPositionHex = nullptr;
+    QLabel* lblHex = nullptr;
+    QGroupBox* Frame1 = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    std::array<widgets::LedLamp*, 3> CWBtnUnitError{};
+    std::array<QLabel*, 3> lblUnitErrorTitle{};
+    std::array<widgets::LedLamp*, 5> CWBtnSensorError{};
+    std::array<QLabel*, 5> lblSensorErrorTitle{};
+    widgets::LatchingSwitch* cmdComStart = nullptr;
+
+    // Tab 1 "Parameter".
+    QGroupBox* fraCode = nullptr;
+    std::array<QRadioButton*, 2> optCode{};
+    QGroupBox* fraDir = nullptr;
+    std::array<QRadioButton*, 2> optDir{};
+    QGroupBox* fraStrobeCycle = nullptr;
+    std::array<QRadioButton*, 3> optStrobeCycle{};
+    QLabel* lblSensorTypeTitle = nullptr;
+    widgets::SelectionComboBox* cmbSensorType = nullptr;
+    QLabel* lblPhaseCountTitle = nullptr;
+    QLineEdit* txtPhaseCount = nullptr;
+    QLabel* lblPhaseCountUnit = nullptr;
+    QLabel* lblPresetDataTitle = nullptr;
+    QLineEdit* txtPresetData = nullptr;
+    QLabel* lblPresetDataUnit = nullptr;
+    QPushButton* cmdFileRead = nullptr;
+    QPushButton* cmdFileWrite = nullptr;
+    QPushButton* cmdLoad = nullptr;
+    QPushButton* cmdUpLoad = nullptr;
 };
 
 }  // namespace main_window

@@ -3,6 +3,7 @@
 #include <time.h>
 
 #include <QApplication>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 #include <chrono>
@@ -22,6 +23,7 @@
 #include "unit_link/command_frame.h"
 #include "unit_link/unit_commands.h"
 #include "widgets/latching_switch.h"
+#include "widgets/named_widgets.h"
 
 namespace {
 
@@ -96,7 +98,7 @@ void RunAt(const char* lineSettings, const char* comPortCode) {
         return unit.withUnit(
             [](unit_sim::SimulatedUnit& simulated, auto) { return simulated.requestCount(); });
     };
-    window.cmdComStart->setOn(true);
+    widgets::NamedChild<widgets::LatchingSwitch>(window, "cmdComStart").setOn(true);
     QTest::qWait(300);  // settle into the tick rhythm
     const int firstRequest = requests();
     const Seconds cpuBefore = ThreadCpuTime();
@@ -106,16 +108,19 @@ void RunAt(const char* lineSettings, const char* comPortCode) {
     std::printf("  monitor %.1f readings/s over %.1f s, CPU %.2f%% of a core (goal 10/s, < 2%%)\n",
                 readings / wall.count(), wall.count(), 100.0 * cpu.count() / wall.count());
 
-    window.SSTab1->setCurrentIndex(1);  // switches the monitor off, as the operator would
+    widgets::NamedChild<QTabWidget>(window, "SSTab1")
+        .setCurrentIndex(1);  // switches the monitor off, as the operator would
     QTest::qWait(200);
-    const Seconds load = Timed([&] { window.cmdLoad->click(); });
-    const Seconds upload = Timed([&] { window.cmdUpLoad->click(); });
+    auto& load = widgets::NamedChild<QPushButton>(window, "cmdLoad");
+    auto& upload = widgets::NamedChild<QPushButton>(window, "cmdUpLoad");
+    const Seconds loadTook = Timed([&] { load.click(); });
+    const Seconds uploadTook = Timed([&] { upload.click(); });
     const Seconds loadLine = byteTime * static_cast<double>(LoadBytes(window.unitParameters()));
     const Seconds uploadLine =
         byteTime * static_cast<double>(ExchangeBytes(unit_link::ReadWordsBody(
                        unit_link::ParameterBaseAddress, unit_parameters::ParameterFieldCount)));
-    Report("Load", load, loadLine);
-    Report("Upload", upload, uploadLine);
+    Report("Load", loadTook, loadLine);
+    Report("Upload", uploadTook, uploadLine);
     std::printf("  (the simulated unit answers without turnaround; messages: %zu)\n",
                 boxes.shown.size());
 }
