@@ -103,4 +103,10 @@ std::vector<std::string> IncludeBreaches(const fs::path& root,
     return breaches;
 }
 
+std::vector<std::string> IncludeBreaches(const fs::path& root, const DependencyTable& table) {
+    std::set<std::string> tops;
+    for (const auto& [folder, _] : table) tops.insert(folder.substr(0, folder.find('/')));
+    return IncludeBreaches(root, std::vector<std::string>(tops.begin(), tops.end()), table);
+}
+
 }  // namespace house

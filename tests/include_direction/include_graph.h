@@ -24,4 +24,8 @@ std::vector<std::string> IncludeBreaches(const std::filesystem::path& root,
                                          const std::vector<std::string>& scopes,
                                          const DependencyTable& table);
 
+// The same for every top folder of the table ("a" for the rows "a" and "a/b").
+std::vector<std::string> IncludeBreaches(const std::filesystem::path& root,
+                                         const DependencyTable& table);
+
 }  // namespace house
