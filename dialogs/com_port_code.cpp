@@ -1,6 +1,6 @@
 #include "dialogs/com_port_code.h"
 
-#include "main_window/number_text.h"
+#include "unit_parameters/number_text.h"
 
 namespace dialogs {
 
@@ -59,7 +59,7 @@ bool IsDialogCode(int code) {
 }
 
 std::optional<std::int16_t> ParseStoredComPort(std::string_view text) {
-    const auto value = main_window::ReadStrictInteger(text);
+    const auto value = unit_parameters::ReadStrictInteger(text);
     if (!value || !IsDialogCode(*value)) return std::nullopt;
     return static_cast<std::int16_t>(*value);
 }
@@ -71,7 +71,7 @@ std::optional<int> ParsePortName(std::string_view text) {
         if ((text[i] & ~0x20) != "COM"[i]) return std::nullopt;
     }
     // The number reader allows the trailing blanks.
-    const auto number = main_window::ReadStrictInteger(text.substr(3));
+    const auto number = unit_parameters::ReadStrictInteger(text.substr(3));
     if (!number || *number < 1 || *number > kPortCount) return std::nullopt;
     return *number - 1;
 }

@@ -15,13 +15,15 @@
 #include "dialogs/frm_com_setting.h"
 #include "main_window/parameter_folder.h"
 #include "main_window/unit_operations.h"
+#include "main_window/window_position.h"
+#include "unit_link/link_failure_message.h"
+#include "unit_link/position_monitor.h"
 #include "widgets/input_gate.h"
 #include "widgets/latching_switch.h"
+#include "widgets/led_lamp.h"
 #include "widgets/option_buttons.h"
 #include "widgets/selection_combo_box.h"
 #include "widgets/twips.h"
-#include "main_window/window_position.h"
-#include "unit_link/link_failure_message.h"
 
 namespace main_window {
 
@@ -58,10 +60,10 @@ void frmMain::Form_Load() {
     comPortSettings_.ComPortSet();
     enableUnitControls(comPortSettings_.ComFlag);
     parameterFolder_ = PrepareParameterFolder(services_.identity);
-    unitParameters_ = DefaultParameters();
+    unitParameters_ = unit_parameters::DefaultParameters();
     SSTab1->setCurrentIndex(0);
-    ParameterPanel panel;
-    ParametersToPanel(unitParameters_, panel);
+    unit_parameters::ParameterPanel panel;
+    unit_parameters::ParametersToPanel(unitParameters_, panel);
     showPanel(panel);
     switchMonitorOff();
     LinkFailed = false;
@@ -106,7 +108,7 @@ void frmMain::closeOtherWindows() {
     }
 }
 
-ParameterPanel frmMain::readPanel() const {
+unit_parameters::ParameterPanel frmMain::readPanel() const {
     return {.code = widgets::SelectedOption(optCode),
             .dir = widgets::SelectedOption(optDir),
             .strobeCycle = widgets::SelectedOption(optStrobeCycle),
@@ -115,7 +117,7 @@ ParameterPanel frmMain::readPanel() const {
             .presetDataText = txtPresetData->text().toStdString()};
 }
 
-void frmMain::showPanel(const ParameterPanel& panel) {
+void frmMain::showPanel(const unit_parameters::ParameterPanel& panel) {
     widgets::SelectOption(optCode, panel.code);
     widgets::SelectOption(optDir, panel.dir);
     widgets::SelectOption(optStrobeCycle, panel.strobeCycle);
@@ -155,6 +157,27 @@ void frmMain::showLinkFailure(unit_link::LinkOutcome) {
     // turned off come first, and the operator decides anew.
     inputGate_->dropHeld();
     unit_link::ShowLinkFailureBox(services_.messageBoxes, programTitle_);
+}
+
+bool frmMain::monitorSwitchOn() const {
+    return cmdComStart->isOn();
+}
+
+void frmMain::showMonitorReading(const unit_link::MonitorReading& reading) {
+    lblPositionHex->setText(QString::fromStdString(reading.positionHex));
+    lblPositionDec->setText(QString::fromStdString(reading.positionDec));
+    for (std::size_t i = 0; i < reading.unitLamps.size(); ++i)
+        CWBtnUnitError[i]->setOn(reading.unitLamps[i]);
+    for (std::size_t i = 0; i < reading.sensorLamps.size(); ++i)
+        CWBtnSensorError[i]->setOn(reading.sensorLamps[i]);
+}
+
+void frmMain::focusPhaseCount() {
+    txtPhaseCount->setFocus();
+}
+
+void frmMain::focusPresetData() {
+    txtPresetData->setFocus();
 }
 
 void frmMain::mnuExit_Click() {

@@ -6,7 +6,6 @@
 #include <string>
 
 #include "dialogs/com_port_settings.h"
-#include "main_window/unit_parameters.h"
 #include "platform/event_pump.h"
 #include "platform/file_dialogs.h"
 #include "platform/message_boxes.h"
@@ -16,6 +15,7 @@
 #include "platform/steady_clock.h"
 #include "unit_link/link_window.h"
 #include "unit_link/unit_link.h"
+#include "unit_parameters/unit_parameters.h"
 
 class QAction;
 class QGroupBox;
@@ -26,6 +26,10 @@ class QRadioButton;
 class QStatusBar;
 class QTabWidget;
 class QTimer;
+
+namespace unit_link {
+struct MonitorReading;
+}  // namespace unit_link
 
 namespace widgets {
 class InputGate;
@@ -51,10 +55,12 @@ struct MainWindowServices {
 
 // QM4417's main window.
 //
-// Naming: every widget is a public member named as in the layout, and its objectName() is the
+// Naming: every widget is a private member named as in the layout, and its objectName() is the
 // same name. A widget array is a std::array member addressed by index from 0; the objectName()
 // of element i is the array's name, '_' and i (optCode_0, CWBtnSensorError_4). The status bar's
 // panels, counted from 1, are StatusBar1_Panel1 and StatusBar1_Panel2 (statusPanel(n)).
+// Code outside the window works through the views below; tests and tools that drive the window
+// as a person would find its widgets by those names.
 class frmMain : public QMainWindow, public unit_link::LinkWindow {
     Q_OBJECT
   public:
@@ -66,8 +72,8 @@ class frmMain : public QMainWindow, public unit_link::LinkWindow {
     void Form_Load();
 
     // The parameter panel, read from and shown on the widgets.
-    ParameterPanel readPanel() const;
-    void showPanel(const ParameterPanel& panel);
+    unit_parameters::ParameterPanel readPanel() const;
+    void showPanel(const unit_parameters::ParameterPanel& panel);
 
     // Status bar panel n (1 or 2).
     QLabel* statusPanel(int n) const;
@@ -83,7 +89,7 @@ class frmMain : public QMainWindow, public unit_link::LinkWindow {
     const MainWindowServices& services() const { return services_; }
 
     // The record and the flag, read-only: only the window's operations change them.
-    const UnitParameters& unitParameters() const { return unitParameters_; }
+    const unit_parameters::UnitParameters& unitParameters() const { return unitParameters_; }
     bool linkFailed() const { return LinkFailed; }
 
     // The link's view of the window.
@@ -92,6 +98,55 @@ class frmMain : public QMainWindow, public unit_link::LinkWindow {
     void switchMonitorOff() override;
     void setStatusText(const std::string& text) override;
     void showLinkFailure(unit_link::LinkOutcome cause) override;
+
+    // The monitor's view: the switch, the two displays and the lamps.
+    bool monitorSwitchOn() const;
+    void showMonitorReading(const unit_link::MonitorReading& reading);
+    // Where a rejected text sends the operator.
+    void focusPhaseCount();
+    void focusPresetData();
+
+  protected:
+    // Shutdown: the other windows closed, then the position saved unless minimised.
+    void closeEvent(QCloseEvent* event) override;
+
+  private slots:
+    void mnuExit_Click();
+    void mnuComSetting_Click();
+    void mnuAbout_Click();
+
+    // Handlers of the unit, file and monitor operations.
+    void cmdLoad_Click();
+    void cmdUpLoad_Click();
+    void cmdFileRead_Click();
+    void cmdFileWrite_Click();
+    void Timer1_Timer();
+    void SSTab1_Click(int shownTab);
+
+  private:
+    // Creates every widget of the layout in its initial state (frm_main_layout.cpp).
+    void buildLayout();
+    void buildMenu();
+    void buildMonitorTab();
+    void buildParameterTab();
+    void connectHandlers();
+    void restorePosition();
+    void savePosition();
+    void closeOtherWindows();
+
+    MainWindowServices services_;
+    unit_parameters::UnitParameters unitParameters_ = unit_parameters::DefaultParameters();
+    bool LinkFailed = false;
+    std::string programTitle_;
+    dialogs::ComPortSettings comPortSettings_;
+    // One exchange at a time: the link's operations, Load, Upload and the file operations
+    // hold it; the tick, the menus and closing the window ask it.
+    unit_link::OperationGuard guard_;
+    unit_link::UnitLink link_;
+    std::string parameterFolder_;
+    widgets::InputGate* inputGate_ = nullptr;
+    std::array<QLabel*, 2> statusPanels_{};
+    std::unique_ptr<UnitOperations> operations_;
 
     QAction* mnuExit = nullptr;
     QAction* mnuComSetting = nullptr;
@@ -134,48 +189,6 @@ class frmMain : public QMainWindow, public unit_link::LinkWindow {
     QPushButton* cmdFileWrite = nullptr;
     QPushButton* cmdLoad = nullptr;
     QPushButton* cmdUpLoad = nullptr;
-
-  protected:
-    // Shutdown: the other windows closed, then the position saved unless minimised.
-    void closeEvent(QCloseEvent* event) override;
-
-  private slots:
-    void mnuExit_Click();
-    void mnuComSetting_Click();
-    void mnuAbout_Click();
-
-    // Handlers of the unit, file and monitor operations.
-    void cmdLoad_Click();
-    void cmdUpLoad_Click();
-    void cmdFileRead_Click();
-    void cmdFileWrite_Click();
-    void Timer1_Timer();
-    void SSTab1_Click(int shownTab);
-
-  private:
-    // Creates every widget of the layout in its initial state (frm_main_layout.cpp).
-    void buildLayout();
-    void buildMenu();
-    void buildMonitorTab();
-    void buildParameterTab();
-    void connectHandlers();
-    void restorePosition();
-    void savePosition();
-    void closeOtherWindows();
-
-    MainWindowServices services_;
-    UnitParameters unitParameters_ = DefaultParameters();
-    bool LinkFailed = false;
-    std::string programTitle_;
-    dialogs::ComPortSettings comPortSettings_;
-    // One exchange at a time: the link's operations, Load, Upload and the file operations
-    // hold it; the tick, the menus and closing the window ask it.
-    unit_link::OperationGuard guard_;
-    unit_link::UnitLink link_;
-    std::string parameterFolder_;
-    widgets::InputGate* inputGate_ = nullptr;
-    std::array<QLabel*, 2> statusPanels_{};
-    std::unique_ptr<UnitOperations> operations_;
 };
 
 }  // namespace main_window

@@ -4,22 +4,22 @@
 
 namespace main_window {
 
-bool CheckPanelForLoad(const ParameterPanel& panel, ParameterView& view,
+bool CheckPanelForLoad(const unit_parameters::ParameterPanel& panel, ParameterView& view,
                        platform::MessageBoxes& boxes, const std::string& programTitle) {
     const auto warn = [&](const std::string& text) {
         boxes.show(programTitle, text, platform::MessageIcon::Warning,
                    platform::MessageButtons::Ok);
     };
-    switch (ValidateParameterPanel(panel)) {
-        case PanelCheck::PhaseCountRejected:
+    switch (unit_parameters::ValidateParameterPanel(panel)) {
+        case unit_parameters::PanelCheck::PhaseCountRejected:
             view.focusPhaseCount();
             warn("Phase Count is Over Flow");
             return false;
-        case PanelCheck::PresetDataRejected:
+        case unit_parameters::PanelCheck::PresetDataRejected:
             view.focusPresetData();
             warn("Preset Data is Over Flow");
             return false;
-        case PanelCheck::Accepted:
+        case unit_parameters::PanelCheck::Accepted:
             break;
     }
     return true;
@@ -44,9 +44,9 @@ void ParameterTransfer::showBox(const std::string& text, platform::MessageIcon i
 }
 
 void ParameterTransfer::load() {
-    const ParameterPanel panel = view_.readPanel();
+    const unit_parameters::ParameterPanel panel = view_.readPanel();
     if (!CheckPanelForLoad(panel, view_, boxes_, title_)) return;
-    PanelToParameters(panel, record_);
+    unit_parameters::PanelToParameters(panel, record_);
     view_.setStatusText("Parameter Load Busy...Please Wait!");
     for (std::size_t i = 0; i < record_.size(); ++i) {
         link_.WriteWord(unit_link::ParameterBaseAddress + 2 * static_cast<int>(i), record_[i]);
@@ -71,8 +71,8 @@ void ParameterTransfer::upload() {
     link_.ReadBlock(unit_link::ParameterBaseAddress, record_,
                     static_cast<std::int16_t>(record_.size()));
     view_.setStatusText(view_.linkFailed() ? "Upload was Interrupted." : "Upload was Complated.");
-    ParameterPanel panel;
-    ParametersToPanel(record_, panel);
+    unit_parameters::ParameterPanel panel;
+    unit_parameters::ParametersToPanel(record_, panel);
     view_.showPanel(panel);
 }
 

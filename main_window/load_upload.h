@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "main_window/unit_parameters.h"
 #include "platform/message_boxes.h"
 #include "unit_link/unit_link.h"
+#include "unit_parameters/unit_parameters.h"
 
 namespace main_window {
 
@@ -12,8 +12,8 @@ namespace main_window {
 class ParameterView {
   public:
     virtual ~ParameterView() = default;
-    virtual ParameterPanel readPanel() const = 0;
-    virtual void showPanel(const ParameterPanel& panel) = 0;
+    virtual unit_parameters::ParameterPanel readPanel() const = 0;
+    virtual void showPanel(const unit_parameters::ParameterPanel& panel) = 0;
     virtual void focusPhaseCount() = 0;
     virtual void focusPresetData() = 0;
     virtual void setStatusText(const std::string& text) = 0;
@@ -22,7 +22,7 @@ class ParameterView {
 
 // The Load's check of the panel's texts, phase count first. On a rejection the focus moves
 // to the rejected text box, its warning is shown, and the answer is false.
-bool CheckPanelForLoad(const ParameterPanel& panel, ParameterView& view,
+bool CheckPanelForLoad(const unit_parameters::ParameterPanel& panel, ParameterView& view,
                        platform::MessageBoxes& boxes, const std::string& programTitle);
 
 // Load and Upload of the parameter record. While one of them waits on the line the
@@ -32,7 +32,7 @@ bool CheckPanelForLoad(const ParameterPanel& panel, ParameterView& view,
 class ParameterTransfer {
   public:
     ParameterTransfer(unit_link::UnitLink& link, ParameterView& view, platform::MessageBoxes& boxes,
-                      std::string programTitle, UnitParameters& record)
+                      std::string programTitle, unit_parameters::UnitParameters& record)
         : link_(link),
           view_(view),
           boxes_(boxes),
@@ -57,7 +57,7 @@ class ParameterTransfer {
     ParameterView& view_;
     platform::MessageBoxes& boxes_;
     std::string title_;
-    UnitParameters& record_;
+    unit_parameters::UnitParameters& record_;
 };
 
 }  // namespace main_window

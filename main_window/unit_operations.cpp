@@ -1,11 +1,6 @@
 #include "main_window/unit_operations.h"
 
-#include <QLabel>
-#include <QLineEdit>
-
 #include "main_window/frm_main.h"
-#include "widgets/latching_switch.h"
-#include "widgets/led_lamp.h"
 
 namespace main_window {
 
@@ -15,7 +10,7 @@ constexpr int ParameterTab = 1;
 
 }  // namespace
 
-UnitOperations::UnitOperations(frmMain& window, UnitParameters& record)
+UnitOperations::UnitOperations(frmMain& window, unit_parameters::UnitParameters& record)
     : window_(window),
       record_(record),
       transfer_(window.link(), *this, window.services().messageBoxes, window.programTitle(),
@@ -39,7 +34,7 @@ void UnitOperations::Upload() {
 
 void UnitOperations::FileRead() {
     runAlone([this] {
-        ParameterPanel panel = readPanel();
+        unit_parameters::ParameterPanel panel = readPanel();
         if (param_files::ReadParameterFile(panel, record_, fileServices())) showPanel(panel);
     });
 }
@@ -67,7 +62,7 @@ param_files::ParameterFileServices UnitOperations::fileServices() const {
 }
 
 bool UnitOperations::monitorSwitchOn() const {
-    return window_.cmdComStart->isOn();
+    return window_.monitorSwitchOn();
 }
 
 void UnitOperations::switchMonitorOff() {
@@ -79,28 +74,23 @@ bool UnitOperations::linkFailed() const {
 }
 
 void UnitOperations::showMonitorReading(const unit_link::MonitorReading& reading) {
-    window_.lblPositionHex->setText(QString::fromStdString(reading.positionHex));
-    window_.lblPositionDec->setText(QString::fromStdString(reading.positionDec));
-    for (std::size_t i = 0; i < reading.unitLamps.size(); ++i)
-        window_.CWBtnUnitError[i]->setOn(reading.unitLamps[i]);
-    for (std::size_t i = 0; i < reading.sensorLamps.size(); ++i)
-        window_.CWBtnSensorError[i]->setOn(reading.sensorLamps[i]);
+    window_.showMonitorReading(reading);
 }
 
-ParameterPanel UnitOperations::readPanel() const {
+unit_parameters::ParameterPanel UnitOperations::readPanel() const {
     return window_.readPanel();
 }
 
-void UnitOperations::showPanel(const ParameterPanel& panel) {
+void UnitOperations::showPanel(const unit_parameters::ParameterPanel& panel) {
     window_.showPanel(panel);
 }
 
 void UnitOperations::focusPhaseCount() {
-    window_.txtPhaseCount->setFocus();
+    window_.focusPhaseCount();
 }
 
 void UnitOperations::focusPresetData() {
-    window_.txtPresetData->setFocus();
+    window_.focusPresetData();
 }
 
 void UnitOperations::setStatusText(const std::string& text) {

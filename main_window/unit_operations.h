@@ -13,7 +13,7 @@ class frmMain;
 class UnitOperations : public unit_link::MonitorView, public ParameterView {
   public:
     // `record` is the window's UnitParameters, which Load, Upload and the files change.
-    UnitOperations(frmMain& window, UnitParameters& record);
+    UnitOperations(frmMain& window, unit_parameters::UnitParameters& record);
 
     void Load();
     void Upload();
@@ -28,8 +28,8 @@ class UnitOperations : public unit_link::MonitorView, public ParameterView {
     bool linkFailed() const override;
     void showMonitorReading(const unit_link::MonitorReading& reading) override;
     // ParameterView
-    ParameterPanel readPanel() const override;
-    void showPanel(const ParameterPanel& panel) override;
+    unit_parameters::ParameterPanel readPanel() const override;
+    void showPanel(const unit_parameters::ParameterPanel& panel) override;
     void focusPhaseCount() override;
     void focusPresetData() override;
     void setStatusText(const std::string& text) override;
@@ -41,7 +41,7 @@ class UnitOperations : public unit_link::MonitorView, public ParameterView {
     void runAlone(Operation operation);
 
     frmMain& window_;
-    UnitParameters& record_;
+    unit_parameters::UnitParameters& record_;
     ParameterTransfer transfer_;
 };
 

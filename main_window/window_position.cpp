@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "main_window/number_text.h"
+#include "unit_parameters/number_text.h"
 
 namespace main_window {
 
@@ -14,7 +14,8 @@ constexpr int kDefaultEdge = 1000;
 
 int ReadEdge(const platform::SettingsStore& store, const std::string& application,
              const char* key) {
-    return ReadStrictInteger(store.read(application, kSection, key, "")).value_or(kDefaultEdge);
+    return unit_parameters::ReadStrictInteger(store.read(application, kSection, key, ""))
+        .value_or(kDefaultEdge);
 }
 
 // How far `value`'s span [value, value + size) lies outside [low, low + range).

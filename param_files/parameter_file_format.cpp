@@ -23,14 +23,14 @@ std::optional<std::int32_t> parseItem(std::string_view item) {
 
 }  // namespace
 
-std::string FormatParameterFile(const main_window::UnitParameters& record) {
+std::string FormatParameterFile(const unit_parameters::UnitParameters& record) {
     std::string text;
     for (const std::int32_t value : record) text += std::to_string(value) + "\r\n";
     return text;
 }
 
-std::optional<main_window::UnitParameters> ParseParameterFile(std::string_view text) {
-    main_window::UnitParameters record{};
+std::optional<unit_parameters::UnitParameters> ParseParameterFile(std::string_view text) {
+    unit_parameters::UnitParameters record{};
     for (std::int32_t& value : record) {
         if (text.empty()) return std::nullopt;
         const auto lineEnd = text.find('\n');

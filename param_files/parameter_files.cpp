@@ -17,11 +17,11 @@ void showFailure(const ParameterFileServices& services, const std::string& text)
 
 }  // namespace
 
-void WriteParameterFile(const main_window::ParameterPanel& panel,
-                        main_window::UnitParameters& record,
+void WriteParameterFile(const unit_parameters::ParameterPanel& panel,
+                        unit_parameters::UnitParameters& record,
                         const ParameterFileServices& services) {
     // The record follows the panel even when the operator cancels later.
-    const bool converted = main_window::PanelToParameters(panel, record);
+    const bool converted = unit_parameters::PanelToParameters(panel, record);
     const platform::FileChoice choice = services.dialogs.save(dialogSettings(services));
     if (choice.cancelled) return;
     const auto answer = services.boxes.show(
@@ -32,7 +32,8 @@ void WriteParameterFile(const main_window::ParameterPanel& panel,
         showFailure(services, choice.path + " Can't Write Parameter File");
 }
 
-bool ReadParameterFile(main_window::ParameterPanel& panel, main_window::UnitParameters& record,
+bool ReadParameterFile(unit_parameters::ParameterPanel& panel,
+                       unit_parameters::UnitParameters& record,
                        const ParameterFileServices& services) {
     const platform::FileChoice choice = services.dialogs.open(dialogSettings(services));
     if (choice.cancelled) return false;
@@ -42,7 +43,7 @@ bool ReadParameterFile(main_window::ParameterPanel& panel, main_window::UnitPara
         return false;
     }
     record = *values;
-    main_window::ParametersToPanel(record, panel);
+    unit_parameters::ParametersToPanel(record, panel);
     return true;
 }
 

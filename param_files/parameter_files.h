@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "main_window/unit_parameters.h"
 #include "platform/file_dialogs.h"
 #include "platform/message_boxes.h"
+#include "unit_parameters/unit_parameters.h"
 
 namespace param_files {
 
@@ -17,13 +17,15 @@ struct ParameterFileServices {
 
 // The "File Write" click: panel to record, save dialog, confirmation, then the file.
 // A panel whose texts have no defined record is refused with the write failure box.
-void WriteParameterFile(const main_window::ParameterPanel& panel,
-                        main_window::UnitParameters& record, const ParameterFileServices& services);
+void WriteParameterFile(const unit_parameters::ParameterPanel& panel,
+                        unit_parameters::UnitParameters& record,
+                        const ParameterFileServices& services);
 
 // The "File Read" click: open dialog, then the file's record onto the panel. Any failure,
 // a record the panel cannot show included, leaves both record and panel as they were.
 // True when a record was read and shown.
-bool ReadParameterFile(main_window::ParameterPanel& panel, main_window::UnitParameters& record,
+bool ReadParameterFile(unit_parameters::ParameterPanel& panel,
+                       unit_parameters::UnitParameters& record,
                        const ParameterFileServices& services);
 
 }  // namespace param_files

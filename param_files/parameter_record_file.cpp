@@ -12,18 +12,18 @@ constexpr std::size_t ReadLimit = 64 * 1024;
 
 }  // namespace
 
-std::optional<main_window::UnitParameters> ReadParameterWords(const std::string& path) {
+std::optional<unit_parameters::UnitParameters> ReadParameterWords(const std::string& path) {
     const auto text = ReadFileStart(path, ReadLimit);
     return text ? ParseParameterFile(*text) : std::nullopt;
 }
 
-std::optional<main_window::UnitParameters> ReadParameterRecord(const std::string& path) {
+std::optional<unit_parameters::UnitParameters> ReadParameterRecord(const std::string& path) {
     const auto record = ReadParameterWords(path);
-    if (!record || !main_window::ParametersFitPanel(*record)) return std::nullopt;
+    if (!record || !unit_parameters::ParametersFitPanel(*record)) return std::nullopt;
     return record;
 }
 
-bool WriteParameterRecord(const std::string& path, const main_window::UnitParameters& record) {
+bool WriteParameterRecord(const std::string& path, const unit_parameters::UnitParameters& record) {
     return WriteFileAtomically(path, FormatParameterFile(record));
 }
 

@@ -3,13 +3,13 @@
 #include <time.h>
 
 #include <QApplication>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 #include <chrono>
 #include <cstdio>
 
 #include "main_window/frm_main.h"
-#include "widgets/latching_switch.h"
 #include "platform/com_port_map.h"
 #include "platform/fakes/fake_file_dialogs.h"
 #include "platform/fakes/fake_message_boxes.h"
@@ -22,6 +22,8 @@
 #include "tools/unit_sim/pty_unit.h"
 #include "unit_link/command_frame.h"
 #include "unit_link/unit_commands.h"
+#include "widgets/latching_switch.h"
+#include "widgets/named_widgets.h"
 
 namespace {
 
@@ -50,7 +52,7 @@ std::size_t ExchangeBytes(const std::string& body) {
     return bytes;
 }
 
-std::size_t LoadBytes(const main_window::UnitParameters& record) {
+std::size_t LoadBytes(const unit_parameters::UnitParameters& record) {
     std::size_t bytes =
         ExchangeBytes(unit_link::WriteWordBody(unit_link::ParameterStoreAddress, 1));
     for (std::size_t i = 0; i < record.size(); ++i)
@@ -96,7 +98,7 @@ void RunAt(const char* lineSettings, const char* comPortCode) {
         return unit.withUnit(
             [](unit_sim::SimulatedUnit& simulated, auto) { return simulated.requestCount(); });
     };
-    window.cmdComStart->setOn(true);
+    widgets::NamedChild<widgets::LatchingSwitch>(window, "cmdComStart").setOn(true);
     QTest::qWait(300);  // settle into the tick rhythm
     const int firstRequest = requests();
     const Seconds cpuBefore = ThreadCpuTime();
@@ -106,16 +108,19 @@ void RunAt(const char* lineSettings, const char* comPortCode) {
     std::printf("  monitor %.1f readings/s over %.1f s, CPU %.2f%% of a core (goal 10/s, < 2%%)\n",
                 readings / wall.count(), wall.count(), 100.0 * cpu.count() / wall.count());
 
-    window.SSTab1->setCurrentIndex(1);  // switches the monitor off, as the operator would
+    widgets::NamedChild<QTabWidget>(window, "SSTab1")
+        .setCurrentIndex(1);  // switches the monitor off, as the operator would
     QTest::qWait(200);
-    const Seconds load = Timed([&] { window.cmdLoad->click(); });
-    const Seconds upload = Timed([&] { window.cmdUpLoad->click(); });
+    auto& load = widgets::NamedChild<QPushButton>(window, "cmdLoad");
+    auto& upload = widgets::NamedChild<QPushButton>(window, "cmdUpLoad");
+    const Seconds loadTook = Timed([&] { load.click(); });
+    const Seconds uploadTook = Timed([&] { upload.click(); });
     const Seconds loadLine = byteTime * static_cast<double>(LoadBytes(window.unitParameters()));
     const Seconds uploadLine =
         byteTime * static_cast<double>(ExchangeBytes(unit_link::ReadWordsBody(
-                       unit_link::ParameterBaseAddress, main_window::ParameterFieldCount)));
-    Report("Load", load, loadLine);
-    Report("Upload", upload, uploadLine);
+                       unit_link::ParameterBaseAddress, unit_parameters::ParameterFieldCount)));
+    Report("Load", loadTook, loadLine);
+    Report("Upload", uploadTook, uploadLine);
     std::printf("  (the simulated unit answers without turnaround; messages: %zu)\n",
                 boxes.shown.size());
 }

@@ -17,8 +17,10 @@ std::string FolderOf(const std::string& relativeFile) {
     return fs::path(relativeFile).parent_path().generic_string();
 }
 
-bool IsInside(const std::string& folder, const std::string& scope) {
-    return folder == scope || folder.starts_with(scope + "/");
+bool IsInside(const std::string& folder, const std::vector<std::string>& scopes) {
+    return std::any_of(scopes.begin(), scopes.end(), [&](const std::string& scope) {
+        return folder == scope || folder.starts_with(scope + "/");
+    });
 }
 
 // Depth-first walk; `path` holds the folders on the way down.
@@ -43,8 +45,9 @@ bool WalkForCircle(const DependencyTable& table, const std::string& folder,
     return false;
 }
 
-void CheckFile(const fs::path& root, const std::string& file, const std::string& scope,
-               const DependencyTable& table, std::vector<std::string>& breaches) {
+void CheckFile(const fs::path& root, const std::string& file,
+               const std::vector<std::string>& scopes, const DependencyTable& table,
+               std::vector<std::string>& breaches) {
     static const std::regex include(R"(^\s*#\s*include\s*"([^"]+)\")");
     const std::string from = FolderOf(file);
     const auto allowed = table.find(from);
@@ -55,7 +58,7 @@ void CheckFile(const fs::path& root, const std::string& file, const std::string&
         if (!std::regex_search(line, match, include)) continue;
         const std::string target = match[1].str();
         const std::string to = FolderOf(target);
-        if (to == from || !IsInside(to, scope)) continue;
+        if (to == from || !IsInside(to, scopes)) continue;
         if (allowed != table.end() && allowed->second.contains(to)) continue;
         breaches.push_back(file + ":" + std::to_string(number) + " includes " + target + ": " + to +
                            " is not allowed from " + from);
@@ -73,27 +76,37 @@ std::optional<std::vector<std::string>> FindCircle(const DependencyTable& table)
     return std::nullopt;
 }
 
-std::vector<std::string> IncludeBreaches(const fs::path& root, const std::string& scope,
+std::vector<std::string> IncludeBreaches(const fs::path& root,
+                                         const std::vector<std::string>& scopes,
                                          const DependencyTable& table) {
     std::vector<std::string> breaches;
     std::set<std::string> seenFolders;
     std::vector<std::string> files;
-    for (const auto& entry : fs::recursive_directory_iterator(root / scope)) {
-        if (!entry.is_regular_file() || !IsCppFile(entry.path())) continue;
-        files.push_back(fs::relative(entry.path(), root).generic_string());
+    for (const std::string& scope : scopes) {
+        if (!fs::is_directory(root / scope)) continue;  // reported below as missing
+        for (const auto& entry : fs::recursive_directory_iterator(root / scope)) {
+            if (!entry.is_regular_file() || !IsCppFile(entry.path())) continue;
+            files.push_back(fs::relative(entry.path(), root).generic_string());
+        }
     }
     std::sort(files.begin(), files.end());
     for (const std::string& file : files) {
         const std::string folder = FolderOf(file);
         if (seenFolders.insert(folder).second && !table.contains(folder))
             breaches.push_back(folder + " holds C++ files but is not in the table");
-        CheckFile(root, file, scope, table, breaches);
+        CheckFile(root, file, scopes, table, breaches);
     }
     for (const auto& [folder, _] : table) {
         if (!seenFolders.contains(folder))
             breaches.push_back(folder + " is in the table but holds no C++ files");
     }
     return breaches;
+}
+
+std::vector<std::string> IncludeBreaches(const fs::path& root, const DependencyTable& table) {
+    std::set<std::string> tops;
+    for (const auto& [folder, _] : table) tops.insert(folder.substr(0, folder.find('/')));
+    return IncludeBreaches(root, std::vector<std::string>(tops.begin(), tops.end()), table);
 }
 
 }  // namespace house

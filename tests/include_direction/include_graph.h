@@ -16,11 +16,16 @@ using DependencyTable = std::map<std::string, std::set<std::string>>;
 // A path of folders that leads back to its first one, when the table has a circle.
 std::optional<std::vector<std::string>> FindCircle(const DependencyTable& table);
 
-// Every breach of the table by the C++ files under `scope` (a folder of `root`), one readable
-// line each: an include the table does not allow ("a/x.cpp:3 includes b/y.h: b is not allowed
-// from a"), a folder holding C++ files that the table does not name, and a folder the table
-// names that is missing.
+// Every breach of the table by the C++ files under the `scopes` (folders of `root`), one
+// readable line each: an include the table does not allow ("a/x.cpp:3 includes b/y.h: b is not
+// allowed from a"), a folder holding C++ files that the table does not name, and a folder the
+// table names that is missing. Includes of files outside the scopes are left to their own table.
 std::vector<std::string> IncludeBreaches(const std::filesystem::path& root,
-                                         const std::string& scope, const DependencyTable& table);
+                                         const std::vector<std::string>& scopes,
+                                         const DependencyTable& table);
+
+// The same for every top folder of the table ("a" for the rows "a" and "a/b").
+std::vector<std::string> IncludeBreaches(const std::filesystem::path& root,
+                                         const DependencyTable& table);
 
 }  // namespace house

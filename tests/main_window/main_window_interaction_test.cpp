@@ -9,14 +9,14 @@
 
 #include "dialogs/frm_about.h"
 #include "dialogs/frm_com_setting.h"
+#include "main_window_fixture.h"
 #include "widgets/latching_switch.h"
 #include "widgets/led_lamp.h"
 #include "widgets/selection_combo_box.h"
-#include "main_window_fixture.h"
 
 namespace {
 
-using main_window::ParameterPanel;
+using unit_parameters::ParameterPanel;
 
 // Opens the box's list and clicks `row` in it, as the operator does.
 void pickFromList(QComboBox& box, int row) {
@@ -41,9 +41,9 @@ class MainWindowInteractionTest : public MainWindowTest {
 
 TEST_F(MainWindowInteractionTest, AltKeysTriggerTheMenuCommands) {
     main_window::frmMain& w = shownWindow();
-    QSignalSpy exit(w.mnuExit, &QAction::triggered);
-    QSignalSpy comSetting(w.mnuComSetting, &QAction::triggered);
-    QSignalSpy about(w.mnuAbout, &QAction::triggered);
+    QSignalSpy exit(Child<QAction>(w, "mnuExit"), &QAction::triggered);
+    QSignalSpy comSetting(Child<QAction>(w, "mnuComSetting"), &QAction::triggered);
+    QSignalSpy about(Child<QAction>(w, "mnuAbout"), &QAction::triggered);
     closeNextModal();
     QTest::keyClick(&w, Qt::Key_C, Qt::AltModifier);
     w.activateWindow();
@@ -61,77 +61,83 @@ TEST_F(MainWindowInteractionTest, AltKeysTriggerTheMenuCommands) {
 
 TEST_F(MainWindowInteractionTest, DialogsTurnTheMonitorSwitchOffFirst) {
     main_window::frmMain& w = shownWindow();
-    for (QAction* command : {w.mnuComSetting, w.mnuAbout}) {
-        w.cmdComStart->setOn(true);
+    auto* cmdComStart = Child<widgets::LatchingSwitch>(w, "cmdComStart");
+    for (QAction* command : {Child<QAction>(w, "mnuComSetting"), Child<QAction>(w, "mnuAbout")}) {
+        cmdComStart->setOn(true);
         bool offWhileOpen = false;
         QTimer::singleShot(0, [&] {
-            offWhileOpen = !w.cmdComStart->isOn();
+            offWhileOpen = !cmdComStart->isOn();
             if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
         });
         command->trigger();
         EXPECT_TRUE(offWhileOpen) << command->objectName().toStdString();
-        EXPECT_FALSE(w.cmdComStart->isOn());
+        EXPECT_FALSE(cmdComStart->isOn());
     }
 }
 
 TEST_F(MainWindowInteractionTest, ComSettingReEnablesTheUnitControlsOnceThePortOpens) {
     port.openError = "busy";
     main_window::frmMain& w = shownWindow();
-    ASSERT_FALSE(w.cmdLoad->isEnabled());
+    auto* cmdLoad = Child<QPushButton>(w, "cmdLoad");
+    ASSERT_FALSE(cmdLoad->isEnabled());
     port.openError.clear();
     QTimer::singleShot(0, [] {
         auto* dialog = qobject_cast<dialogs::frmComSetting*>(QApplication::activeModalWidget());
         if (dialog) dialog->cmdOk->click();
     });
-    w.mnuComSetting->trigger();
+    Child<QAction>(w, "mnuComSetting")->trigger();
     EXPECT_TRUE(w.comPortSettings().ComFlag);
-    EXPECT_TRUE(w.cmdLoad->isEnabled());
-    EXPECT_TRUE(w.cmdUpLoad->isEnabled());
-    EXPECT_TRUE(w.cmdComStart->isEnabled());
+    EXPECT_TRUE(cmdLoad->isEnabled());
+    EXPECT_TRUE(Child<QPushButton>(w, "cmdUpLoad")->isEnabled());
+    EXPECT_TRUE(Child<widgets::LatchingSwitch>(w, "cmdComStart")->isEnabled());
     EXPECT_EQ(stored("ComPort"), "81");
 }
 
 TEST_F(MainWindowInteractionTest, OptionGroupsAreIndependent) {
     main_window::frmMain& w = shownWindow();
-    w.SSTab1->setCurrentIndex(1);
-    w.optDir[1]->click();
-    w.optStrobeCycle[2]->click();
-    w.optCode[1]->click();
-    EXPECT_TRUE(w.optCode[1]->isChecked());
-    EXPECT_FALSE(w.optCode[0]->isChecked());
-    EXPECT_TRUE(w.optDir[1]->isChecked());
-    EXPECT_TRUE(w.optStrobeCycle[2]->isChecked());
+    auto* optDir_1 = Child<QRadioButton>(w, "optDir", 1);
+    auto* optStrobeCycle_2 = Child<QRadioButton>(w, "optStrobeCycle", 2);
+    auto* optCode_1 = Child<QRadioButton>(w, "optCode", 1);
+    Child<QTabWidget>(w, "SSTab1")->setCurrentIndex(1);
+    optDir_1->click();
+    optStrobeCycle_2->click();
+    optCode_1->click();
+    EXPECT_TRUE(optCode_1->isChecked());
+    EXPECT_FALSE(Child<QRadioButton>(w, "optCode", 0)->isChecked());
+    EXPECT_TRUE(optDir_1->isChecked());
+    EXPECT_TRUE(optStrobeCycle_2->isChecked());
 }
 
 TEST_F(MainWindowInteractionTest, TypingIntoTheSensorTypeBoxLeavesNoEntrySelected) {
     main_window::frmMain& w = shownWindow();
-    w.SSTab1->setCurrentIndex(1);
-    w.cmbSensorType->setSelectedIndex(2);
-    QTest::keyClicks(w.cmbSensorType->lineEdit(), "x");
-    EXPECT_EQ(w.cmbSensorType->selectedIndex(), -1);
-    main_window::UnitParameters record = w.unitParameters();
-    ASSERT_TRUE(main_window::PanelToParameters(w.readPanel(), record));
-    EXPECT_EQ(record[main_window::SensorType], 0);
+    auto* cmbSensorType = Child<widgets::SelectionComboBox>(w, "cmbSensorType");
+    Child<QTabWidget>(w, "SSTab1")->setCurrentIndex(1);
+    cmbSensorType->setSelectedIndex(2);
+    QTest::keyClicks(cmbSensorType->lineEdit(), "x");
+    EXPECT_EQ(cmbSensorType->selectedIndex(), -1);
+    unit_parameters::UnitParameters record = w.unitParameters();
+    ASSERT_TRUE(unit_parameters::PanelToParameters(w.readPanel(), record));
+    EXPECT_EQ(record[unit_parameters::SensorType], 0);
     // Picking the same entry again from the list selects it again.
-    pickFromList(*w.cmbSensorType, 2);
-    EXPECT_EQ(w.cmbSensorType->selectedIndex(), 2);
+    pickFromList(*cmbSensorType, 2);
+    EXPECT_EQ(cmbSensorType->selectedIndex(), 2);
 }
 
 TEST_F(MainWindowInteractionTest, TypedTextThatMatchesAnEntrySelectsNothing) {
     main_window::frmMain& w = shownWindow();
-    w.SSTab1->setCurrentIndex(1);
-    widgets::SelectionComboBox& box = *w.cmbSensorType;
+    Child<QTabWidget>(w, "SSTab1")->setCurrentIndex(1);
+    widgets::SelectionComboBox& box = *Child<widgets::SelectionComboBox>(w, "cmbSensorType");
     box.setFocus();
     QTest::keyClick(&box, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(&box, "ABSOLUTE (1X-64X)");
     QTest::keyClick(&box, Qt::Key_Return);
-    w.txtPhaseCount->setFocus();
+    Child<QLineEdit>(w, "txtPhaseCount")->setFocus();
     ASSERT_FALSE(box.hasFocus());
     EXPECT_EQ(box.currentText().toStdString(), "ABSOLUTE (1X-64X)");
     EXPECT_EQ(w.readPanel().sensorType, -1);
-    main_window::UnitParameters record = w.unitParameters();
-    ASSERT_TRUE(main_window::PanelToParameters(w.readPanel(), record));
-    EXPECT_EQ(record[main_window::SensorType], 0);
+    unit_parameters::UnitParameters record = w.unitParameters();
+    ASSERT_TRUE(unit_parameters::PanelToParameters(w.readPanel(), record));
+    EXPECT_EQ(record[unit_parameters::SensorType], 0);
     // A pick from the list still selects, also the entry Qt matched to the typed text.
     pickFromList(box, 1);
     EXPECT_EQ(w.readPanel().sensorType, 1);
@@ -159,29 +165,32 @@ TEST_F(MainWindowInteractionTest, PanelShowsAndReadsEveryState) {
         w.showPanel(panel);
         EXPECT_EQ(w.readPanel(), panel);
     }
-    EXPECT_EQ(w.cmbSensorType->currentText(), "");
+    EXPECT_EQ(Child<widgets::SelectionComboBox>(w, "cmbSensorType")->currentText(), "");
 }
 
 TEST_F(MainWindowInteractionTest, TheMonitorSwitchLatches) {
     main_window::frmMain& w = shownWindow();
-    QTest::mouseClick(w.cmdComStart, Qt::LeftButton);
-    EXPECT_TRUE(w.cmdComStart->isOn());
-    EXPECT_EQ(w.cmdComStart->text(), "Monitor Stop");
-    QTest::mouseClick(w.cmdComStart, Qt::LeftButton);
-    EXPECT_FALSE(w.cmdComStart->isOn());
-    EXPECT_EQ(w.cmdComStart->text(), "Monitor Start");
-    w.cmdComStart->setOn(true);
+    auto* cmdComStart = Child<widgets::LatchingSwitch>(w, "cmdComStart");
+    QTest::mouseClick(cmdComStart, Qt::LeftButton);
+    EXPECT_TRUE(cmdComStart->isOn());
+    EXPECT_EQ(cmdComStart->text(), "Monitor Stop");
+    QTest::mouseClick(cmdComStart, Qt::LeftButton);
+    EXPECT_FALSE(cmdComStart->isOn());
+    EXPECT_EQ(cmdComStart->text(), "Monitor Start");
+    cmdComStart->setOn(true);
     w.switchMonitorOff();
-    EXPECT_EQ(w.cmdComStart->text(), "Monitor Start");
+    EXPECT_EQ(cmdComStart->text(), "Monitor Start");
 }
 
 TEST_F(MainWindowInteractionTest, LampsTakeNoClicks) {
     main_window::frmMain& w = shownWindow();
-    EXPECT_TRUE(w.CWBtnUnitError[0]->testAttribute(Qt::WA_TransparentForMouseEvents));
-    EXPECT_EQ(w.CWBtnUnitError[0]->focusPolicy(), Qt::NoFocus);
-    w.CWBtnSensorError[3]->setOn(true);
-    EXPECT_TRUE(w.CWBtnSensorError[3]->isOn());
-    const QImage lit = w.CWBtnSensorError[3]->grab().toImage();
+    auto* CWBtnUnitError_0 = Child<widgets::LedLamp>(w, "CWBtnUnitError", 0);
+    auto* CWBtnSensorError_3 = Child<widgets::LedLamp>(w, "CWBtnSensorError", 3);
+    EXPECT_TRUE(CWBtnUnitError_0->testAttribute(Qt::WA_TransparentForMouseEvents));
+    EXPECT_EQ(CWBtnUnitError_0->focusPolicy(), Qt::NoFocus);
+    CWBtnSensorError_3->setOn(true);
+    EXPECT_TRUE(CWBtnSensorError_3->isOn());
+    const QImage lit = CWBtnSensorError_3->grab().toImage();
     const QColor middle = lit.pixelColor(lit.rect().center() + QPoint(4, 4));
     EXPECT_GT(middle.red(), 200);
     EXPECT_LT(middle.green(), 100);
@@ -189,28 +198,31 @@ TEST_F(MainWindowInteractionTest, LampsTakeNoClicks) {
 
 TEST_F(MainWindowInteractionTest, ClosedInputHoldsClicksAndKeysWithoutGreyingThenDeliversThem) {
     main_window::frmMain& w = shownWindow();
-    w.SSTab1->setCurrentIndex(1);
-    w.txtPhaseCount->setFocus();
-    w.SSTab1->setCurrentIndex(0);
+    auto* SSTab1 = Child<QTabWidget>(w, "SSTab1");
+    auto* txtPhaseCount = Child<QLineEdit>(w, "txtPhaseCount");
+    auto* cmdComStart = Child<widgets::LatchingSwitch>(w, "cmdComStart");
+    SSTab1->setCurrentIndex(1);
+    txtPhaseCount->setFocus();
+    SSTab1->setCurrentIndex(0);
     w.setInputEnabled(false);
     EXPECT_FALSE(w.inputEnabled());
-    QTest::mouseClick(w.cmdComStart, Qt::LeftButton);
-    EXPECT_FALSE(w.cmdComStart->isOn());
-    EXPECT_FALSE(w.cmdComStart->isDown());
-    EXPECT_TRUE(w.cmdComStart->isEnabled());
+    QTest::mouseClick(cmdComStart, Qt::LeftButton);
+    EXPECT_FALSE(cmdComStart->isOn());
+    EXPECT_FALSE(cmdComStart->isDown());
+    EXPECT_TRUE(cmdComStart->isEnabled());
     EXPECT_TRUE(w.isEnabled());
-    QSignalSpy exit(w.mnuExit, &QAction::triggered);
-    QTest::keyClicks(w.txtPhaseCount, "9");
-    EXPECT_EQ(w.txtPhaseCount->text(), "1000");
+    QSignalSpy exit(Child<QAction>(w, "mnuExit"), &QAction::triggered);
+    QTest::keyClicks(txtPhaseCount, "9");
+    EXPECT_EQ(txtPhaseCount->text(), "1000");
 
     // Opened: what came meanwhile takes effect once the opener has returned, in order.
     w.setInputEnabled(true);
-    EXPECT_FALSE(w.cmdComStart->isOn());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return w.cmdComStart->isOn(); }, 2000));
-    EXPECT_EQ(w.cmdComStart->text(), "Monitor Stop");
-    EXPECT_EQ(w.txtPhaseCount->text(), "10009");
-    QTest::keyClicks(w.txtPhaseCount, "8");
-    EXPECT_EQ(w.txtPhaseCount->text(), "100098");
+    EXPECT_FALSE(cmdComStart->isOn());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return cmdComStart->isOn(); }, 2000));
+    EXPECT_EQ(cmdComStart->text(), "Monitor Stop");
+    EXPECT_EQ(txtPhaseCount->text(), "10009");
+    QTest::keyClicks(txtPhaseCount, "8");
+    EXPECT_EQ(txtPhaseCount->text(), "100098");
 
     // A shortcut held meanwhile runs too.
     w.setInputEnabled(false);
@@ -222,35 +234,37 @@ TEST_F(MainWindowInteractionTest, ClosedInputHoldsClicksAndKeysWithoutGreyingThe
 
 TEST_F(MainWindowInteractionTest, InputHeldDuringAFailedReadIsDroppedAndLeavesNoButtonDown) {
     main_window::frmMain& w = shownWindow();
+    auto* cmdComStart = Child<widgets::LatchingSwitch>(w, "cmdComStart");
     // Pressed before the read closes the input, released during it.
-    QTest::mousePress(w.cmdComStart, Qt::LeftButton);
-    ASSERT_TRUE(w.cmdComStart->isDown());
+    QTest::mousePress(cmdComStart, Qt::LeftButton);
+    ASSERT_TRUE(cmdComStart->isDown());
     w.setInputEnabled(false);
-    QTest::mouseRelease(w.cmdComStart, Qt::LeftButton);
-    EXPECT_TRUE(w.cmdComStart->isDown());
-    QTest::mouseClick(w.cmdComStart, Qt::LeftButton);
+    QTest::mouseRelease(cmdComStart, Qt::LeftButton);
+    EXPECT_TRUE(cmdComStart->isDown());
+    QTest::mouseClick(cmdComStart, Qt::LeftButton);
     // The read fails: its message, then the switch off, then the input open again.
     w.showLinkFailure(unit_link::LinkOutcome::TimedOut);
     w.switchMonitorOff();
     w.setInputEnabled(true);
     QTest::qWait(200);
-    EXPECT_FALSE(w.cmdComStart->isDown());
-    EXPECT_FALSE(w.cmdComStart->isOn());
+    EXPECT_FALSE(cmdComStart->isDown());
+    EXPECT_FALSE(cmdComStart->isOn());
     // The next click is an ordinary one.
-    QTest::mouseClick(w.cmdComStart, Qt::LeftButton);
-    EXPECT_TRUE(w.cmdComStart->isOn());
-    EXPECT_FALSE(w.cmdComStart->isDown());
+    QTest::mouseClick(cmdComStart, Qt::LeftButton);
+    EXPECT_TRUE(cmdComStart->isOn());
+    EXPECT_FALSE(cmdComStart->isDown());
 }
 
 TEST_F(MainWindowInteractionTest, APressBeforeASuccessfulReadIsReleasedAfterIt) {
     main_window::frmMain& w = shownWindow();
-    QTest::mousePress(w.cmdComStart, Qt::LeftButton);
+    auto* cmdComStart = Child<widgets::LatchingSwitch>(w, "cmdComStart");
+    QTest::mousePress(cmdComStart, Qt::LeftButton);
     w.setInputEnabled(false);
-    QTest::mouseRelease(w.cmdComStart, Qt::LeftButton);
-    EXPECT_FALSE(w.cmdComStart->isOn());
+    QTest::mouseRelease(cmdComStart, Qt::LeftButton);
+    EXPECT_FALSE(cmdComStart->isOn());
     w.setInputEnabled(true);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return w.cmdComStart->isOn(); }, 2000));
-    EXPECT_FALSE(w.cmdComStart->isDown());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return cmdComStart->isOn(); }, 2000));
+    EXPECT_FALSE(cmdComStart->isDown());
 }
 
 TEST_F(MainWindowInteractionTest, TheLinkReportsThroughTheRealWidgets) {
@@ -268,11 +282,12 @@ TEST_F(MainWindowInteractionTest, TheLinkReportsThroughTheRealWidgets) {
 
 TEST_F(MainWindowInteractionTest, ABlockReadWithoutAUnitLeavesTheWindowUsable) {
     main_window::frmMain& w = shownWindow();
-    w.cmdComStart->setOn(true);
-    main_window::UnitParameters words{};
+    auto* cmdComStart = Child<widgets::LatchingSwitch>(w, "cmdComStart");
+    cmdComStart->setOn(true);
+    unit_parameters::UnitParameters words{};
     w.link().ReadBlock(0xFFEF5C, words, 4);
     EXPECT_TRUE(w.linkFailed());
-    EXPECT_FALSE(w.cmdComStart->isOn());
+    EXPECT_FALSE(cmdComStart->isOn());
     EXPECT_TRUE(w.inputEnabled());
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].title, "QM4417 Error!");

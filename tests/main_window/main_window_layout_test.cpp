@@ -1,4 +1,5 @@
 // The widgets of frmMain against the layout tables: names, kinds, captions, initial texts.
+#include <gtest/gtest-spi.h>
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
@@ -83,21 +84,34 @@ using MainWindowLayoutTest = MainWindowTest;
 TEST_F(MainWindowLayoutTest, EveryWidgetHasItsNameKindAndText) {
     main_window::frmMain& w = makeWindow();
     for (const Expected& expected : kWidgets) {
-        const auto* widget = w.findChild<QWidget*>(expected.name);
-        ASSERT_NE(widget, nullptr) << expected.name;
+        const auto* widget = Child<QWidget>(w, expected.name);
         EXPECT_TRUE(widget->inherits(expected.kind)) << expected.name;
         if (expected.text) {
             EXPECT_EQ(TextOf(widget), expected.text) << expected.name;
         }
     }
-    // Members and objectNames agree, arrays included.
-    EXPECT_EQ(w.cmdLoad->objectName(), "cmdLoad");
-    EXPECT_EQ(w.optStrobeCycle[2]->objectName(), "optStrobeCycle_2");
-    EXPECT_EQ(w.CWBtnSensorError[4]->objectName(), "CWBtnSensorError_4");
-    EXPECT_EQ(w.lblUnitErrorTitle[1]->text(), "Save R/D Data Error");
-    EXPECT_EQ(w.statusPanel(1)->text(), "Norvikon");
-    EXPECT_EQ(w.Timer1->objectName(), "Timer1");
-    EXPECT_EQ(w.Timer1->interval(), 100);
+    // Array elements are found by index, the lamps, menu commands and timer by name too.
+    EXPECT_EQ(Child<QRadioButton>(w, "optStrobeCycle", 2)->text(), "10 ms");
+    for (std::size_t i = 0; i < 3; ++i) Child<widgets::LedLamp>(w, "CWBtnUnitError", i);
+    for (std::size_t i = 0; i < 5; ++i) Child<widgets::LedLamp>(w, "CWBtnSensorError", i);
+    EXPECT_EQ(w.statusPanel(1), Child<QLabel>(w, "StatusBar1_Panel1"));
+    EXPECT_EQ(Child<QAction>(w, "mnuAbout")->text(), "About(&A)");
+    EXPECT_EQ(Child<QTimer>(w, "Timer1")->interval(), 100);
+}
+
+// The lookup the tests and tools use: a widget that is not there, or not of the asked kind,
+// fails the test by its name instead of crashing on a null pointer.
+TEST_F(MainWindowLayoutTest, LookingUpAMissingWidgetFailsTheTestByName) {
+    static main_window::frmMain* window;
+    window = &makeWindow();
+    EXPECT_NONFATAL_FAILURE(
+        EXPECT_THROW(Child<QPushButton>(*window, "cmdNoSuch"), std::out_of_range),
+        "frmMain has no QPushButton named cmdNoSuch");
+    EXPECT_NONFATAL_FAILURE(EXPECT_THROW(Child<QPushButton>(*window, "lblDec"), std::out_of_range),
+                            "frmMain has no QPushButton named lblDec");
+    EXPECT_NONFATAL_FAILURE(
+        EXPECT_THROW(Child<QRadioButton>(*window, "optCode", 2), std::out_of_range),
+        "frmMain has no QRadioButton named optCode_2");
 }
 
 TEST_F(MainWindowLayoutTest, WindowMenuAndTabs) {
@@ -113,50 +127,59 @@ TEST_F(MainWindowLayoutTest, WindowMenuAndTabs) {
 
     const QList<QAction*> menu = w.menuBar()->actions();
     ASSERT_EQ(menu.size(), 3);
-    EXPECT_EQ(menu[0], w.mnuExit);
+    EXPECT_EQ(menu[0], Child<QAction>(w, "mnuExit"));
     EXPECT_EQ(menu[0]->text(), "Exit(&X)");
     EXPECT_EQ(menu[1]->text(), "Com Setting(&C)");
     EXPECT_EQ(menu[2]->text(), "About(&A)");
     for (QAction* command : menu) EXPECT_EQ(command->menu(), nullptr);
 
-    ASSERT_EQ(w.SSTab1->count(), 2);
-    EXPECT_EQ(w.SSTab1->tabText(0), "Monitor");
-    EXPECT_EQ(w.SSTab1->tabText(1), "Parameter");
-    EXPECT_EQ(w.SSTab1->currentIndex(), 0);
-    EXPECT_TRUE(w.SSTab1->widget(0)->isAncestorOf(w.lblPositionDec));
-    EXPECT_TRUE(w.SSTab1->widget(0)->isAncestorOf(w.cmdComStart));
-    EXPECT_TRUE(w.SSTab1->widget(1)->isAncestorOf(w.cmdUpLoad));
+    const QTabWidget* tabs = Child<QTabWidget>(w, "SSTab1");
+    ASSERT_EQ(tabs->count(), 2);
+    EXPECT_EQ(tabs->tabText(0), "Monitor");
+    EXPECT_EQ(tabs->tabText(1), "Parameter");
+    EXPECT_EQ(tabs->currentIndex(), 0);
+    EXPECT_TRUE(tabs->widget(0)->isAncestorOf(Child<QLabel>(w, "lblPositionDec")));
+    EXPECT_TRUE(tabs->widget(0)->isAncestorOf(Child<widgets::LatchingSwitch>(w, "cmdComStart")));
+    EXPECT_TRUE(tabs->widget(1)->isAncestorOf(Child<QPushButton>(w, "cmdUpLoad")));
 }
 
 TEST_F(MainWindowLayoutTest, InitialStateBeforeStartUp) {
     main_window::frmMain& w = makeWindow();
-    EXPECT_EQ(w.readPanel(), main_window::ParameterPanel{});
-    EXPECT_EQ(w.cmbSensorType->count(), 3);
-    EXPECT_EQ(w.cmbSensorType->itemText(0), "SEMI-ABSOLUTE (1X)");
-    EXPECT_EQ(w.cmbSensorType->itemText(1), "ABSOLUTE (1X-64X)");
-    EXPECT_EQ(w.cmbSensorType->itemText(2), "ABSOLUTE (1X-64X-4096X)");
-    EXPECT_EQ(w.cmbSensorType->currentText(), "");
-    for (auto* lamp : w.CWBtnUnitError) EXPECT_FALSE(lamp->isOn());
-    for (auto* lamp : w.CWBtnSensorError) EXPECT_FALSE(lamp->isOn());
-    EXPECT_FALSE(w.cmdComStart->isOn());
-    EXPECT_FALSE(w.Timer1->isActive());
-    EXPECT_EQ(w.txtPhaseCount->maxLength(), 32767);  // Qt's own ceiling, no limit of ours
+    EXPECT_EQ(w.readPanel(), unit_parameters::ParameterPanel{});
+    const auto* sensorType = Child<widgets::SelectionComboBox>(w, "cmbSensorType");
+    EXPECT_EQ(sensorType->count(), 3);
+    EXPECT_EQ(sensorType->itemText(0), "SEMI-ABSOLUTE (1X)");
+    EXPECT_EQ(sensorType->itemText(1), "ABSOLUTE (1X-64X)");
+    EXPECT_EQ(sensorType->itemText(2), "ABSOLUTE (1X-64X-4096X)");
+    EXPECT_EQ(sensorType->currentText(), "");
+    for (std::size_t i = 0; i < 3; ++i)
+        EXPECT_FALSE(Child<widgets::LedLamp>(w, "CWBtnUnitError", i)->isOn()) << i;
+    for (std::size_t i = 0; i < 5; ++i)
+        EXPECT_FALSE(Child<widgets::LedLamp>(w, "CWBtnSensorError", i)->isOn()) << i;
+    EXPECT_FALSE(Child<widgets::LatchingSwitch>(w, "cmdComStart")->isOn());
+    EXPECT_FALSE(Child<QTimer>(w, "Timer1")->isActive());
+    EXPECT_EQ(Child<QLineEdit>(w, "txtPhaseCount")->maxLength(),
+              32767);  // Qt's own ceiling, no limit of ours
 }
 
 TEST_F(MainWindowLayoutTest, PlacesFollowTheTwipsFigures) {
     main_window::frmMain& w = makeWindow();
     w.show();
     // On a tab page the figures count from the tab control's corner, tab strip included.
-    const QPoint monitorSwitch = w.cmdComStart->mapTo(w.SSTab1, QPoint(0, 0));
-    EXPECT_EQ(monitorSwitch, QPoint(300 / 15, 3540 / 15));
-    EXPECT_EQ(w.cmdComStart->size(), QSize(5655 / 15, 735 / 15));
-    EXPECT_EQ(w.SSTab1->geometry(), QRect(8, 8, 417, 301));
-    w.SSTab1->setCurrentIndex(1);
-    EXPECT_EQ(w.txtPresetData->mapTo(w.SSTab1, QPoint(0, 0)), QPoint(240 / 15, 3900 / 15));
+    auto* tabs = Child<QTabWidget>(w, "SSTab1");
+    const auto* monitorSwitch = Child<widgets::LatchingSwitch>(w, "cmdComStart");
+    EXPECT_EQ(monitorSwitch->mapTo(tabs, QPoint(0, 0)), QPoint(300 / 15, 3540 / 15));
+    EXPECT_EQ(monitorSwitch->size(), QSize(5655 / 15, 735 / 15));
+    EXPECT_EQ(tabs->geometry(), QRect(8, 8, 417, 301));
+    tabs->setCurrentIndex(1);
+    EXPECT_EQ(Child<QLineEdit>(w, "txtPresetData")->mapTo(tabs, QPoint(0, 0)),
+              QPoint(240 / 15, 3900 / 15));
     // Lamp i and caption i share a row.
-    for (std::size_t i = 0; i < w.CWBtnSensorError.size(); ++i) {
-        const int lampMiddle = w.CWBtnSensorError[i]->geometry().center().y();
-        const int captionMiddle = w.lblSensorErrorTitle[i]->geometry().center().y();
+    for (std::size_t i = 0; i < 5; ++i) {
+        const int lampMiddle =
+            Child<widgets::LedLamp>(w, "CWBtnSensorError", i)->geometry().center().y();
+        const int captionMiddle =
+            Child<QLabel>(w, "lblSensorErrorTitle", i)->geometry().center().y();
         EXPECT_LE(std::abs(lampMiddle - captionMiddle), 3) << i;
     }
 }
@@ -168,7 +191,7 @@ TEST_F(MainWindowLayoutTest, StatusPanelsStayThroughATemporaryMessage) {
     const QRect first = w.statusPanel(1)->geometry();
     const QRect second = w.statusPanel(2)->geometry();
     EXPECT_LE(first.left(), 4);  // "Norvikon" opens the bar on the left
-    w.StatusBar1->showMessage(QStringLiteral("a passing hint"));
+    Child<QStatusBar>(w, "StatusBar1")->showMessage(QStringLiteral("a passing hint"));
     QTest::qWait(20);
     EXPECT_TRUE(w.statusPanel(1)->isVisible());
     EXPECT_TRUE(w.statusPanel(2)->isVisible());
@@ -178,7 +201,8 @@ TEST_F(MainWindowLayoutTest, StatusPanelsStayThroughATemporaryMessage) {
 
 TEST_F(MainWindowLayoutTest, DisplaysAreGreenOnDarkGreen) {
     main_window::frmMain& w = makeWindow();
-    for (QLabel* display : {w.lblPositionDec, w.lblPositionHex}) {
+    for (QLabel* display :
+         {Child<QLabel>(w, "lblPositionDec"), Child<QLabel>(w, "lblPositionHex")}) {
         EXPECT_EQ(display->palette().color(QPalette::WindowText), QColor(0, 255, 0));
         EXPECT_EQ(display->palette().color(QPalette::Window), QColor(0, 64, 0));
         EXPECT_TRUE(display->alignment() & Qt::AlignRight);
@@ -192,8 +216,7 @@ TEST_F(MainWindowLayoutTest, GroupChildrenSitInsideTheFrameAndKeepTheirRows) {
     main_window::frmMain& w = makeWindow();
     w.show();
     for (const char* name : {"Frame1", "Frame2", "fraCode", "fraDir", "fraStrobeCycle"}) {
-        auto* group = w.findChild<QGroupBox*>(name);
-        ASSERT_NE(group, nullptr) << name;
+        auto* group = Child<QGroupBox>(w, name);
         const int frameTop = widgets::FrameTop(*group);
         for (QWidget* child : group->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             EXPECT_GT(child->y(), frameTop) << qPrintable(child->objectName());
@@ -202,16 +225,17 @@ TEST_F(MainWindowLayoutTest, GroupChildrenSitInsideTheFrameAndKeepTheirRows) {
         }
     }
     // The groups themselves stay where the figures put them, and the rows keep their pitch.
-    auto* frame2 = w.findChild<QGroupBox*>("Frame2");
-    EXPECT_EQ(frame2->mapTo(w.SSTab1, QPoint(0, 0)), QPoint(3360 / 15, 1440 / 15));
+    auto* frame2 = Child<QGroupBox>(w, "Frame2");
+    EXPECT_EQ(frame2->mapTo(Child<QTabWidget>(w, "SSTab1"), QPoint(0, 0)),
+              QPoint(3360 / 15, 1440 / 15));
     EXPECT_EQ(frame2->size(), QSize(2655 / 15, 1875 / 15));
-    for (int i = 0; i + 1 < 5; ++i) {
-        const auto* lamp = w.findChild<QWidget*>(QString("CWBtnSensorError_%1").arg(i));
-        const auto* next = w.findChild<QWidget*>(QString("CWBtnSensorError_%1").arg(i + 1));
+    for (std::size_t i = 0; i + 1 < 5; ++i) {
+        const auto* lamp = Child<widgets::LedLamp>(w, "CWBtnSensorError", i);
+        const auto* next = Child<widgets::LedLamp>(w, "CWBtnSensorError", i + 1);
         EXPECT_EQ(next->y() - lamp->y(), 300 / 15) << i;
     }
-    const auto* pb = w.findChild<QWidget*>("optCode_0");
-    const auto* gray = w.findChild<QWidget*>("optCode_1");
+    const auto* pb = Child<QRadioButton>(w, "optCode", 0);
+    const auto* gray = Child<QRadioButton>(w, "optCode", 1);
     EXPECT_EQ(pb->y(), gray->y());
     EXPECT_EQ(gray->x() - pb->x(), (1260 - 240) / 15);
 }
@@ -221,8 +245,7 @@ TEST_F(MainWindowLayoutTest, DisplaysHaveADarkBorderAroundGreenText) {
     main_window::frmMain& w = makeWindow();
     w.show();
     for (const char* name : {"lblPositionDec", "lblPositionHex"}) {
-        auto* display = w.findChild<QLabel*>(name);
-        ASSERT_NE(display, nullptr) << name;
+        auto* display = Child<QLabel>(w, name);
         const QImage image = display->grab().toImage();
         const int middle = image.height() / 2;
         EXPECT_EQ(QColor(image.pixel(0, middle)), widgets::DisplayLabel::kFrameColor) << name;

@@ -5,38 +5,40 @@
 #include <QTabWidget>
 #include <QTimer>
 
+#include "main_window_fixture.h"
 #include "widgets/latching_switch.h"
 #include "widgets/selection_combo_box.h"
-#include "main_window_fixture.h"
 
 namespace {
 
-using main_window::ParameterPanel;
+using unit_parameters::ParameterPanel;
 
 using MainWindowLifecycleTest = MainWindowTest;
 
 TEST_F(MainWindowLifecycleTest, FirstRunWithAnEmptyStore) {
     main_window::frmMain& w = startWindow();
+    auto* cmdComStart = Child<widgets::LatchingSwitch>(w, "cmdComStart");
     EXPECT_EQ(w.pos(), QPoint(1000 / 15, 1000 / 15));
     EXPECT_EQ(port.portNumberSet, 1);
     EXPECT_EQ(port.settingsText, "9600,e,8,1");
     EXPECT_TRUE(port.opened);
     EXPECT_TRUE(w.comPortSettings().ComFlag);
-    EXPECT_TRUE(w.cmdLoad->isEnabled());
-    EXPECT_TRUE(w.cmdUpLoad->isEnabled());
-    EXPECT_TRUE(w.cmdComStart->isEnabled());
+    EXPECT_TRUE(Child<QPushButton>(w, "cmdLoad")->isEnabled());
+    EXPECT_TRUE(Child<QPushButton>(w, "cmdUpLoad")->isEnabled());
+    EXPECT_TRUE(cmdComStart->isEnabled());
     EXPECT_EQ(w.readPanel(), (ParameterPanel{.code = 0,
                                              .dir = 0,
                                              .strobeCycle = 0,
                                              .sensorType = 0,
                                              .phaseCountText = "1000",
                                              .presetDataText = "000000"}));
-    EXPECT_EQ(w.cmbSensorType->currentText(), "SEMI-ABSOLUTE (1X)");
-    EXPECT_EQ(w.unitParameters(), main_window::DefaultParameters());
-    EXPECT_EQ(w.SSTab1->currentIndex(), 0);
-    EXPECT_FALSE(w.cmdComStart->isOn());
+    EXPECT_EQ(Child<widgets::SelectionComboBox>(w, "cmbSensorType")->currentText(),
+              "SEMI-ABSOLUTE (1X)");
+    EXPECT_EQ(w.unitParameters(), unit_parameters::DefaultParameters());
+    EXPECT_EQ(Child<QTabWidget>(w, "SSTab1")->currentIndex(), 0);
+    EXPECT_FALSE(cmdComStart->isOn());
     EXPECT_FALSE(w.linkFailed());
-    EXPECT_TRUE(w.Timer1->isActive());
+    EXPECT_TRUE(Child<QTimer>(w, "Timer1")->isActive());
     EXPECT_EQ(w.parameterFolder(), "/opt/qm4417/Parameter");
     EXPECT_TRUE(identity.madeFolders.count("/opt/qm4417/Parameter"));
     EXPECT_TRUE(boxes.shown.empty());
@@ -98,13 +100,13 @@ TEST_F(MainWindowLifecycleTest, APortThatDoesNotOpenDisablesTheUnitControls) {
     EXPECT_EQ(boxes.shown[0].text, "The Comm Port Number is Illegal");
     EXPECT_EQ(boxes.shown[0].icon, platform::MessageIcon::Warning);
     EXPECT_FALSE(w.comPortSettings().ComFlag);
-    EXPECT_FALSE(w.cmdLoad->isEnabled());
-    EXPECT_FALSE(w.cmdUpLoad->isEnabled());
-    EXPECT_FALSE(w.cmdComStart->isEnabled());
+    EXPECT_FALSE(Child<QPushButton>(w, "cmdLoad")->isEnabled());
+    EXPECT_FALSE(Child<QPushButton>(w, "cmdUpLoad")->isEnabled());
+    EXPECT_FALSE(Child<widgets::LatchingSwitch>(w, "cmdComStart")->isEnabled());
     // Everything else keeps working.
-    EXPECT_TRUE(w.cmdFileRead->isEnabled());
-    EXPECT_TRUE(w.mnuComSetting->isEnabled());
-    EXPECT_TRUE(w.Timer1->isActive());
+    EXPECT_TRUE(Child<QPushButton>(w, "cmdFileRead")->isEnabled());
+    EXPECT_TRUE(Child<QAction>(w, "mnuComSetting")->isEnabled());
+    EXPECT_TRUE(Child<QTimer>(w, "Timer1")->isActive());
 }
 
 TEST_F(MainWindowLifecycleTest, AReadOnlyProgramFolderFallsBackToTheUserDataFolder) {
@@ -126,7 +128,7 @@ TEST_F(MainWindowLifecycleTest, CloseSavesThePositionInTwips) {
     main_window::frmMain& w = startWindow();
     w.show();
     w.move(40, 70);
-    w.mnuExit->trigger();
+    Child<QAction>(w, "mnuExit")->trigger();
     EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(stored("MainLeft"), "600");
     EXPECT_EQ(stored("MainTop"), "1050");
@@ -156,7 +158,7 @@ TEST_F(MainWindowLifecycleTest, CloseUnloadsAnOpenDialogFirst) {
         if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
     });
     guard.start(5000);
-    w.mnuAbout->trigger();
+    Child<QAction>(w, "mnuAbout")->trigger();
     EXPECT_TRUE(dialogWasOpen);
     EXPECT_TRUE(guard.isActive());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);

@@ -12,6 +12,10 @@ using unit_link::Ack;
 using unit_link::CommandFrame;
 using unit_link::Nak;
 using unit_link::WriteWordBody;
+using unit_parameters::DefaultParameters;
+using unit_parameters::ParameterPanel;
+using unit_parameters::ParametersToPanel;
+using unit_parameters::UnitParameters;
 
 // The window as Load and Upload see it, on top of the link's fake window state.
 class FakeParameterView : public ParameterView {

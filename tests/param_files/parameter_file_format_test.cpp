@@ -4,9 +4,9 @@
 
 #include "param_files/parameter_file_format.h"
 
-using main_window::UnitParameters;
 using param_files::FormatParameterFile;
 using param_files::ParseParameterFile;
+using unit_parameters::UnitParameters;
 
 TEST(ParameterFileFormat, DefaultRecordIsTheTwentyFourByteFile) {
     const std::string expected = "0\r\n0\r\n2\r\n1000\r\n1\r\n0\r\n0\r\n";

@@ -9,16 +9,16 @@
 #include "platform/fakes/fake_message_boxes.h"
 
 using namespace param_files;
-using main_window::UnitParameters;
 using platform::MessageAnswer;
 using platform::MessageButtons;
 using platform::MessageIcon;
+using unit_parameters::UnitParameters;
 
 namespace {
 
-main_window::ParameterPanel shown(const UnitParameters& record) {
-    main_window::ParameterPanel panel;
-    main_window::ParametersToPanel(record, panel);
+unit_parameters::ParameterPanel shown(const UnitParameters& record) {
+    unit_parameters::ParameterPanel panel;
+    unit_parameters::ParametersToPanel(record, panel);
     return panel;
 }
 
@@ -50,8 +50,8 @@ class ParameterFiles : public ::testing::Test {
     platform::FakeFileDialogs dialogs;
     platform::FakeMessageBoxes boxes;
     ParameterFileServices services{dialogs, boxes, "QM4417", "/opt/qm4417/Parameter"};
-    UnitParameters record = main_window::DefaultParameters();
-    main_window::ParameterPanel panel = shown(record);
+    UnitParameters record = unit_parameters::DefaultParameters();
+    unit_parameters::ParameterPanel panel = shown(record);
 };
 
 TEST_F(ParameterFiles, WriteAfterStartUpGivesTheTwentyFourByteFile) {
@@ -113,7 +113,7 @@ TEST_F(ParameterFiles, FailedWriteShowsTheBoxAndKeepsTheOldFile) {
         dialogs.choose(path("keep.par"));
         WriteParameterFile(panel, record, services);
         expectFailureFor(path("keep.par"));
-        EXPECT_EQ(record, main_window::DefaultParameters());
+        EXPECT_EQ(record, unit_parameters::DefaultParameters());
     }
 
     panel = shown(record);
@@ -137,14 +137,14 @@ TEST_F(ParameterFiles, ReadShowsTheFileRecord) {
     expectOneDialog(false);
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_EQ(record, (UnitParameters{1, 1, 10, 500, 3, 18, 13398}));
-    EXPECT_EQ(panel, (main_window::ParameterPanel{1, 1, 2, 2, "500", "123456"}));
+    EXPECT_EQ(panel, (unit_parameters::ParameterPanel{1, 1, 2, 2, "500", "123456"}));
 }
 
 TEST_F(ParameterFiles, ReadFailuresShowOneBoxAndChangeNothing) {
     record = {1, 0, 5, 7, 2, 0, 1};
     panel = {0, 1, 0, 0, "3", "ABC"};  // unconverted edits stay too
     const UnitParameters recordBefore = record;
-    const main_window::ParameterPanel panelBefore = panel;
+    const unit_parameters::ParameterPanel panelBefore = panel;
     writeBytes(folder.filePath("short.par"), "0\r\n0\r\n2\r\n1000\r\n1\r\n0\r\n");
     writeBytes(folder.filePath("big.par"), "0\r\n0\r\n2\r\n4294967296\r\n1\r\n0\r\n0\r\n");
     writeBytes(folder.filePath("sensor.par"), "0\r\n0\r\n2\r\n1000\r\n4\r\n0\r\n0\r\n");
@@ -168,7 +168,7 @@ TEST_F(ParameterFiles, ReadFailuresShowOneBoxAndChangeNothing) {
 
 TEST_F(ParameterFiles, CancelledReadChangesNothing) {
     const UnitParameters recordBefore = record;
-    const main_window::ParameterPanel panelBefore = panel;
+    const unit_parameters::ParameterPanel panelBefore = panel;
     dialogs.cancel();
     EXPECT_FALSE(ReadParameterFile(panel, record, services));
     EXPECT_TRUE(boxes.shown.empty());

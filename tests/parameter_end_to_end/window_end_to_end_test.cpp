@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -13,9 +14,6 @@
 #include <functional>
 
 #include "main_window/frm_main.h"
-#include "widgets/latching_switch.h"
-#include "widgets/led_lamp.h"
-#include "widgets/selection_combo_box.h"
 #include "platform/com_port_map.h"
 #include "platform/fakes/fake_file_dialogs.h"
 #include "platform/fakes/fake_message_boxes.h"
@@ -24,12 +22,16 @@
 #include "platform/qt_event_pump.h"
 #include "platform/qt_serial_port.h"
 #include "platform/system_steady_clock.h"
+#include "tests/main_window/window_child.h"
 #include "tests/parameter_end_to_end/received_requests.h"
 #include "tests/parameter_end_to_end/window_fakes.h"
 #include "tools/unit_sim/fault_plan.h"
 #include "tools/unit_sim/pty_unit.h"
 #include "unit_link/link_failure_message.h"
 #include "unit_link/unit_commands.h"
+#include "widgets/latching_switch.h"
+#include "widgets/led_lamp.h"
+#include "widgets/selection_combo_box.h"
 
 namespace {
 
@@ -79,7 +81,7 @@ class WindowEndToEnd : public ::testing::Test, protected parameter_end_to_end::W
             if (body.starts_with('2')) writes.push_back(body);
         return writes;
     }
-    void showParameterTab() { window.SSTab1->setCurrentIndex(1); }
+    void showParameterTab() { Child<QTabWidget>(window, "SSTab1")->setCurrentIndex(1); }
 
     unit_sim::PtyUnit unit{{}};
     HookedSerialPort port{ports};
@@ -87,62 +89,69 @@ class WindowEndToEnd : public ::testing::Test, protected parameter_end_to_end::W
 };
 
 TEST_F(WindowEndToEnd, MonitorShowsThePositionAndLampsAndFollowsAClearedBit) {
+    auto* cmdComStart = Child<widgets::LatchingSwitch>(window, "cmdComStart");
+    auto* CWBtnSensorError_0 = Child<widgets::LedLamp>(window, "CWBtnSensorError", 0);
+    auto* CWBtnSensorError_4 = Child<widgets::LedLamp>(window, "CWBtnSensorError", 4);
     unit.withUnit([](unit_sim::SimulatedUnit& simulated, auto now) {
         simulated.memory().setPosition(0x123456, now);
         simulated.memory().setUnitErrors(1);
         simulated.memory().setSensorErrors(0x11);
     });
-    window.cmdComStart->setOn(true);
-    ASSERT_TRUE(waitFor([&] { return window.lblPositionHex->text() == "123456"; }));
-    EXPECT_EQ(window.lblPositionDec->text(), "1193046");
-    EXPECT_TRUE(window.CWBtnUnitError[0]->isOn());
-    EXPECT_FALSE(window.CWBtnUnitError[1]->isOn());
-    EXPECT_TRUE(window.CWBtnSensorError[0]->isOn());
-    EXPECT_TRUE(window.CWBtnSensorError[4]->isOn());
+    cmdComStart->setOn(true);
+    ASSERT_TRUE(
+        waitFor([&] { return Child<QLabel>(window, "lblPositionHex")->text() == "123456"; }));
+    EXPECT_EQ(Child<QLabel>(window, "lblPositionDec")->text(), "1193046");
+    EXPECT_TRUE(Child<widgets::LedLamp>(window, "CWBtnUnitError", 0)->isOn());
+    EXPECT_FALSE(Child<widgets::LedLamp>(window, "CWBtnUnitError", 1)->isOn());
+    EXPECT_TRUE(CWBtnSensorError_0->isOn());
+    EXPECT_TRUE(CWBtnSensorError_4->isOn());
 
     unit.withUnit(
         [](unit_sim::SimulatedUnit& simulated, auto) { simulated.memory().setSensorErrors(0x01); });
-    ASSERT_TRUE(waitFor([&] { return !window.CWBtnSensorError[4]->isOn(); }));
-    EXPECT_TRUE(window.CWBtnSensorError[0]->isOn());
-    EXPECT_TRUE(window.cmdComStart->isOn());
+    ASSERT_TRUE(waitFor([&] { return !CWBtnSensorError_4->isOn(); }));
+    EXPECT_TRUE(CWBtnSensorError_0->isOn());
+    EXPECT_TRUE(cmdComStart->isOn());
     EXPECT_TRUE(boxes.shown.empty());
 }
 
 TEST_F(WindowEndToEnd, PulledCableGivesOneMessageAndLeavesTheSwitchOff) {
+    auto* cmdComStart = Child<widgets::LatchingSwitch>(window, "cmdComStart");
+    auto* lblPositionHex = Child<QLabel>(window, "lblPositionHex");
     unit.withUnit([](unit_sim::SimulatedUnit& simulated, auto now) {
         simulated.memory().setPosition(0xABCDEF, now);
     });
-    window.cmdComStart->setOn(true);
-    ASSERT_TRUE(waitFor([&] { return window.lblPositionHex->text() == "ABCDEF"; }));
+    cmdComStart->setOn(true);
+    ASSERT_TRUE(waitFor([&] { return lblPositionHex->text() == "ABCDEF"; }));
     setFault("silence");
-    ASSERT_TRUE(waitFor([&] { return !window.cmdComStart->isOn(); }));
+    ASSERT_TRUE(waitFor([&] { return !cmdComStart->isOn(); }));
     QTest::qWait(500);  // five more ticks
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].text, unit_link::LinkFailureText);
     EXPECT_EQ(boxes.shown[0].title, "QM4417 Error!");
     EXPECT_EQ(boxes.shown[0].icon, MessageIcon::Stop);
-    EXPECT_FALSE(window.cmdComStart->isOn());
-    EXPECT_EQ(window.lblPositionHex->text(), "ABCDEF");
+    EXPECT_FALSE(cmdComStart->isOn());
+    EXPECT_EQ(lblPositionHex->text(), "ABCDEF");
 }
 
 TEST_F(WindowEndToEnd, TabChangesStopTheMonitorAndClearTheStatus) {
-    window.cmdComStart->setOn(true);
+    auto* cmdComStart = Child<widgets::LatchingSwitch>(window, "cmdComStart");
+    cmdComStart->setOn(true);
     showParameterTab();
-    EXPECT_FALSE(window.cmdComStart->isOn());
+    EXPECT_FALSE(cmdComStart->isOn());
     window.setStatusText("Load was Complated.");
-    window.SSTab1->setCurrentIndex(0);
+    Child<QTabWidget>(window, "SSTab1")->setCurrentIndex(0);
     EXPECT_EQ(status(), "");
-    EXPECT_FALSE(window.cmdComStart->isOn());
+    EXPECT_FALSE(cmdComStart->isOn());
 }
 
 TEST_F(WindowEndToEnd, LoadWritesTheEightWordsInOrder) {
     showParameterTab();
-    window.optCode[1]->setChecked(true);
-    window.optStrobeCycle[2]->setChecked(true);
-    window.txtPhaseCount->setText("2000");
-    window.cmbSensorType->setSelectedIndex(2);
-    window.txtPresetData->setText("FFFFFF");
-    window.cmdLoad->click();
+    Child<QRadioButton>(window, "optCode", 1)->setChecked(true);
+    Child<QRadioButton>(window, "optStrobeCycle", 2)->setChecked(true);
+    Child<QLineEdit>(window, "txtPhaseCount")->setText("2000");
+    Child<widgets::SelectionComboBox>(window, "cmbSensorType")->setSelectedIndex(2);
+    Child<QLineEdit>(window, "txtPresetData")->setText("FFFFFF");
+    Child<QPushButton>(window, "cmdLoad")->click();
 
     EXPECT_EQ(parameterWrites(),
               (std::vector<std::string>{"2FFEF2E,0001;", "2FFEF30,0000;", "2FFEF32,000A;",
@@ -158,13 +167,13 @@ TEST_F(WindowEndToEnd, LoadWritesTheEightWordsInOrder) {
 
 TEST_F(WindowEndToEnd, FailedFourthWriteStopsAfterWordThree) {
     showParameterTab();
-    window.optCode[1]->setChecked(true);
-    window.txtPhaseCount->setText("2000");
+    Child<QRadioButton>(window, "optCode", 1)->setChecked(true);
+    Child<QLineEdit>(window, "txtPhaseCount")->setText("2000");
     const std::uint16_t phaseCountBefore = unitWord(0xFFEF34);
     port.beforeWrite = [&](int write) {
         if (write == 4) setFault("silence");
     };
-    window.cmdLoad->click();
+    Child<QPushButton>(window, "cmdLoad")->click();
     // Word 3 went out but never reached the unit; nothing followed it.
     EXPECT_EQ(parameterWrites(), (std::vector<std::string>{"2FFEF2E,0001;", "2FFEF30,0000;",
                                                            "2FFEF32,0002;", "2FFEF34,07D0;"}));
@@ -183,7 +192,7 @@ TEST_F(WindowEndToEnd, OnlyTheStoreWriteFailing) {
     port.beforeWrite = [&](int write) {
         if (write == 8) setFault("nak 1");
     };
-    window.cmdLoad->click();
+    Child<QPushButton>(window, "cmdLoad")->click();
     EXPECT_EQ(port.writes, 8);
     EXPECT_EQ(status(), "Load was Interrupted.");
     ASSERT_EQ(boxes.shown.size(), 2u);
@@ -192,20 +201,21 @@ TEST_F(WindowEndToEnd, OnlyTheStoreWriteFailing) {
 }
 
 TEST_F(WindowEndToEnd, SecondOperationWhileALoadWaitsIsRefused) {
+    auto* cmdLoad = Child<QPushButton>(window, "cmdLoad");
     showParameterTab();
     bool clicked = false;
     port.beforeWrite = [&](int write) {
         if (write != 2) return;
         // Clicks that arrive while the second word waits for its acknowledgement.
         QTimer::singleShot(0, [&] {
-            clicked = window.cmdLoad->isEnabled();
-            window.cmdLoad->click();
-            window.cmdUpLoad->click();
-            window.cmdFileWrite->click();
-            window.cmdFileRead->click();
+            clicked = cmdLoad->isEnabled();
+            cmdLoad->click();
+            Child<QPushButton>(window, "cmdUpLoad")->click();
+            Child<QPushButton>(window, "cmdFileWrite")->click();
+            Child<QPushButton>(window, "cmdFileRead")->click();
         });
     };
-    window.cmdLoad->click();
+    cmdLoad->click();
     EXPECT_TRUE(clicked);
     EXPECT_EQ(port.writes, 8);
     EXPECT_EQ(parameterWrites().size(), 8u);
@@ -219,13 +229,14 @@ TEST_F(WindowEndToEnd, UploadShowsTheUnitsParameters) {
         for (int i = 0; i < 7; ++i) simulated.memory().write(0xFFEF2E + 2 * i, words[i]);
     });
     showParameterTab();
-    window.cmdUpLoad->click();
-    EXPECT_TRUE(window.optCode[1]->isChecked());
-    EXPECT_TRUE(window.optDir[1]->isChecked());
-    EXPECT_TRUE(window.optStrobeCycle[2]->isChecked());
-    EXPECT_EQ(window.txtPhaseCount->text(), "500");
-    EXPECT_EQ(window.cmbSensorType->currentText(), "ABSOLUTE (1X-64X-4096X)");
-    EXPECT_EQ(window.txtPresetData->text(), "012345");
+    Child<QPushButton>(window, "cmdUpLoad")->click();
+    EXPECT_TRUE(Child<QRadioButton>(window, "optCode", 1)->isChecked());
+    EXPECT_TRUE(Child<QRadioButton>(window, "optDir", 1)->isChecked());
+    EXPECT_TRUE(Child<QRadioButton>(window, "optStrobeCycle", 2)->isChecked());
+    EXPECT_EQ(Child<QLineEdit>(window, "txtPhaseCount")->text(), "500");
+    EXPECT_EQ(Child<widgets::SelectionComboBox>(window, "cmbSensorType")->currentText(),
+              "ABSOLUTE (1X-64X-4096X)");
+    EXPECT_EQ(Child<QLineEdit>(window, "txtPresetData")->text(), "012345");
     EXPECT_EQ(status(), "Upload was Complated.");
     EXPECT_TRUE(boxes.shown.empty());
 }
@@ -244,7 +255,7 @@ class WindowFiles : public WindowEndToEnd {
 TEST_F(WindowFiles, WriteAfterStartUpGivesTheTwentyFourByteFile) {
     showParameterTab();
     dialogs.choose(path("start.par"));
-    window.cmdFileWrite->click();
+    Child<QPushButton>(window, "cmdFileWrite")->click();
     EXPECT_EQ(fileBytes("start.par"), std::string("0\r\n0\r\n2\r\n1000\r\n1\r\n0\r\n0\r\n"));
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].settings.initialFolder, window.parameterFolder());
@@ -253,46 +264,50 @@ TEST_F(WindowFiles, WriteAfterStartUpGivesTheTwentyFourByteFile) {
 }
 
 TEST_F(WindowFiles, CancelAndNoWriteNothing) {
+    auto* cmdFileWrite = Child<QPushButton>(window, "cmdFileWrite");
     showParameterTab();
     dialogs.cancel();
-    window.cmdFileWrite->click();
+    cmdFileWrite->click();
     dialogs.choose(path("no.par"));
     boxes.answers.push_back(platform::MessageAnswer::No);
-    window.cmdFileWrite->click();
+    cmdFileWrite->click();
     EXPECT_EQ(fileBytes("no.par"), "<missing>");
     EXPECT_EQ(boxes.shown.size(), 1u);
     dialogs.cancel();
-    window.cmdFileRead->click();
+    Child<QPushButton>(window, "cmdFileRead")->click();
     EXPECT_EQ(boxes.shown.size(), 1u);
 }
 
 TEST_F(WindowFiles, ReadShowsTheFileAndFailuresLeaveThePanel) {
+    auto* cmdFileRead = Child<QPushButton>(window, "cmdFileRead");
+    auto* txtPhaseCount = Child<QLineEdit>(window, "txtPhaseCount");
     showParameterTab();
     QFile good(folder.filePath("good.par"));
     ASSERT_TRUE(good.open(QIODevice::WriteOnly));
     good.write("1\r\n1\r\n10\r\n500\r\n3\r\n18\r\n13398\r\n");
     good.close();
     dialogs.choose(path("good.par"));
-    window.cmdFileRead->click();
-    EXPECT_EQ(window.txtPresetData->text(), "123456");
-    EXPECT_EQ(window.txtPhaseCount->text(), "500");
+    cmdFileRead->click();
+    EXPECT_EQ(Child<QLineEdit>(window, "txtPresetData")->text(), "123456");
+    EXPECT_EQ(txtPhaseCount->text(), "500");
     EXPECT_TRUE(boxes.shown.empty());
 
     QFile shortFile(folder.filePath("short.par"));
     ASSERT_TRUE(shortFile.open(QIODevice::WriteOnly));
     shortFile.write("0\r\n0\r\n2\r\n");
     shortFile.close();
-    window.txtPhaseCount->setText("777");  // an edit that was never loaded stays
+    txtPhaseCount->setText("777");  // an edit that was never loaded stays
     for (const char* name : {"short.par", "missing.par"}) {
         dialogs.choose(path(name));
-        window.cmdFileRead->click();
+        cmdFileRead->click();
     }
     ASSERT_EQ(boxes.shown.size(), 2u);
     EXPECT_EQ(boxes.shown[0].text, path("short.par") + " Can't Read Parameter File");
     EXPECT_EQ(boxes.shown[1].text, path("missing.par") + " Can't Read Parameter File");
     EXPECT_EQ(boxes.shown[1].title, "QM4417 Error!");
-    EXPECT_EQ(window.txtPhaseCount->text(), "777");
-    EXPECT_EQ(window.unitParameters(), (main_window::UnitParameters{1, 1, 10, 500, 3, 18, 13398}));
+    EXPECT_EQ(txtPhaseCount->text(), "777");
+    EXPECT_EQ(window.unitParameters(),
+              (unit_parameters::UnitParameters{1, 1, 10, 500, 3, 18, 13398}));
 }
 
 }  // namespace

@@ -11,7 +11,6 @@
 #include <random>
 
 #include "main_window/frm_main.h"
-#include "widgets/latching_switch.h"
 #include "platform/com_port_map.h"
 #include "platform/fakes/fake_file_dialogs.h"
 #include "platform/fakes/fake_message_boxes.h"
@@ -20,11 +19,13 @@
 #include "platform/qt_event_pump.h"
 #include "platform/qt_serial_port.h"
 #include "platform/system_steady_clock.h"
+#include "tests/main_window/window_child.h"
 #include "tests/parameter_end_to_end/received_requests.h"
 #include "tests/parameter_end_to_end/window_fakes.h"
 #include "tools/unit_sim/line_pace.h"
 #include "tools/unit_sim/pty_unit.h"
 #include "unit_link/link_failure_message.h"
+#include "widgets/latching_switch.h"
 
 namespace {
 
@@ -65,8 +66,10 @@ class WindowInTheField : public ::testing::Test, protected parameter_end_to_end:
 // Each click comes from a timer, so it lands wherever the window happens to be, most often
 // inside a read's wait. Every one must toggle the switch: none is lost, none is doubled.
 TEST_F(WindowInTheField, NoClickOnTheMonitorSwitchIsLostDuringReads) {
-    window.cmdComStart->setOn(true);
-    ASSERT_TRUE(waitFor([&] { return window.lblPositionHex->text() == "123456"; }));
+    auto* cmdComStart = Child<widgets::LatchingSwitch>(window, "cmdComStart");
+    cmdComStart->setOn(true);
+    ASSERT_TRUE(
+        waitFor([&] { return Child<QLabel>(window, "lblPositionHex")->text() == "123456"; }));
     std::mt19937 random(4417);
     std::uniform_int_distribution<int> pause(0, 120);
     bool expected = true;
@@ -74,8 +77,8 @@ TEST_F(WindowInTheField, NoClickOnTheMonitorSwitchIsLostDuringReads) {
     for (int click = 0; click < 12; ++click) {
         // Let the monitor run again before the next click.
         if (!expected) {
-            QTest::mouseClick(window.cmdComStart, Qt::LeftButton);
-            ASSERT_TRUE(waitFor([&] { return window.cmdComStart->isOn(); }));
+            QTest::mouseClick(cmdComStart, Qt::LeftButton);
+            ASSERT_TRUE(waitFor([&] { return cmdComStart->isOn(); }));
             expected = true;
         }
         const std::size_t readsBefore = monitorReads();
@@ -83,27 +86,29 @@ TEST_F(WindowInTheField, NoClickOnTheMonitorSwitchIsLostDuringReads) {
         bool clicked = false;
         QTimer::singleShot(pause(random), [&] {
             if (!window.inputEnabled()) ++clicksDuringReads;
-            QTest::mouseClick(window.cmdComStart, Qt::LeftButton);
+            QTest::mouseClick(cmdComStart, Qt::LeftButton);
             clicked = true;
         });
         ASSERT_TRUE(waitFor([&] { return clicked; }));
         expected = !expected;
-        ASSERT_TRUE(waitFor([&] { return window.cmdComStart->isOn() == expected; }, 1500))
+        ASSERT_TRUE(waitFor([&] { return cmdComStart->isOn() == expected; }, 1500))
             << "click " << click << " was lost";
         QTest::qWait(150);  // a double delivery would flip it back
-        EXPECT_EQ(window.cmdComStart->isOn(), expected) << "click " << click;
-        EXPECT_FALSE(window.cmdComStart->isDown());
+        EXPECT_EQ(cmdComStart->isOn(), expected) << "click " << click;
+        EXPECT_FALSE(cmdComStart->isDown());
     }
     EXPECT_GT(clicksDuringReads, 0);  // the case that lost clicks did occur
     EXPECT_TRUE(boxes.shown.empty());
 }
 
 TEST_F(WindowInTheField, AUnitBackBehindTheSameLinkIsReadAgainAtTheNextMonitorStart) {
-    window.cmdComStart->setOn(true);
-    ASSERT_TRUE(waitFor([&] { return window.lblPositionHex->text() == "123456"; }));
+    auto* cmdComStart = Child<widgets::LatchingSwitch>(window, "cmdComStart");
+    auto* lblPositionHex = Child<QLabel>(window, "lblPositionHex");
+    cmdComStart->setOn(true);
+    ASSERT_TRUE(waitFor([&] { return lblPositionHex->text() == "123456"; }));
 
     unit.reset();  // the unit's terminal goes away mid-monitor
-    ASSERT_TRUE(waitFor([&] { return !window.cmdComStart->isOn(); }));
+    ASSERT_TRUE(waitFor([&] { return !cmdComStart->isOn(); }));
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].text, unit_link::LinkFailureText);
     EXPECT_FALSE(port.isOpen());
@@ -113,23 +118,25 @@ TEST_F(WindowInTheField, AUnitBackBehindTheSameLinkIsReadAgainAtTheNextMonitorSt
     unit->withUnit([](unit_sim::SimulatedUnit& simulated, auto now) {
         simulated.memory().setPosition(0xABCDEF, now);
     });
-    QTest::mouseClick(window.cmdComStart, Qt::LeftButton);
-    ASSERT_TRUE(waitFor([&] { return window.lblPositionHex->text() == "ABCDEF"; }));
-    EXPECT_TRUE(window.cmdComStart->isOn());
+    QTest::mouseClick(cmdComStart, Qt::LeftButton);
+    ASSERT_TRUE(waitFor([&] { return lblPositionHex->text() == "ABCDEF"; }));
+    EXPECT_TRUE(cmdComStart->isOn());
     EXPECT_EQ(boxes.shown.size(), 1u);
     EXPECT_TRUE(port.isOpen());
 }
 
 TEST_F(WindowInTheField, AUnitStillMissingFailsAsBeforeWithOneMessage) {
-    window.cmdComStart->setOn(true);
-    ASSERT_TRUE(waitFor([&] { return window.lblPositionHex->text() == "123456"; }));
+    auto* cmdComStart = Child<widgets::LatchingSwitch>(window, "cmdComStart");
+    cmdComStart->setOn(true);
+    ASSERT_TRUE(
+        waitFor([&] { return Child<QLabel>(window, "lblPositionHex")->text() == "123456"; }));
     unit.reset();
-    ASSERT_TRUE(waitFor([&] { return !window.cmdComStart->isOn(); }));
-    QTest::mouseClick(window.cmdComStart, Qt::LeftButton);
+    ASSERT_TRUE(waitFor([&] { return !cmdComStart->isOn(); }));
+    QTest::mouseClick(cmdComStart, Qt::LeftButton);
     ASSERT_TRUE(waitFor([&] { return boxes.shown.size() == 2; }));
     EXPECT_EQ(boxes.shown[1].text, unit_link::LinkFailureText);
     QTest::qWait(300);
-    EXPECT_FALSE(window.cmdComStart->isOn());
+    EXPECT_FALSE(cmdComStart->isOn());
     EXPECT_EQ(boxes.shown.size(), 2u);
 }
 

@@ -12,7 +12,6 @@
 
 #include "dialogs/frm_about.h"
 #include "dialogs/frm_com_setting.h"
-#include "widgets/latching_switch.h"
 #include "platform/fakes/fake_event_pump.h"
 #include "platform/fakes/fake_file_dialogs.h"
 #include "platform/fakes/fake_message_boxes.h"
@@ -21,6 +20,8 @@
 #include "platform/fakes/fake_settings_store.h"
 #include "platform/fakes/fake_steady_clock.h"
 #include "tools/qm4417/qt_services.h"
+#include "widgets/latching_switch.h"
+#include "widgets/named_widgets.h"
 
 namespace {
 
@@ -43,10 +44,10 @@ int RenderLayout(const QString& folder) {
     platform::FakeEventPump events;
     main_window::frmMain window({settings, boxes, port, fileDialogs, identity, clock, events});
     window.Form_Load();
-    window.Timer1->stop();
+    widgets::NamedChild<QTimer>(window, "Timer1").stop();
 
     bool saved = Save(window, folder + "/main_monitor.png");
-    window.SSTab1->setCurrentIndex(1);
+    widgets::NamedChild<QTabWidget>(window, "SSTab1").setCurrentIndex(1);
     saved &= Save(window, folder + "/main_parameter.png");
     dialogs::frmComSetting comSetting(window.comPortSettings(), &window);
     saved &= Save(comSetting, folder + "/com_setting.png");
@@ -65,7 +66,8 @@ int RenderLive(const QString& path, int seconds) {
     services.setDialogParent(&window);
     window.Form_Load();
     window.show();
-    window.cmdComStart->setOn(window.cmdComStart->isEnabled());
+    auto& monitorSwitch = widgets::NamedChild<widgets::LatchingSwitch>(window, "cmdComStart");
+    monitorSwitch.setOn(monitorSwitch.isEnabled());
     int status = 1;
     QTimer::singleShot(seconds * 1000, &window, [&] {
         status = Save(window, path) ? 0 : 1;

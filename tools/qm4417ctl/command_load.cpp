@@ -17,7 +17,7 @@ int RunLoad(CtlContext& context) {
     unit_link::UnitLink* link = context.link.open();
     if (!link) return LinkFailure;
     ConsoleParameterView view(context.link, streams);
-    main_window::ParametersToPanel(*record, view.panel);
+    unit_parameters::ParametersToPanel(*record, view.panel);
     main_window::ParameterTransfer(*link, view, boxes, ProgramTitle, *record).Load();
     return view.status == "Load was Complated." ? Success : LinkFailure;
 }

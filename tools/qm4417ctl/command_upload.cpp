@@ -15,7 +15,7 @@ int RunUpload(CtlContext& context) {
     const std::string& path = context.arguments[0];
     unit_link::UnitLink* link = context.link.open();
     if (!link) return LinkFailure;
-    main_window::UnitParameters record;
+    unit_parameters::UnitParameters record;
     MarkNotReceived(record);
     const ConsoleStreams streams(context.link, context.out, context.err);
     ConsoleParameterView view(context.link, streams);

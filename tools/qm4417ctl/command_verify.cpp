@@ -13,7 +13,7 @@ namespace qm4417ctl {
 
 namespace {
 
-constexpr std::array<const char*, main_window::ParameterFieldCount> FieldNames = {
+constexpr std::array<const char*, unit_parameters::ParameterFieldCount> FieldNames = {
     "Code", "Dir", "StrobeCycle", "PhaseCount", "SensorType", "PresetDataHigh", "PresetDataLow"};
 
 }  // namespace
@@ -27,7 +27,7 @@ int RunVerify(CtlContext& context) {
     unit_link::UnitLink* link = context.link.open();
     if (!link) return LinkFailure;
 
-    main_window::UnitParameters unit;
+    unit_parameters::UnitParameters unit;
     if (!ReadWholeBlock(context, *link, unit_link::ParameterBaseAddress, unit)) return LinkFailure;
     bool equal = true;
     for (std::size_t i = 0; i < unit.size(); ++i) {

@@ -43,14 +43,14 @@ class ConsoleParameterView : public main_window::ParameterView {
     ConsoleParameterView(const LinkAccess& link, const ConsoleStreams& streams)
         : link_(link), streams_(streams) {}
 
-    main_window::ParameterPanel readPanel() const override { return panel; }
-    void showPanel(const main_window::ParameterPanel& shown) override { panel = shown; }
+    unit_parameters::ParameterPanel readPanel() const override { return panel; }
+    void showPanel(const unit_parameters::ParameterPanel& shown) override { panel = shown; }
     void focusPhaseCount() override {}
     void focusPresetData() override {}
     void setStatusText(const std::string& text) override;
     bool linkFailed() const override { return link_.linkFailed(); }
 
-    main_window::ParameterPanel panel;
+    unit_parameters::ParameterPanel panel;
     std::string status;  // the latest status text
 
   private:

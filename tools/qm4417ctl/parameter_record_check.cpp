@@ -8,13 +8,13 @@ namespace qm4417ctl {
 
 namespace {
 
-using main_window::UnitParameters;
+using unit_parameters::UnitParameters;
 
 // The panel's focus moves have no object here.
 class CheckOnlyView : public main_window::ParameterView {
   public:
-    main_window::ParameterPanel readPanel() const override { return {}; }
-    void showPanel(const main_window::ParameterPanel&) override {}
+    unit_parameters::ParameterPanel readPanel() const override { return {}; }
+    void showPanel(const unit_parameters::ParameterPanel&) override {}
     void focusPhaseCount() override {}
     void focusPresetData() override {}
     void setStatusText(const std::string&) override {}
@@ -25,12 +25,12 @@ class CheckOnlyView : public main_window::ParameterView {
 
 std::vector<std::string> WhyPanelCannotShow(const UnitParameters& record) {
     std::vector<std::string> reasons;
-    const std::int32_t high = record[main_window::PresetDataHigh];
-    const std::int32_t low = record[main_window::PresetDataLow];
+    const std::int32_t high = record[unit_parameters::PresetDataHigh];
+    const std::int32_t low = record[unit_parameters::PresetDataLow];
     // The panel keeps six hexadecimal digits and splits them again on Load.
     if (high < 0 || high > 0xFF || low < 0 || low > 0xFFFF)
         reasons.push_back("Preset Data is Over Flow");
-    const std::int32_t sensor = record[main_window::SensorType];
+    const std::int32_t sensor = record[unit_parameters::SensorType];
     if (sensor < 0 || sensor > 3)
         reasons.push_back("Sensor Type " + std::to_string(sensor) + " is outside 0 to 3");
     return reasons;
@@ -49,11 +49,11 @@ std::optional<UnitParameters> RecordToLoad(const std::string& path, platform::Me
         boxes.show(ProgramTitle, reason, platform::MessageIcon::Warning,
                    platform::MessageButtons::Ok);
     if (!reasons.empty()) return std::nullopt;
-    main_window::ParameterPanel panel;
-    main_window::ParametersToPanel(*record, panel);
+    unit_parameters::ParameterPanel panel;
+    unit_parameters::ParametersToPanel(*record, panel);
     CheckOnlyView view;
     if (!main_window::CheckPanelForLoad(panel, view, boxes, ProgramTitle)) return std::nullopt;
-    main_window::PanelToParameters(panel, *record);
+    unit_parameters::PanelToParameters(panel, *record);
     return record;
 }
 

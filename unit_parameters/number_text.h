@@ -4,7 +4,7 @@
 #include <optional>
 #include <string_view>
 
-namespace main_window {
+namespace unit_parameters {
 
 // Text-to-number readers for the parameter panel's text boxes.
 
@@ -25,4 +25,4 @@ double RoundHalfToEven(double value);
 // leading zeros allowed; no prefix, sign or blanks).
 std::optional<std::uint32_t> ReadHex32(std::string_view text);
 
-}  // namespace main_window
+}  // namespace unit_parameters

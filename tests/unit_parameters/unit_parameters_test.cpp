@@ -1,8 +1,8 @@
-#include "main_window/unit_parameters.h"
+#include "unit_parameters/unit_parameters.h"
 
 #include <gtest/gtest.h>
 
-namespace main_window {
+namespace unit_parameters {
 namespace {
 
 ParameterPanel ShownPanel(const UnitParameters& record) {
@@ -164,4 +164,4 @@ TEST(ValidateParameterPanel, PhaseCountIsCheckedFirst) {
 }
 
 }  // namespace
-}  // namespace main_window
+}  // namespace unit_parameters

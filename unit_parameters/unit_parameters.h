@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-namespace main_window {
+namespace unit_parameters {
 
 // Field indices of UnitParameters; also the order of the words in the unit and of the lines
 // of a parameter file.
@@ -63,4 +63,4 @@ bool PresetDataAccepted(const std::string& text);
 // Phase count first, then preset data; the first rejection ends the checks.
 PanelCheck ValidateParameterPanel(const ParameterPanel& panel);
 
-}  // namespace main_window
+}  // namespace unit_parameters

@@ -1,13 +1,13 @@
-#include "main_window/number_text.h"
+#include "unit_parameters/number_text.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
 
-#include "main_window/unit_parameters.h"
+#include "unit_parameters/unit_parameters.h"
 
-namespace main_window {
+namespace unit_parameters {
 namespace {
 
 TEST(ReadLeadingDecimal, ReadsTheNumberThatStartsTheText) {
@@ -72,4 +72,4 @@ TEST(ReadHex32, ReadsUpToThirtyTwoBitsInEitherCase) {
 }
 
 }  // namespace
-}  // namespace main_window
+}  // namespace unit_parameters

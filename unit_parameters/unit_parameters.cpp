@@ -1,12 +1,12 @@
-#include "main_window/unit_parameters.h"
+#include "unit_parameters/unit_parameters.h"
 
 #include <cstdio>
 #include <limits>
 #include <optional>
 
-#include "main_window/number_text.h"
+#include "unit_parameters/number_text.h"
 
-namespace main_window {
+namespace unit_parameters {
 
 namespace {
 
@@ -98,4 +98,4 @@ PanelCheck ValidateParameterPanel(const ParameterPanel& panel) {
     return PanelCheck::Accepted;
 }
 
-}  // namespace main_window
+}  // namespace unit_parameters

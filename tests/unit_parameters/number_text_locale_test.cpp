@@ -8,10 +8,10 @@
 #include <optional>
 #include <string>
 
-#include "main_window/number_text.h"
-#include "main_window/unit_parameters.h"
+#include "unit_parameters/number_text.h"
+#include "unit_parameters/unit_parameters.h"
 
-namespace main_window {
+namespace unit_parameters {
 namespace {
 
 constexpr const char* CommaLocale = "de_DE.UTF-8";
@@ -79,4 +79,4 @@ TEST_F(CommaLocaleTest, PanelRefusesAndRoundsAsInAnyLocale) {
 }
 
 }  // namespace
-}  // namespace main_window
+}  // namespace unit_parameters

@@ -1,9 +1,9 @@
-#include "main_window/number_text.h"
+#include "unit_parameters/number_text.h"
 
 #include <charconv>
 #include <cmath>
 
-namespace main_window {
+namespace unit_parameters {
 
 namespace {
 
@@ -104,4 +104,4 @@ std::optional<std::uint32_t> ReadHex32(std::string_view text) {
     return value;
 }
 
-}  // namespace main_window
+}  // namespace unit_parameters
