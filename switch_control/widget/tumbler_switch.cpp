@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
 
 #include "switch_control/framework/control/control_border.h"
@@ -268,7 +269,9 @@ void TumblerSwitch::ShowControlCaption() {
 
 void TumblerSwitch::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const double ratio = painter.device()->devicePixelRatioF();
+    // The pixels written are the engine's device's: a render() into a sharper image than the
+    // screen's reaches us with the widget as the painter's device.
+    const double ratio = painter.paintEngine()->paintDevice()->devicePixelRatio();
     painter.drawImage(QPoint(0, 0), site_->picture.Get(*control_, size(), ratio));
     if (hasFocus()) {
         // A dotted frame inside the border: the control's picture stays visible under it.

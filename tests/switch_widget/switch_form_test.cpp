@@ -153,6 +153,17 @@ TEST_F(SwitchFormTest, DrawsAtDeviceResolutionAtRatioTwo) {
     EXPECT_EQ(main_->control().Bounds(), (fw::Rect{0, 0, 120, 90}));
 }
 
+TEST_F(SwitchFormTest, RenderedIntoASharperImageDrawsAtThatImagesResolution) {
+    // A widget on a screen of ratio 1, rendered into a ratio-2 image (printing, a high-density
+    // export): the painter's device is the widget, the pixels are the image's.
+    main_->clearFocus();
+    QImage sharp(main_->size() * 2, QImage::Format_RGB32);
+    sharp.setDevicePixelRatio(2.0);
+    main_->render(&sharp);
+    sharp.setDevicePixelRatio(1.0);
+    EXPECT_EQ(sharp, ControlDrawing(*main_, 240, 180, 2.0));
+}
+
 TEST(SwitchPictureTest, DrawsAgainOnlyWhenAskedOrResized) {
     tumbler::CTumblerCtrl control;
     tumbler::widget::SwitchPicture picture;
