@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstring>
 #include <cwchar>
+#include <functional>
 #include <vector>
 
 namespace tumbler::drawing {
@@ -75,10 +76,17 @@ void PixelSurface::CopyFrom(const PixelSurface& source, const Rect& destination,
     dy += skipY, sy += skipY, h -= skipY;
     w = std::min({w, width_ - dx, source.width_ - sx});
     h = std::min({h, height_ - dy, source.height_ - sy});
-    for (int row = 0; row < h; ++row) {
-        std::memcpy(bits_ + (dy + row) * stride_ + dx * sizeof(QRgb),
-                    source.bits_ + (sy + row) * source.stride_ + sx * sizeof(QRgb),
-                    static_cast<std::size_t>(std::max(w, 0)) * sizeof(QRgb));
+    if (w <= 0 || h <= 0) return;
+    uchar* to = bits_ + dy * stride_ + dx * qsizetype(sizeof(QRgb));
+    const uchar* from = source.bits_ + sy * source.stride_ + sx * qsizetype(sizeof(QRgb));
+    // A bitmap drawn in place is copied onto itself: nothing to do.
+    if (to == from && stride_ == source.stride_) return;
+    // Rows of one image moved down are moved last first, so none is read after it is written.
+    const bool backwards = std::greater<>()(to, from);
+    for (int i = 0; i < h; ++i) {
+        const int row = backwards ? h - 1 - i : i;
+        std::memmove(to + row * stride_, from + row * source.stride_,
+                     static_cast<std::size_t>(w) * sizeof(QRgb));
     }
 }
 

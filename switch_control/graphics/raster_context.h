@@ -22,6 +22,11 @@ class QtRasterContext : public DrawingContext {
     QtRasterContext(const QtRasterContext&) = delete;
     QtRasterContext& operator=(const QtRasterContext&) = delete;
 
+    // For a target that nobody sees while it is drawn (a kept picture): the next compatible
+    // bitmap of `place`'s size is that part of the target itself (device pixels), so a control
+    // that draws off-screen and copies its bitmap back to that place draws once, copies nothing.
+    void DrawOffScreenInPlace(const Rect& place);
+
     ObjectHandle CreatePen(int width, Rgb colour) override;
     ObjectHandle CreateSolidBrush(Rgb colour) override;
     ObjectHandle CreateCompatibleBitmap(int width, int height) override;
