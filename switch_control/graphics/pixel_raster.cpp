@@ -31,6 +31,8 @@ struct EllipseFrame {
     }
 };
 
+constexpr int kShortRun = 8;
+
 double Cross(double ax, double ay, double bx, double by) {
     return ax * by - ay * bx;
 }
@@ -55,12 +57,24 @@ void PixelSurface::Box(const Rect& box, Rgb colour) {
     const int t = std::max(box.t + origin_.y, 0);
     const int b = std::min(box.b + origin_.y, height_);
     if (l >= r || t >= b) return;
-    // wmemset is the C library's tuned fill of 32-bit units; a plain loop is not vectorised at
-    // this build's optimisation level.
+    const QRgb pixel = ToPixel(colour);
+    const int count = r - l;
+    // Columns and short runs (outlines, borders) are stored directly; longer rows go to
+    // wmemset, the C library's tuned fill of 32-bit units (a plain loop is not vectorised at
+    // this build's optimisation level).
+    if (count <= kShortRun) {
+        QRgb* at = Row(t) + l;
+        const qsizetype stride = StrideInPixels();
+        for (int y = t; y < b; ++y, at += stride) {
+            for (int x = 0; x < count; ++x) at[x] = pixel;
+        }
+        return;
+    }
     static_assert(sizeof(wchar_t) == sizeof(QRgb));
-    const auto pixel = static_cast<wchar_t>(ToPixel(colour));
-    const auto count = static_cast<std::size_t>(r - l);
-    for (int y = t; y < b; ++y) std::wmemset(reinterpret_cast<wchar_t*>(Row(y)) + l, pixel, count);
+    for (int y = t; y < b; ++y) {
+        std::wmemset(reinterpret_cast<wchar_t*>(Row(y)) + l, static_cast<wchar_t>(pixel),
+                     static_cast<std::size_t>(count));
+    }
 }
 
 void PixelSurface::CopyFrom(const PixelSurface& source, const Rect& destination,

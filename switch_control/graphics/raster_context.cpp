@@ -236,10 +236,19 @@ FontDescription QtRasterContext::SelectFont(const FontDescription& font) {
     return previous;
 }
 
+// A caption is measured and then drawn in the same font: its width is laid out once.
+int QtRasterContext::Advance(const QString& text) {
+    if (!(measuredFont_ == font_) || measuredText_ != text) {
+        measuredFont_ = font_;
+        measuredText_ = text;
+        measuredWidth_ = QFontMetrics(qfont_).horizontalAdvance(text);
+    }
+    return measuredWidth_;
+}
+
 Size QtRasterContext::MeasureText(std::string_view text) {
-    QFontMetrics metrics(qfont_);
-    return {metrics.horizontalAdvance(QString::fromUtf8(text.data(), std::ssize(text))),
-            metrics.height()};
+    return {Advance(QString::fromUtf8(text.data(), std::ssize(text))),
+            QFontMetrics(qfont_).height()};
 }
 
 int QtRasterContext::CharacterHeight() {
@@ -261,7 +270,7 @@ void QtRasterContext::SetTextAlignCentreTop() {
 void QtRasterContext::DrawTextClipped(Point reference, const Rect& clip, std::string_view text) {
     const QString string = QString::fromUtf8(text.data(), std::ssize(text));
     QFontMetrics metrics(qfont_);
-    const int width = metrics.horizontalAdvance(string);
+    const int width = Advance(string);
     const int left = centred_ ? reference.x - width / 2 : reference.x;
     const Rect n = Normalised(clip);
     QPainter& painter = Painter();

@@ -67,6 +67,7 @@ class QtRasterContext : public DrawingContext {
     int PenWidth() const;
     Rgb BrushColour() const;
     QPainter& Painter();
+    int Advance(const QString& text);  // the text's width in the selected font
 
     std::shared_ptr<Family> family_;
     ObjectTable::Selection selection_;
@@ -79,6 +80,9 @@ class QtRasterContext : public DrawingContext {
     QFont qfont_;
     FontDescription spareFont_;
     QFont spareQFont_;
+    FontDescription measuredFont_;
+    QString measuredText_;
+    int measuredWidth_ = 0;
     Rgb textColour_ = 0x000000;
     bool transparent_ = false;  // else the text box is filled white first, as GDI's default
     bool centred_ = false;      // else the reference point is the text's left top
