@@ -14,24 +14,12 @@
 
 namespace fw = tumbler::framework;
 namespace dispid = tumbler::dispid;
+using tumbler::widget::MouseButtonOf;
 using tumbler::widget::ToOleColor;
 
 namespace {
 
 constexpr QSize kDefaultExtent(100, 50);
-
-std::optional<fw::MouseButton> ButtonOf(Qt::MouseButton button) {
-    switch (button) {
-        case Qt::LeftButton:
-            return fw::MouseButton::Left;
-        case Qt::RightButton:
-            return fw::MouseButton::Right;
-        case Qt::MiddleButton:
-            return fw::MouseButton::Middle;
-        default:
-            return std::nullopt;
-    }
-}
 
 fw::Point PointOf(const QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
@@ -284,13 +272,13 @@ void TumblerSwitch::paintEvent(QPaintEvent*) {
 }
 
 void TumblerSwitch::mousePressEvent(QMouseEvent* event) {
-    const auto button = ButtonOf(event->button());
+    const auto button = MouseButtonOf(event->button());
     if (!button || ClickWouldUncheckExclusive()) return;
     control_->OnButtonDown(*button, PointOf(event));
 }
 
 void TumblerSwitch::mouseReleaseEvent(QMouseEvent* event) {
-    const auto button = ButtonOf(event->button());
+    const auto button = MouseButtonOf(event->button());
     if (button) control_->OnButtonUp(*button, PointOf(event));
 }
 
