@@ -4,56 +4,27 @@
 #include <QCheckBox>
 #include <QImage>
 #include <QPainter>
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <ctime>
 #include <functional>
-#include <vector>
 
+#include "bench/timing/median_timing.h"
 #include "switch_control/widget/tumbler_switch.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
 constexpr int kRounds = 9;  // the median of these is printed
-
-// The machine is shared, so the thread's own CPU time is printed beside the wall time.
-double ThreadCpuMicroseconds() {
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return now.tv_sec * 1e6 + now.tv_nsec / 1e3;
-}
-
-struct Timing {
-    double wall;
-    double cpu;
-};
-
-double Median(std::vector<double> values) {
-    std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
-    return values[values.size() / 2];
-}
 
 // Microseconds of one repaint of `widget` into a target of its size at `ratio`; `dirty` runs
 // before each repaint so that nothing kept from the last one is reused.
-Timing MicrosecondsPerRepaint(QWidget& widget, double ratio, const std::function<void()>& dirty) {
+bench::Timing MicrosecondsPerRepaint(QWidget& widget, double ratio,
+                                     const std::function<void()>& dirty) {
     QImage target(widget.size() * ratio, QImage::Format_RGB32);  // an opaque backing store
     target.setDevicePixelRatio(ratio);
     const int repaints = widget.width() > 200 ? 200 : 1000;
-    std::vector<double> wall, cpu;
-    for (int round = 0; round < kRounds; ++round) {
-        const auto start = Clock::now();
-        const double cpuStart = ThreadCpuMicroseconds();
-        for (int i = 0; i < repaints; ++i) {
-            dirty();
-            widget.render(&target);
-        }
-        const std::chrono::duration<double, std::micro> spent = Clock::now() - start;
-        wall.push_back(spent.count() / repaints);
-        cpu.push_back((ThreadCpuMicroseconds() - cpuStart) / repaints);
-    }
-    return {Median(wall), Median(cpu)};
+    return bench::MedianMicroseconds(kRounds, repaints, [&](int) {
+        dirty();
+        widget.render(&target);
+    });
 }
 
 }  // namespace
@@ -76,11 +47,11 @@ int main(int argc, char** argv) {
             QCheckBox box(QStringLiteral("POWER"));
             box.resize(size);
             bool on = false;
-            const Timing switchTime = MicrosecondsPerRepaint(tumbler, ratio, [&] {
+            const bench::Timing switchTime = MicrosecondsPerRepaint(tumbler, ratio, [&] {
                 on = !on;
                 tumbler.setValue(on);  // the control asks to be drawn again
             });
-            const Timing boxTime =
+            const bench::Timing boxTime =
                 MicrosecondsPerRepaint(box, ratio, [&] { box.setChecked(!box.isChecked()); });
             std::printf("%3dx%-5d %5.0f %12.1f %12.1f %12.1f %12.1f %10.2f\n", size.width(),
                         size.height(), ratio, switchTime.wall, switchTime.cpu, boxTime.wall,

@@ -2,12 +2,9 @@
 // drawing, copy, release) on the Qt raster context, for each shape at two sizes.
 #include <QGuiApplication>
 #include <QImage>
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <ctime>
-#include <vector>
 
+#include "bench/timing/median_timing.h"
 #include "switch_control/control_look.h"
 #include "switch_control/graphics/raster_context.h"
 #include "switch_control/tumbler_ctrl.h"
@@ -15,30 +12,11 @@
 namespace {
 
 using namespace tumbler::drawing;
-using Clock = std::chrono::steady_clock;
-
 constexpr int kRounds = 9;  // the median of these is printed
-
-// The machine is shared, so the thread's own CPU time is printed beside the wall time.
-double ThreadCpuMicroseconds() {
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return now.tv_sec * 1e6 + now.tv_nsec / 1e3;
-}
-
-struct Timing {
-    double wall;
-    double cpu;
-};
-
-double Median(std::vector<double> values) {
-    std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
-    return values[values.size() / 2];
-}
 
 // Microseconds of one paint, the median over several rounds of many paints, cycling through
 // controls in both states and both orientations, with a caption.
-Timing MicrosecondsPerPaint(int shape, int width, int height) {
+bench::Timing MicrosecondsPerPaint(int shape, int width, int height) {
     QImage screen(width, height, QImage::Format_RGB32);
     QtRasterContext target(screen, FrameworkSystemColour);
     tumbler::CTumblerCtrl controls[4];
@@ -50,16 +28,8 @@ Timing MicrosecondsPerPaint(int shape, int width, int height) {
     }
     const Rect bounds{0, 0, width, height};
     const int paints = width * height > 20000 ? 200 : 1000;
-    std::vector<double> wall, cpu;
-    for (int round = 0; round < kRounds; ++round) {
-        const auto start = Clock::now();
-        const double cpuStart = ThreadCpuMicroseconds();
-        for (int i = 0; i < paints; ++i) controls[i % 4].PaintControl(target, bounds);
-        const std::chrono::duration<double, std::micro> spent = Clock::now() - start;
-        wall.push_back(spent.count() / paints);
-        cpu.push_back((ThreadCpuMicroseconds() - cpuStart) / paints);
-    }
-    return {Median(wall), Median(cpu)};
+    return bench::MedianMicroseconds(kRounds, paints,
+                                     [&](int i) { controls[i % 4].PaintControl(target, bounds); });
 }
 
 }  // namespace
@@ -73,8 +43,8 @@ int main(int argc, char** argv) {
     std::printf("%-8s %16s %16s %16s %16s\n", "shape", "120x90 wall us", "120x90 cpu us",
                 "480x360 wall us", "480x360 cpu us");
     for (int shape = kType1; shape <= kType7; ++shape) {
-        const Timing small = MicrosecondsPerPaint(shape, 120, 90);
-        const Timing large = MicrosecondsPerPaint(shape, 480, 360);
+        const bench::Timing small = MicrosecondsPerPaint(shape, 120, 90);
+        const bench::Timing large = MicrosecondsPerPaint(shape, 480, 360);
         std::printf("type%-4d %16.1f %16.1f %16.1f %16.1f\n", shape + 1, small.wall, small.cpu,
                     large.wall, large.cpu);
     }

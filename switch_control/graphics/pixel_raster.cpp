@@ -1,17 +1,16 @@
 #include "switch_control/graphics/pixel_raster.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <cwchar>
+#include <functional>
 #include <vector>
 
 namespace tumbler::drawing {
 namespace {
-
-QRgb ToQRgb(Rgb c) {
-    return qRgb(RedOf(c), GreenOf(c), BlueOf(c));
-}
 
 // Centre and radii of the ellipse in a box, in pixel-centre coordinates.
 struct EllipseFrame {
@@ -32,6 +31,8 @@ struct EllipseFrame {
     }
 };
 
+constexpr int kShortRun = 8;
+
 double Cross(double ax, double ay, double bx, double by) {
     return ax * by - ay * bx;
 }
@@ -50,21 +51,30 @@ PixelSurface::PixelSurface(QImage& image, Point origin)
       height_(image.height()),
       origin_(origin) {}
 
-void PixelSurface::Span(int y, int x0, int x1, Rgb colour) {
-    y += origin_.y;
-    if (bits_ == nullptr || y < 0 || y >= height_) return;
-    x0 = std::max(x0 + origin_.x, 0);
-    x1 = std::min(x1 + origin_.x, width_);
-    if (x0 >= x1) return;
-    // wmemset is the C library's tuned fill of 32-bit units.
-    static_assert(sizeof(wchar_t) == sizeof(QRgb));
-    auto* line = reinterpret_cast<wchar_t*>(bits_ + y * stride_);
-    std::wmemset(line + x0, static_cast<wchar_t>(ToQRgb(colour)),
-                 static_cast<std::size_t>(x1 - x0));
-}
-
 void PixelSurface::Box(const Rect& box, Rgb colour) {
-    for (int y = box.t; y < box.b; ++y) Span(y, box.l, box.r, colour);
+    const int l = std::max(box.l + origin_.x, 0);
+    const int r = std::min(box.r + origin_.x, width_);
+    const int t = std::max(box.t + origin_.y, 0);
+    const int b = std::min(box.b + origin_.y, height_);
+    if (l >= r || t >= b) return;
+    const QRgb pixel = ToPixel(colour);
+    const int count = r - l;
+    // Columns and short runs (outlines, borders) are stored directly; longer rows go to
+    // wmemset, the C library's tuned fill of 32-bit units (a plain loop is not vectorised at
+    // this build's optimisation level).
+    if (count <= kShortRun) {
+        QRgb* at = Row(t) + l;
+        const qsizetype stride = StrideInPixels();
+        for (int y = t; y < b; ++y, at += stride) {
+            for (int x = 0; x < count; ++x) at[x] = pixel;
+        }
+        return;
+    }
+    static_assert(sizeof(wchar_t) == sizeof(QRgb));
+    for (int y = t; y < b; ++y) {
+        std::wmemset(reinterpret_cast<wchar_t*>(Row(y)) + l, static_cast<wchar_t>(pixel),
+                     static_cast<std::size_t>(count));
+    }
 }
 
 void PixelSurface::CopyFrom(const PixelSurface& source, const Rect& destination,
@@ -80,22 +90,77 @@ void PixelSurface::CopyFrom(const PixelSurface& source, const Rect& destination,
     dy += skipY, sy += skipY, h -= skipY;
     w = std::min({w, width_ - dx, source.width_ - sx});
     h = std::min({h, height_ - dy, source.height_ - sy});
-    for (int row = 0; row < h; ++row) {
-        std::memcpy(bits_ + (dy + row) * stride_ + dx * sizeof(QRgb),
-                    source.bits_ + (sy + row) * source.stride_ + sx * sizeof(QRgb),
-                    static_cast<std::size_t>(std::max(w, 0)) * sizeof(QRgb));
+    if (w <= 0 || h <= 0) return;
+    uchar* to = bits_ + dy * stride_ + dx * qsizetype(sizeof(QRgb));
+    const uchar* from = source.bits_ + sy * source.stride_ + sx * qsizetype(sizeof(QRgb));
+    // A bitmap drawn in place is copied onto itself: nothing to do.
+    if (to == from && stride_ == source.stride_) return;
+    // Rows of one image moved down are moved last first, so none is read after it is written.
+    const bool backwards = std::greater<>()(to, from);
+    for (int i = 0; i < h; ++i) {
+        const int row = backwards ? h - 1 - i : i;
+        std::memmove(to + row * stride_, from + row * source.stride_,
+                     static_cast<std::size_t>(w) * sizeof(QRgb));
     }
 }
 
-void Line(PixelSurface& surface, Point from, Point to, int width, Rgb colour) {
-    const int before = width / 2;
-    auto put = [&](Point p) {
-        if (width <= 1) {
-            surface.Pixel(p.x, p.y, colour);
-        } else {
-            surface.Box({p.x - before, p.y - before, p.x - before + width, p.y - before + width},
-                        colour);
+namespace {
+
+// A thin line, pixel by pixel with its own clipping: no call per pixel.
+void ThinLine(PixelSurface& surface, Point from, Point to, Rgb colour) {
+    const QRgb pixel = PixelSurface::ToPixel(colour);
+    const Point origin = surface.Origin();
+    const int dx = std::abs(to.x - from.x);
+    const int dy = std::abs(to.y - from.y);
+    const int sx = from.x < to.x ? 1 : -1;
+    const int sy = from.y < to.y ? 1 : -1;
+    int error = dx - dy;
+    int x = from.x + origin.x, y = from.y + origin.y;
+    const int endX = to.x + origin.x, endY = to.y + origin.y;
+    while (x != endX || y != endY) {
+        if (surface.Holds(x, y)) surface.Row(y)[x] = pixel;
+        const int twice = 2 * error;
+        if (twice > -dy) {
+            error -= dy;
+            x += sx;
         }
+        if (twice < dx) {
+            error += dx;
+            y += sy;
+        }
+    }
+}
+
+}  // namespace
+
+void Line(PixelSurface& surface, Point from, Point to, int width, Rgb colour) {
+    // Straight lines are one box: every step's pixel or square, and for a wide pen the end's.
+    const bool straight = from.x == to.x || from.y == to.y;
+    if (width <= 1 && straight) {
+        if (from == to) return;
+        const Rect run = from.y == to.y
+                             ? (from.x < to.x ? Rect{from.x, from.y, to.x, from.y + 1}
+                                              : Rect{to.x + 1, from.y, from.x + 1, from.y + 1})
+                             : (from.y < to.y ? Rect{from.x, from.y, from.x + 1, to.y}
+                                              : Rect{from.x, to.y + 1, from.x + 1, from.y + 1});
+        surface.Box(run, colour);
+        return;
+    }
+    if (width <= 1) {
+        ThinLine(surface, from, to, colour);
+        return;
+    }
+    const int before = width / 2;
+    if (straight) {
+        surface.Box(
+            {std::min(from.x, to.x) - before, std::min(from.y, to.y) - before,
+             std::max(from.x, to.x) - before + width, std::max(from.y, to.y) - before + width},
+            colour);
+        return;
+    }
+    auto put = [&](Point p) {
+        surface.Box({p.x - before, p.y - before, p.x - before + width, p.y - before + width},
+                    colour);
     };
     const int dx = std::abs(to.x - from.x);
     const int dy = std::abs(to.y - from.y);
@@ -115,8 +180,61 @@ void Line(PixelSurface& surface, Point from, Point to, int width, Rgb colour) {
         }
     }
     // Wide pens are drawn as filled outlines with caps, so unlike a thin line they cover the end.
-    if (width > 1) put(to);
+    put(to);
 }
+
+namespace {
+
+std::int64_t FloorDiv(std::int64_t n, std::int64_t d) {  // d > 0
+    const std::int64_t q = n / d;
+    return (n % d != 0 && n < 0) ? q - 1 : q;
+}
+
+// Where an edge crosses the rows it spans (its upper end's row up to, not including, its lower
+// end's, so a vertex on a row counts once): the first pixel at or right of the crossing, the
+// ceiling of x = P.x + (y - P.y) (Q.x - P.x) / (Q.y - P.y) with P the upper end, stepped row by
+// row in integers, exactly.
+class EdgeWalk {
+  public:
+    EdgeWalk(Point a, Point b, int firstRow) {
+        const Point& p = a.y < b.y ? a : b;
+        const Point& q = a.y < b.y ? b : a;
+        top_ = p.y;
+        bottom_ = q.y;
+        x_ = p.x;
+        dy_ = q.y - p.y;
+        const std::int64_t dx = static_cast<std::int64_t>(q.x) - p.x;
+        stepQ_ = FloorDiv(dx, dy_);
+        stepR_ = dx - stepQ_ * dy_;
+        // From the first row drawn on: (row - top) < dy keeps the quotient within dx.
+        const auto rows = static_cast<__int128>(std::max(firstRow, top_)) - top_;
+        const __int128 n = rows * dx;
+        __int128 whole = n / dy_;
+        if (n % dy_ != 0 && n < 0) --whole;
+        q_ = static_cast<std::int64_t>(whole);
+        r_ = static_cast<std::int64_t>(n - whole * dy_);
+    }
+    bool Crosses(int y) const { return y >= top_ && y < bottom_; }
+    std::int64_t Pixel() const { return x_ + q_ + (r_ > 0 ? 1 : 0); }
+    void Step() {
+        q_ += stepQ_;
+        r_ += stepR_;
+        if (r_ >= dy_) {
+            r_ -= dy_;
+            ++q_;
+        }
+    }
+
+  private:
+    int top_ = 0, bottom_ = 0;
+    std::int64_t x_ = 0, dy_ = 1, stepQ_ = 0, stepR_ = 0, q_ = 0, r_ = 0;
+};
+
+int Clamped(std::int64_t x) {
+    return static_cast<int>(std::clamp<std::int64_t>(x, INT_MIN, INT_MAX));
+}
+
+}  // namespace
 
 void FillPolygon(PixelSurface& surface, std::span<const Point> points, Rgb colour) {
     if (points.size() < 3) return;
@@ -125,20 +243,28 @@ void FillPolygon(PixelSurface& surface, std::span<const Point> points, Rgb colou
         top = std::min(top, p.y);
         bottom = std::max(bottom, p.y);
     }
-    std::vector<double> crossings;
+    // Rows outside the image would draw nothing.
+    top = std::max(top, -surface.Origin().y);
+    bottom = std::min(bottom, surface.Height() - 1 - surface.Origin().y);
+    std::vector<EdgeWalk> edges;
+    edges.reserve(points.size());
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const Point& a = points[i];
+        const Point& b = points[(i + 1) % points.size()];
+        if (a.y != b.y) edges.emplace_back(a, b, top);  // level edges cross no row
+    }
+    std::vector<std::int64_t> crossings;
+    crossings.reserve(edges.size());
     for (int y = top; y <= bottom; ++y) {
         crossings.clear();
-        for (std::size_t i = 0; i < points.size(); ++i) {
-            const Point& a = points[i];
-            const Point& b = points[(i + 1) % points.size()];
-            // Half-open in y, so a vertex on the row counts once.
-            if ((a.y <= y) == (b.y <= y)) continue;
-            crossings.push_back(a.x + static_cast<double>(y - a.y) * (b.x - a.x) / (b.y - a.y));
+        for (EdgeWalk& edge : edges) {
+            if (!edge.Crosses(y)) continue;
+            crossings.push_back(edge.Pixel());
+            edge.Step();
         }
         std::sort(crossings.begin(), crossings.end());
         for (std::size_t i = 0; i + 1 < crossings.size(); i += 2) {
-            surface.Span(y, static_cast<int>(std::ceil(crossings[i])),
-                         static_cast<int>(std::ceil(crossings[i + 1])), colour);
+            surface.Span(y, Clamped(crossings[i]), Clamped(crossings[i + 1]), colour);
         }
     }
 }

@@ -14,12 +14,29 @@ class PixelSurface {
   public:
     PixelSurface() = default;
     PixelSurface(QImage& image, Point origin);
-    void Span(int y, int x0, int x1, Rgb colour);  // x0 .. x1 - 1
-    void Pixel(int x, int y, Rgb colour) { Span(y, x, x + 1, colour); }
-    void Box(const Rect& box, Rgb colour);  // a normalised box
+    void Span(int y, int x0, int x1, Rgb colour) {
+        Box({x0, y, x1, y + 1}, colour);
+    }  // x0 .. x1 - 1
+    void Pixel(int x, int y, Rgb colour) {
+        x += origin_.x;
+        y += origin_.y;
+        if (x >= 0 && x < width_ && y >= 0 && y < height_) Row(y)[x] = ToPixel(colour);
+    }
+    // A normalised box, clipped once and filled row by row.
+    void Box(const Rect& box, Rgb colour);
     // Replaces the pixels of `destination` with the source's from `sourceOrigin` on, both in
     // their own logical coordinates; what falls outside either image is left alone.
     void CopyFrom(const PixelSurface& source, const Rect& destination, Point sourceOrigin);
+
+    // The image's own pixels, for a loop that clips by itself: device coordinates and values.
+    bool Holds(int deviceX, int deviceY) const {
+        return deviceX >= 0 && deviceX < width_ && deviceY >= 0 && deviceY < height_;
+    }
+    QRgb* Row(int deviceY) const { return reinterpret_cast<QRgb*>(bits_ + deviceY * stride_); }
+    qsizetype StrideInPixels() const { return stride_ / static_cast<qsizetype>(sizeof(QRgb)); }
+    Point Origin() const { return origin_; }
+    int Height() const { return height_; }
+    static QRgb ToPixel(Rgb c) { return qRgb(RedOf(c), GreenOf(c), BlueOf(c)); }
 
   private:
     uchar* bits_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <map>
+#include <optional>
 #include <utility>
 
 #include "switch_control/graphics/qt_font.h"
@@ -28,10 +29,14 @@ struct QtRasterContext::Family {
     double fontScale;
     ObjectTable objects;
     std::map<ObjectHandle, QImage> bitmaps;
+    QImage* target = nullptr;
+    std::optional<Rect> inPlace;  // where the next bitmap of its size lies in the target
 };
 
 QtRasterContext::QtRasterContext(QImage& target, SystemColourSource colours, double fontScale)
-    : QtRasterContext(std::make_shared<Family>(std::move(colours), fontScale), &target) {}
+    : QtRasterContext(std::make_shared<Family>(std::move(colours), fontScale), &target) {
+    family_->target = surface_;
+}
 
 QtRasterContext::QtRasterContext(std::shared_ptr<Family> family, QImage* surface)
     : family_(std::move(family)),
@@ -88,8 +93,27 @@ ObjectHandle QtRasterContext::CreateSolidBrush(Rgb colour) {
     return family_->objects.Add({ObjectKind::Brush, 0, colour});
 }
 
+void QtRasterContext::DrawOffScreenInPlace(const Rect& place) {
+    const QImage& target = *family_->target;
+    const bool inside = place.l >= 0 && place.t >= 0 && place.r <= target.width() &&
+                        place.b <= target.height() && place.l < place.r && place.t < place.b;
+    // A bitmap is RGB32, so only a target of that format holds the same pixels.
+    if (inside && target.format() == QImage::Format_RGB32) family_->inPlace = place;
+}
+
 ObjectHandle QtRasterContext::CreateCompatibleBitmap(int width, int height) {
     if (width <= 0 || height <= 0) return kNoObject;
+    if (const auto place = family_->inPlace;
+        place && place->Width() == width && place->Height() == height) {
+        family_->inPlace.reset();
+        QImage& target = *family_->target;
+        const qsizetype stride = target.bytesPerLine();
+        QImage view(target.bits() + place->t * stride + place->l * qsizetype(sizeof(QRgb)), width,
+                    height, stride, QImage::Format_RGB32);
+        auto handle = family_->objects.Add({ObjectKind::Bitmap, width, 0, height});
+        family_->bitmaps.emplace(handle, std::move(view));
+        return handle;
+    }
     QImage image(width, height, QImage::Format_RGB32);
     if (image.isNull()) return kNoObject;
     auto handle = family_->objects.Add({ObjectKind::Bitmap, width, 0, height});
@@ -212,10 +236,19 @@ FontDescription QtRasterContext::SelectFont(const FontDescription& font) {
     return previous;
 }
 
+// A caption is measured and then drawn in the same font: its width is laid out once.
+int QtRasterContext::Advance(const QString& text) {
+    if (!(measuredFont_ == font_) || measuredText_ != text) {
+        measuredFont_ = font_;
+        measuredText_ = text;
+        measuredWidth_ = QFontMetrics(qfont_).horizontalAdvance(text);
+    }
+    return measuredWidth_;
+}
+
 Size QtRasterContext::MeasureText(std::string_view text) {
-    QFontMetrics metrics(qfont_);
-    return {metrics.horizontalAdvance(QString::fromUtf8(text.data(), std::ssize(text))),
-            metrics.height()};
+    return {Advance(QString::fromUtf8(text.data(), std::ssize(text))),
+            QFontMetrics(qfont_).height()};
 }
 
 int QtRasterContext::CharacterHeight() {
@@ -237,7 +270,7 @@ void QtRasterContext::SetTextAlignCentreTop() {
 void QtRasterContext::DrawTextClipped(Point reference, const Rect& clip, std::string_view text) {
     const QString string = QString::fromUtf8(text.data(), std::ssize(text));
     QFontMetrics metrics(qfont_);
-    const int width = metrics.horizontalAdvance(string);
+    const int width = Advance(string);
     const int left = centred_ ? reference.x - width / 2 : reference.x;
     const Rect n = Normalised(clip);
     QPainter& painter = Painter();

@@ -22,6 +22,11 @@ class QtRasterContext : public DrawingContext {
     QtRasterContext(const QtRasterContext&) = delete;
     QtRasterContext& operator=(const QtRasterContext&) = delete;
 
+    // For a target that nobody sees while it is drawn (a kept picture): the next compatible
+    // bitmap of `place`'s size is that part of the target itself (device pixels), so a control
+    // that draws off-screen and copies its bitmap back to that place draws once, copies nothing.
+    void DrawOffScreenInPlace(const Rect& place);
+
     ObjectHandle CreatePen(int width, Rgb colour) override;
     ObjectHandle CreateSolidBrush(Rgb colour) override;
     ObjectHandle CreateCompatibleBitmap(int width, int height) override;
@@ -62,6 +67,7 @@ class QtRasterContext : public DrawingContext {
     int PenWidth() const;
     Rgb BrushColour() const;
     QPainter& Painter();
+    int Advance(const QString& text);  // the text's width in the selected font
 
     std::shared_ptr<Family> family_;
     ObjectTable::Selection selection_;
@@ -74,6 +80,9 @@ class QtRasterContext : public DrawingContext {
     QFont qfont_;
     FontDescription spareFont_;
     QFont spareQFont_;
+    FontDescription measuredFont_;
+    QString measuredText_;
+    int measuredWidth_ = 0;
     Rgb textColour_ = 0x000000;
     bool transparent_ = false;  // else the text box is filled white first, as GDI's default
     bool centred_ = false;      // else the reference point is the text's left top

@@ -28,6 +28,19 @@ framework::OleColor ToOleColor(const QColor& colour) {
     return static_cast<framework::OleColor>(rgb.red() | rgb.green() << 8 | rgb.blue() << 16);
 }
 
+std::optional<framework::MouseButton> MouseButtonOf(Qt::MouseButton button) {
+    switch (button) {
+        case Qt::LeftButton:
+            return framework::MouseButton::Left;
+        case Qt::RightButton:
+            return framework::MouseButton::Right;
+        case Qt::MiddleButton:
+            return framework::MouseButton::Middle;
+        default:
+            return std::nullopt;
+    }
+}
+
 QFont ToWidgetFont(const framework::FontDescription& font) {
     QFont q(QString::fromStdString(font.family));
     q.setPointSizeF(font.pointSize);

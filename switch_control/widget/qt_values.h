@@ -1,12 +1,14 @@
 #pragma once
 
-// The control's colour and font values as Qt widgets hold them.
+// The control's colour, font and mouse button values as Qt widgets hold them: for every Qt
+// widget that hosts a control (this one, and a container's host).
 
 #include <QColor>
 #include <QFont>
 #include <QPalette>
 #include <optional>
 
+#include "switch_control/framework/control/control_base.h"
 #include "switch_control/framework/control/font_description.h"
 #include "switch_control/framework/control/system_colors.h"
 #include "switch_control/graphics/colour.h"
@@ -23,6 +25,9 @@ QColor ToQColor(framework::OleColor value, const QPalette& palette, Translate tr
 
 QColor RgbToQColor(drawing::Rgb rgb);
 framework::OleColor ToOleColor(const QColor& colour);
+
+// The control's name for a Qt mouse button; none for the buttons a control does not know.
+std::optional<framework::MouseButton> MouseButtonOf(Qt::MouseButton button);
 
 // The stock font as the widget's font (point sizes, as Designer shows them) and back.
 QFont ToWidgetFont(const framework::FontDescription& font);

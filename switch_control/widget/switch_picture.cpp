@@ -26,6 +26,8 @@ void RenderInto(framework::ControlBase& control, QImage& image, double devicePix
     if (client.l >= client.r || client.t >= client.b) image.fill(Qt::white);
     {
         drawing::QtRasterContext dc(image, drawing::FrameworkSystemColour, devicePixelRatio);
+        // The picture is off-screen already: the control's own bitmap is drawn straight into it.
+        dc.DrawOffScreenInPlace(client);
         framework::PaintControlWindow(control, dc);
     }
     control.SetBounds(logical);

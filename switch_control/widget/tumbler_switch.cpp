@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
 
 #include "switch_control/framework/control/control_border.h"
@@ -13,24 +14,12 @@
 
 namespace fw = tumbler::framework;
 namespace dispid = tumbler::dispid;
+using tumbler::widget::MouseButtonOf;
 using tumbler::widget::ToOleColor;
 
 namespace {
 
 constexpr QSize kDefaultExtent(100, 50);
-
-std::optional<fw::MouseButton> ButtonOf(Qt::MouseButton button) {
-    switch (button) {
-        case Qt::LeftButton:
-            return fw::MouseButton::Left;
-        case Qt::RightButton:
-            return fw::MouseButton::Right;
-        case Qt::MiddleButton:
-            return fw::MouseButton::Middle;
-        default:
-            return std::nullopt;
-    }
-}
 
 fw::Point PointOf(const QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
@@ -268,7 +257,9 @@ void TumblerSwitch::ShowControlCaption() {
 
 void TumblerSwitch::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const double ratio = painter.device()->devicePixelRatioF();
+    // The pixels written are the engine's device's: a render() into a sharper image than the
+    // screen's reaches us with the widget as the painter's device.
+    const double ratio = painter.paintEngine()->paintDevice()->devicePixelRatio();
     painter.drawImage(QPoint(0, 0), site_->picture.Get(*control_, size(), ratio));
     if (hasFocus()) {
         // A dotted frame inside the border: the control's picture stays visible under it.
@@ -281,13 +272,13 @@ void TumblerSwitch::paintEvent(QPaintEvent*) {
 }
 
 void TumblerSwitch::mousePressEvent(QMouseEvent* event) {
-    const auto button = ButtonOf(event->button());
+    const auto button = MouseButtonOf(event->button());
     if (!button || ClickWouldUncheckExclusive()) return;
     control_->OnButtonDown(*button, PointOf(event));
 }
 
 void TumblerSwitch::mouseReleaseEvent(QMouseEvent* event) {
-    const auto button = ButtonOf(event->button());
+    const auto button = MouseButtonOf(event->button());
     if (button) control_->OnButtonUp(*button, PointOf(event));
 }
 

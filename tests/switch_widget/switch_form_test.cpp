@@ -153,6 +153,50 @@ TEST_F(SwitchFormTest, DrawsAtDeviceResolutionAtRatioTwo) {
     EXPECT_EQ(main_->control().Bounds(), (fw::Rect{0, 0, 120, 90}));
 }
 
+TEST_F(SwitchFormTest, RenderedIntoASharperImageDrawsAtThatImagesResolution) {
+    // A widget on a screen of ratio 1, rendered into a ratio-2 image (printing, a high-density
+    // export): the painter's device is the widget, the pixels are the image's.
+    main_->clearFocus();
+    QImage sharp(main_->size() * 2, QImage::Format_RGB32);
+    sharp.setDevicePixelRatio(2.0);
+    main_->render(&sharp);
+    sharp.setDevicePixelRatio(1.0);
+    EXPECT_EQ(sharp, ControlDrawing(*main_, 240, 180, 2.0));
+}
+
+// The kept picture is drawn into directly, the control's off-screen bitmap being that part of
+// it; the pixels are those of a separate bitmap copied in: every shape and state, with and
+// without a border, at odd sizes, at both ratios.
+TEST(SwitchPictureTest, DrawnInPlaceAsTheControlDrawsThroughItsOwnBitmap) {
+    for (int shape = 0; shape <= 7; ++shape) {
+        for (int border : {0, 1, 2}) {
+            tumbler::CTumblerCtrl control;
+            control.SetSwitchShape(shape);
+            control.SetValue(shape % 2);
+            control.SetAlignment(border % 2);
+            control.SetText("POWER");
+            control.SetBorderStyle(border == 0 ? 0 : 1);
+            control.SetAppearance(border == 2 ? 1 : 0);
+            for (const QSize size : {QSize(37, 23), QSize(121, 91)}) {
+                for (double ratio : {1.0, 2.0}) {
+                    QImage picture = tumbler::widget::RenderControl(control, size, ratio);
+                    picture.setDevicePixelRatio(1.0);
+                    QImage separate(picture.size(), QImage::Format_RGB32);
+                    separate.fill(Qt::white);
+                    control.SetBounds({0, 0, separate.width(), separate.height()});
+                    {
+                        tumbler::drawing::QtRasterContext dc(
+                            separate, tumbler::drawing::FrameworkSystemColour, ratio);
+                        fw::PaintControlWindow(control, dc);
+                    }
+                    EXPECT_EQ(picture, separate) << "shape " << shape << " border " << border
+                                                 << " ratio " << ratio << " width " << size.width();
+                }
+            }
+        }
+    }
+}
+
 TEST(SwitchPictureTest, DrawsAgainOnlyWhenAskedOrResized) {
     tumbler::CTumblerCtrl control;
     tumbler::widget::SwitchPicture picture;

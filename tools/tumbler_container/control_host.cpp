@@ -6,28 +6,12 @@
 
 #include "switch_control/framework/control/control_border.h"
 #include "switch_control/graphics/raster_context.h"
+#include "switch_control/widget/qt_values.h"
 
 namespace container {
-namespace {
 
-std::optional<fw::MouseButton> ButtonOf(Qt::MouseButton button) {
-    switch (button) {
-        case Qt::LeftButton:
-            return fw::MouseButton::Left;
-        case Qt::RightButton:
-            return fw::MouseButton::Right;
-        case Qt::MiddleButton:
-            return fw::MouseButton::Middle;
-        default:
-            return std::nullopt;
-    }
-}
-
-fw::OleColor ToOleColor(const QColor& colour) {
-    return static_cast<fw::OleColor>(colour.red() | colour.green() << 8 | colour.blue() << 16);
-}
-
-}  // namespace
+using tumbler::widget::MouseButtonOf;
+using tumbler::widget::ToOleColor;
 
 ControlHost::ControlHost(QWidget* parent) : QWidget(parent) {
     SetFixedControlSize(std::nullopt);
@@ -111,7 +95,7 @@ void ControlHost::paintEvent(QPaintEvent*) {
 }
 
 void ControlHost::mousePressEvent(QMouseEvent* event) {
-    const auto button = ButtonOf(event->button());
+    const auto button = MouseButtonOf(event->button());
     if (control_ != nullptr && button) {
         control_->OnButtonDown(*button,
                                {event->position().toPoint().x(), event->position().toPoint().y()});
@@ -119,7 +103,7 @@ void ControlHost::mousePressEvent(QMouseEvent* event) {
 }
 
 void ControlHost::mouseReleaseEvent(QMouseEvent* event) {
-    const auto button = ButtonOf(event->button());
+    const auto button = MouseButtonOf(event->button());
     if (control_ != nullptr && button) {
         control_->OnButtonUp(*button,
                              {event->position().toPoint().x(), event->position().toPoint().y()});

@@ -138,6 +138,45 @@ TEST_F(RasterContextTest, FailedBitmapLeavesThePreviousPicture) {
     EXPECT_EQ(Inked().r, 0);  // nothing inked
 }
 
+TEST_F(RasterContextTest, InPlaceBitmapIsThatPartOfTheTarget) {
+    Context().DrawOffScreenInPlace({5, 4, 25, 14});
+    const ObjectHandle other = Context().CreateCompatibleBitmap(20, 11);  // not its size
+    const ObjectHandle inPlace = Context().CreateCompatibleBitmap(20, 10);
+    const ObjectHandle red = Context().CreateSolidBrush(kRed);
+    auto memory = Context().CreateCompatibleContext();
+    memory->SelectObject(other);
+    memory->FillRect({0, 0, 20, 11}, red);
+    EXPECT_EQ(Inked().r, 0) << "a bitmap of another size is a bitmap of its own";
+    memory->SelectObject(inPlace);
+    memory->SetViewportOrigin({-5, -4});  // drawn in the target's coordinates, as a paint does
+    memory->FillRect({5, 4, 25, 14}, red);
+    EXPECT_EQ(Inked(), (Rect{5, 4, 25, 14})) << "drawn, not yet copied";
+    Context().CopyFrom(*memory, {5, 4, 25, 14}, {5, 4});  // onto itself
+    EXPECT_EQ(Inked(), (Rect{5, 4, 25, 14}));
+    Context().CopyFrom(*memory, {0, 18, 20, 28}, {5, 4});  // and elsewhere, as any bitmap
+    Done();
+    EXPECT_EQ(At(0, 18), kRed);
+    EXPECT_EQ(At(19, 27), kRed);
+    EXPECT_EQ(At(20, 27), kWhite);
+}
+
+TEST_F(RasterContextTest, PaintDrawnInPlaceMatchesOneThroughItsOwnBitmap) {
+    for (int shape : {kType1, kType2, kType3, kType4, kType7}) {
+        for (const Rect bounds : {Rect{0, 0, 40, 30}, Rect{3, 2, 38, 29}, Rect{1, 1, 2, 30}}) {
+            image_.fill(Qt::white);
+            PaintSwitch(Context(), bounds, Look(shape, true, shape == kType3), false);
+            Done();
+            const QImage separate = image_;
+            image_.fill(Qt::white);
+            Context().DrawOffScreenInPlace(bounds);
+            PaintSwitch(Context(), bounds, Look(shape, true, shape == kType3), false);
+            Done();
+            EXPECT_EQ(image_, separate) << "shape " << shape << " left " << bounds.l;
+            EXPECT_LT(Inked().l, Inked().r) << "the switch was drawn";
+        }
+    }
+}
+
 TEST_F(RasterContextTest, PaintTouchesOnlyItsBoundsAndShadesTheFaces) {
     image_.fill(QColor(0x11, 0x22, 0x33));
     PaintSwitch(Context(), {10, 6, 34, 26}, Look(kType1), false);

@@ -1,0 +1,200 @@
+// The raster's whole-row and whole-line fills against a pixel-by-pixel drawing of the same
+// model: every step's pixel (or pen square) put one at a time and clipped one at a time. Odd
+// image widths, shapes running off every edge and shifted viewport origins are where a row or
+// line at once could differ.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <cmath>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "switch_control/graphics/pixel_raster.h"
+
+namespace tumbler::drawing {
+namespace {
+
+constexpr int kWidth = 37;  // odd, so no row is a whole number of vector registers
+constexpr int kHeight = 23;
+constexpr Rgb kInk = 0x3366CC;
+const Point kOrigins[] = {{0, 0}, {-5, 3}, {4, -7}};
+
+// One pixel in logical coordinates, dropped when it falls outside the image.
+void Put(QImage& image, Point origin, int x, int y) {
+    x += origin.x;
+    y += origin.y;
+    if (x >= 0 && x < image.width() && y >= 0 && y < image.height()) {
+        image.setPixel(x, y, PixelSurface::ToPixel(kInk));
+    }
+}
+
+void ReferenceBox(QImage& image, Point origin, const Rect& box) {
+    for (int y = box.t; y < box.b; ++y) {
+        for (int x = box.l; x < box.r; ++x) Put(image, origin, x, y);
+    }
+}
+
+void ReferenceLine(QImage& image, Point origin, Point from, Point to, int width) {
+    const int before = width / 2;
+    auto put = [&](Point p) {
+        if (width <= 1) {
+            Put(image, origin, p.x, p.y);
+        } else {
+            ReferenceBox(image, origin,
+                         {p.x - before, p.y - before, p.x - before + width, p.y - before + width});
+        }
+    };
+    const int dx = std::abs(to.x - from.x), dy = std::abs(to.y - from.y);
+    const int sx = from.x < to.x ? 1 : -1, sy = from.y < to.y ? 1 : -1;
+    int error = dx - dy;
+    for (Point p = from; p != to;) {
+        put(p);
+        const int twice = 2 * error;
+        if (twice > -dy) error -= dy, p.x += sx;
+        if (twice < dx) error += dx, p.y += sy;
+    }
+    if (width > 1) put(to);
+}
+
+// A pixel is inside when an odd number of edge crossings of its row lie at or left of its
+// column; a crossing counts on the rows from its edge's upper end to just above its lower end.
+void ReferencePolygon(QImage& image, Point origin, const std::vector<Point>& points) {
+    for (int y = -40; y < 60; ++y) {
+        std::vector<double> crossings;
+        for (std::size_t i = 0; i < points.size(); ++i) {
+            const Point& a = points[i];
+            const Point& b = points[(i + 1) % points.size()];
+            if ((a.y <= y) == (b.y <= y)) continue;
+            crossings.push_back(a.x + static_cast<double>(y - a.y) * (b.x - a.x) / (b.y - a.y));
+        }
+        for (int x = -40; x < 60; ++x) {
+            int left = 0;
+            for (double c : crossings) left += std::ceil(c) <= x ? 1 : 0;
+            if (left % 2 == 1) Put(image, origin, x, y);
+        }
+    }
+}
+
+QImage Blank() {
+    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+std::string Name(Point p) {
+    return "(" + std::to_string(p.x) + "," + std::to_string(p.y) + ")";
+}
+
+// The first device pixel where the two drawings differ, or nothing.
+std::string Difference(const QImage& fast, const QImage& slow) {
+    for (int y = 0; y < kHeight; ++y) {
+        for (int x = 0; x < kWidth; ++x) {
+            if (fast.pixel(x, y) != slow.pixel(x, y)) {
+                return "pixel " + Name({x, y}) +
+                       (fast.pixel(x, y) == qRgb(255, 255, 255) ? " left out" : " drawn too");
+            }
+        }
+    }
+    return {};
+}
+
+int Inked(const QImage& image) {
+    int count = 0;
+    for (int y = 0; y < kHeight; ++y) {
+        for (int x = 0; x < kWidth; ++x) count += image.pixel(x, y) != qRgb(255, 255, 255);
+    }
+    return count;
+}
+
+TEST(PixelSpans, LinesOfEveryDirectionAndPenMatchThePixelByPixelDrawing) {
+    // End points on, inside and beyond every edge.
+    std::vector<Point> ends;
+    for (int x : {-3, 0, 5, 18, 36, 37, 40}) {
+        for (int y : {-2, 0, 7, 22, 23, 26}) ends.push_back({x, y});
+    }
+    int differing = 0;
+    for (Point origin : kOrigins) {
+        for (int width : {1, 2, 3}) {
+            for (Point from : ends) {
+                for (Point to : ends) {
+                    QImage fast = Blank(), slow = Blank();
+                    PixelSurface surface(fast, origin);
+                    Line(surface, from, to, width, kInk);
+                    ReferenceLine(slow, origin, from, to, width);
+                    const std::string difference = Difference(fast, slow);
+                    if (difference.empty()) continue;
+                    if (++differing <= 5) {
+                        ADD_FAILURE() << Name(from) << " to " << Name(to) << " width " << width
+                                      << " origin " << Name(origin) << ": " << difference;
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_EQ(differing, 0);
+}
+
+TEST(PixelSpans, BoxesAndSpansClipAtEveryEdge) {
+    std::mt19937 random(17);
+    std::uniform_int_distribution<int> x(-10, kWidth + 10), y(-10, kHeight + 10);
+    for (Point origin : kOrigins) {
+        for (int i = 0; i < 400; ++i) {
+            const int l = x(random), t = y(random);
+            const Rect box{l, t, l + x(random) / 2, t + y(random) / 2};  // some empty or inverted
+            QImage fast = Blank(), slow = Blank();
+            PixelSurface surface(fast, origin);
+            surface.Box(box, kInk);
+            // An inverted span draws nothing.
+            surface.Span(box.t - 1, std::max(box.l, box.r), std::min(box.l, box.r), kInk);
+            surface.Span(box.b, box.l, box.r, kInk);
+            ReferenceBox(slow, origin, box);
+            ReferenceBox(slow, origin, {box.l, box.b, box.r, box.b + 1});
+            ASSERT_EQ(Difference(fast, slow), "")
+                << "box " << Name({box.l, box.t}) << "-" << Name({box.r, box.b}) << " origin "
+                << Name(origin);
+        }
+    }
+}
+
+TEST(PixelSpans, PolygonsRunningOffTheImageMatchThePixelCentreRule) {
+    std::mt19937 random(29);
+    std::uniform_int_distribution<int> x(-12, kWidth + 12), y(-12, kHeight + 12), corners(3, 6);
+    for (Point origin : kOrigins) {
+        for (int i = 0; i < 600; ++i) {
+            std::vector<Point> points(static_cast<std::size_t>(corners(random)));
+            for (Point& p : points) p = {x(random), y(random)};
+            QImage fast = Blank(), slow = Blank();
+            PixelSurface surface(fast, origin);
+            FillPolygon(surface, points, kInk);
+            ReferencePolygon(slow, origin, points);
+            std::string corners;
+            for (Point p : points) corners += Name(p);
+            ASSERT_EQ(Difference(fast, slow), "") << corners << " origin " << Name(origin);
+        }
+    }
+}
+
+TEST(PixelSpans, SteepAndShallowPolygonEdgesLandOnTheSamePixelsAsTheirSlope) {
+    // Edges whose crossings fall exactly on pixel boundaries and just beside them.
+    const std::vector<std::vector<Point>> shapes = {
+        {{0, 0}, {36, 0}, {30, 22}, {6, 22}},     // the rocker's face at this size
+        {{30, 4}, {24, 7}, {30, 15}},             // its dark side
+        {{0, 22}, {36, 0}, {36, 22}},             // a slope of 36 over 22
+        {{5, -30}, {6, 50}, {-4, 10}},            // nearly vertical, beyond top and bottom
+        {{-20, 5}, {60, 6}, {60, 17}, {-20, 16}}  // nearly level, beyond both sides
+    };
+    for (Point origin : kOrigins) {
+        for (const auto& points : shapes) {
+            QImage fast = Blank(), slow = Blank();
+            PixelSurface surface(fast, origin);
+            FillPolygon(surface, points, kInk);
+            ReferencePolygon(slow, origin, points);
+            EXPECT_EQ(Difference(fast, slow), "") << Name(points[0]) << " origin " << Name(origin);
+            EXPECT_GT(Inked(fast), 0) << Name(points[0]) << " origin " << Name(origin);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace tumbler::drawing
