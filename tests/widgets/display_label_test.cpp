@@ -10,15 +10,20 @@
 namespace widgets {
 namespace {
 
-// Green text on dark green, as the position read-outs are.
-TEST(DisplayLabel, BorderIsDrawnInTheFrameColourNotTheText) {
-    DisplayLabel label("88");
+// Readouts as the window makes them, green on dark green, right-aligned.
+void StyleAsReadout(QLabel& label) {
     QPalette palette = label.palette();
     palette.setColor(QPalette::Window, QColor(0, 64, 0));
     palette.setColor(QPalette::WindowText, QColor(0, 255, 0));
     label.setPalette(palette);
     label.setAutoFillBackground(true);
     label.setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+}
+
+// Green text on dark green, as the position read-outs are.
+TEST(DisplayLabel, BorderIsDrawnInTheFrameColourNotTheText) {
+    DisplayLabel label("88");
+    StyleAsReadout(label);
     label.resize(80, 30);
     const QImage image = label.grab().toImage();
     for (const QPoint edge : {QPoint(0, 15), QPoint(79, 15), QPoint(40, 0), QPoint(40, 29)})
@@ -30,23 +35,6 @@ TEST(DisplayLabel, BorderIsDrawnInTheFrameColourNotTheText) {
         for (int y = 1; y < 29; ++y) textIsGreen |= QColor(image.pixel(x, y)) == QColor(0, 255, 0);
     }
     EXPECT_TRUE(textIsGreen);
-}
-
-// Readouts as the window makes them, green on dark green, right-aligned.
-template <typename Label>
-void StyleAsReadout(Label& label) {
-    QPalette palette = label.palette();
-    palette.setColor(QPalette::Window, QColor(0, 64, 0));
-    palette.setColor(QPalette::WindowText, QColor(0, 255, 0));
-    label.setPalette(palette);
-    label.setAutoFillBackground(true);
-    label.setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    QFont font = label.font();
-    font.setPixelSize(29);
-    font.setBold(true);
-    label.setFont(font);
-    label.setContentsMargins(1, 1, 1, 1);
-    label.resize(151, 37);
 }
 
 // The box round the text's lit pixels, inside the border.
@@ -62,8 +50,15 @@ TEST(DisplayLabel, SetsItsTextWhereAPlainLabelWould) {
     for (const QString text : {"1193046", "00ABCDEF", "0"}) {
         DisplayLabel readout(text);
         QLabel plain(text);
-        StyleAsReadout(readout);
-        StyleAsReadout(plain);
+        for (QLabel* label : {static_cast<QLabel*>(&readout), &plain}) {
+            StyleAsReadout(*label);
+            QFont font = label->font();
+            font.setPixelSize(29);
+            font.setBold(true);
+            label->setFont(font);
+            label->setContentsMargins(1, 1, 1, 1);
+            label->resize(151, 37);
+        }
         const QRect drawn = TextBounds(readout.grab().toImage());
         const QRect expected = TextBounds(plain.grab().toImage());
         ASSERT_FALSE(expected.isEmpty()) << text.toStdString();
