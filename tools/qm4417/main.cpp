@@ -5,6 +5,11 @@
 #include "tools/qm4417/qt_services.h"
 
 int main(int argc, char* argv[]) {
+    // The readouts change ten times a second. Through shared memory every paint waits for a
+    // round trip to the X server, which also wakes Qt's X reader thread, before it may draw;
+    // sent over the connection the few kilobytes go and nothing waits. A setting of the
+    // operator's own stands.
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication application(argc, argv);
     application.setApplicationName("QM4417");
     // The style keeps a picture of each widget face it draws, for the whole run. Ours are small
