@@ -1,9 +1,12 @@
 #include "platform/qt_serial_port.h"
 
+#include <termios.h>
 #include <QEventLoop>
+#include <QPointer>
+#include <QSocketNotifier>
 #include <QTimer>
+
 #include <algorithm>
-#include <thread>
 
 namespace platform {
 
@@ -79,6 +82,8 @@ bool QtSerialPort::write(std::string_view bytes) {
     port_.clearError();
     const auto size = static_cast<qint64>(bytes.size());
     if (port_.write(bytes.data(), size) != size) return false;
+    const auto now = std::chrono::steady_clock::now();
+    outputEnds_ = std::max(outputEnds_, now) + static_cast<int>(bytes.size()) * ByteTime(line_);
     // Hand the bytes to the device now rather than at the next event-loop pass,
     // so that a lone ACK is not lost when a program ends right after it. A device
     // that refuses them (gone, or a write error) leaves the port closed or in error.
@@ -98,27 +103,61 @@ void QtSerialPort::discardInput() {
     port_.readAll();                  // and what Qt has buffered already
 }
 
-void QtSerialPort::waitForInput(std::chrono::nanoseconds timeout) {
+std::chrono::nanoseconds QtSerialPort::outputStillGoing() const {
+    return std::max<std::chrono::nanoseconds>(outputEnds_ - std::chrono::steady_clock::now(),
+                                              std::chrono::nanoseconds::zero());
+}
+
+QSocketNotifier* QtSerialPort::inputNotifier() {
+    // QSerialPort watches its device with a read notifier it keeps as its child.
+    const qintptr device = port_.handle();
+    for (QSocketNotifier* notifier : port_.findChildren<QSocketNotifier*>()) {
+        if (notifier->type() == QSocketNotifier::Read && notifier->socket() == device)
+            return notifier;
+    }
+    return nullptr;
+}
+
+void QtSerialPort::waitForInput(std::chrono::nanoseconds timeout, std::size_t expectedBytes) {
     if (!port_.isOpen() || port_.bytesAvailable() > 0) return;
-    // A reply comes a byte at a time at line pace, and waking the program for each
-    // byte cost more than the whole exchange. Like a UART's receive FIFO, let a
-    // group of bytes gather before the wait can end; the group time is short next
-    // to every limit, and the request's own bytes are still going out meanwhile.
-    const auto gather = std::min(timeout, InputGroupBytes * ByteTime(line_));
-    std::this_thread::sleep_for(gather);
-    timeout -= gather;
     // Round up, so that the deadline is never reached early.
     const auto milliseconds = std::chrono::ceil<std::chrono::milliseconds>(timeout).count();
     if (milliseconds <= 0) return;
     QEventLoop loop;
+    bool timedOut = false;
     QTimer deadline;
     deadline.setSingleShot(true);
     deadline.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
+    QObject::connect(&deadline, &QTimer::timeout, &loop, [&] {
+        timedOut = true;
+        loop.quit();
+    });
     QObject::connect(&port_, &QSerialPort::readyRead, &loop, &QEventLoop::quit);
     QObject::connect(&port_, &QSerialPort::aboutToClose, &loop, &QEventLoop::quit);
+    // A reply comes a byte at a time at line pace, and every byte that reaches a watched
+    // device wakes the program, which cost more than the whole exchange. Like a UART's
+    // receive FIFO, the device is left unwatched for the line time of the request still
+    // going out and of the bytes looked for, while the window's events go on; then what
+    // came is taken at once, and should it fall short the next wait looks for the rest.
+    const std::size_t looked = expectedBytes > 0 ? expectedBytes : InputGroupBytes;
+    const auto gather = std::chrono::ceil<std::chrono::milliseconds>(
+        std::min(timeout, outputStillGoing() + static_cast<int>(looked) * ByteTime(line_)));
+    const QPointer<QSocketNotifier> input = inputNotifier();
+    QTimer gathered;
+    gathered.setSingleShot(true);
+    gathered.setTimerType(Qt::PreciseTimer);
+    if (input && gather.count() > 0) {
+        input->setEnabled(false);
+        QObject::connect(&gathered, &QTimer::timeout, &loop, [&input] {
+            if (input) input->setEnabled(true);
+        });
+        gathered.start(static_cast<int>(gather.count()));
+    }
     deadline.start(static_cast<int>(milliseconds));
     loop.exec();
+    if (input) input->setEnabled(true);
+    // Bytes that came while the device was unwatched are taken now, so the caller sees them.
+    if (timedOut && port_.isOpen()) port_.waitForReadyRead(0);
 }
 
 }  // namespace platform

@@ -1,10 +1,13 @@
 #pragma once
 
 #include <QSerialPort>
+#include <chrono>
 
 #include "platform/com_port_map.h"
 #include "platform/line_settings.h"
 #include "platform/serial_port.h"
+
+class QSocketNotifier;
 
 namespace platform {
 
@@ -15,7 +18,7 @@ namespace platform {
 // also ends a wait for input.
 class QtSerialPort : public SerialPort {
   public:
-    // waitForInput() lets this many bytes' line time pass before it can end.
+    // A wait told no count looks for this many bytes.
     static constexpr int InputGroupBytes = 8;
 
     explicit QtSerialPort(const ComPortMap& ports);
@@ -35,10 +38,14 @@ class QtSerialPort : public SerialPort {
     bool write(std::string_view bytes) override;
     std::string readAll() override;
     void discardInput() override;
-    void waitForInput(std::chrono::nanoseconds timeout) override;
+    void waitForInput(std::chrono::nanoseconds timeout, std::size_t expectedBytes = 0) override;
 
   private:
     void onError(QSerialPort::SerialPortError error);
+    // The notifier through which QSerialPort learns of received bytes, while open.
+    QSocketNotifier* inputNotifier();
+    // Line time still to pass before what was written has gone out.
+    std::chrono::nanoseconds outputStillGoing() const;
 
     const ComPortMap& ports_;
     QSerialPort port_;
@@ -46,6 +53,7 @@ class QtSerialPort : public SerialPort {
     LineSettings line_;
     std::string settingsText_ = "9600,n,8,1";
     bool deviceLost_ = false;
+    std::chrono::steady_clock::time_point outputEnds_{};
 };
 
 }  // namespace platform

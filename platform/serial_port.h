@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -43,10 +44,12 @@ class SerialPort {
     // Drops every byte received and not yet read.
     virtual void discardInput() = 0;
     // Sleeps, letting the program's events run, until bytes are pending or the
-    // timeout has passed. Returns at once when bytes are already pending. A real
-    // port may first let a few bytes' line time pass, so that bytes arriving one
-    // by one are taken in groups rather than with one wake each.
-    virtual void waitForInput(std::chrono::nanoseconds timeout) = 0;
+    // timeout has passed. Returns at once when bytes are already pending.
+    // `expectedBytes` is how many bytes the caller still looks for (0: not known). A
+    // real port may hold the wake until that many have come, or until a short while
+    // after their line time when fewer come, so that bytes arriving one by one at line
+    // pace are taken together rather than with one wake each.
+    virtual void waitForInput(std::chrono::nanoseconds timeout, std::size_t expectedBytes = 0) = 0;
 };
 
 }  // namespace platform

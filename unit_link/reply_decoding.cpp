@@ -1,5 +1,7 @@
 #include "unit_link/reply_decoding.h"
 
+#include <algorithm>
+
 #include "unit_link/command_frame.h"
 
 namespace unit_link {
@@ -38,7 +40,19 @@ std::optional<std::uint32_t> HexField(std::string_view reply, std::size_t index,
     return value;
 }
 
+// STX, header, data, the closing ";", the 4-digit checksum and ETX.
+constexpr std::size_t WordsReplyFraming = 1 + 12 + 1 + 4 + 1;
+constexpr std::size_t TwoBytesReplyFraming = 1 + 9 + 1 + 4 + 1;
+
 }  // namespace
+
+std::size_t WordsReplyLength(int words) {
+    return WordsReplyFraming + 4 * static_cast<std::size_t>(std::max(words, 0));
+}
+
+std::size_t TwoBytesReplyLength() {
+    return TwoBytesReplyFraming + 4;
+}
 
 std::optional<std::vector<std::uint16_t>> DecodeWordsReply(std::string_view received,
                                                            int maxWords) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -13,6 +14,11 @@ namespace unit_link {
 // with no STX at all is garbage. Positions the unit owns are never examined. A data
 // group that is not hexadecimal, or a reply that ends before the positions it must
 // hold, gives no value at all: garbage is never taken for data.
+
+// Whole lengths of sound replies, STX to ETX: only what a wait looks for, never
+// checked against what came.
+std::size_t WordsReplyLength(int words);
+std::size_t TwoBytesReplyLength();
 
 // Reply to "4": word j at positions 14+4j..17+4j, at most maxWords of them; the
 // list ends early at the first group whose first character is ";".

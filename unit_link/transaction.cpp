@@ -9,8 +9,10 @@ namespace {
 // One wait of a transaction: polls until `done` says the answer is in, or until
 // the elapsed time is strictly greater than the limit. Between polls it sleeps
 // until bytes arrive or until just past the limit, so it never spins.
-template <typename Done>
-LinkOutcome Poll(const LinkServices& link, std::chrono::nanoseconds limit, Done done) {
+// `missing` tells each wait how many bytes the answer still lacks.
+template <typename Done, typename Missing>
+LinkOutcome Poll(const LinkServices& link, std::chrono::nanoseconds limit, Done done,
+                 Missing missing) {
     const auto start = link.clock.now();
     for (;;) {
         const bool answered = done(link.port.readAll());
@@ -20,7 +22,7 @@ LinkOutcome Poll(const LinkServices& link, std::chrono::nanoseconds limit, Done 
         // A port closed meanwhile (settings changed, device gone) can no longer answer.
         if (!link.port.isOpen()) return LinkOutcome::PortClosed;
         if (elapsed > limit) return LinkOutcome::TimedOut;
-        link.port.waitForInput(limit - elapsed + std::chrono::milliseconds(1));
+        link.port.waitForInput(limit - elapsed + std::chrono::milliseconds(1), missing());
     }
 }
 
@@ -33,13 +35,23 @@ bool Send(const LinkServices& link, std::string_view frame) {
 
 }  // namespace
 
-FrameReply RunFrameTransaction(const LinkServices& link, std::string_view frame) {
+std::size_t MissingReplyBytes(std::string_view received, std::size_t replyLength) {
+    const auto stx = received.find(STX);
+    const std::size_t got = stx == std::string_view::npos ? 0 : received.size() - stx;
+    return got < replyLength ? replyLength - got : 1;
+}
+
+FrameReply RunFrameTransaction(const LinkServices& link, std::string_view frame,
+                               std::size_t replyLength) {
     if (!Send(link, frame)) return {LinkOutcome::PortClosed, {}};
     FrameReply reply;
-    reply.outcome = Poll(link, ReadTimeout, [&reply](const std::string& read) {
-        reply.text += read;
-        return !reply.text.empty() && reply.text.back() == ETX;
-    });
+    reply.outcome = Poll(
+        link, ReadTimeout,
+        [&reply](const std::string& read) {
+            reply.text += read;
+            return !reply.text.empty() && reply.text.back() == ETX;
+        },
+        [&reply, replyLength] { return MissingReplyBytes(reply.text, replyLength); });
     if (!reply.answered()) reply.text.clear();
     return reply;
 }
@@ -47,10 +59,14 @@ FrameReply RunFrameTransaction(const LinkServices& link, std::string_view frame)
 LinkOutcome RunAcknowledgeTransaction(const LinkServices& link, std::string_view frame) {
     if (!Send(link, frame)) return LinkOutcome::PortClosed;
     std::string answer;
-    const LinkOutcome outcome = Poll(link, WriteTimeout, [&answer](const std::string& read) {
-        answer = read;
-        return answer == std::string(1, ACK) || answer == std::string(1, NAK);
-    });
+    // The answer is one byte, ACK or NAK.
+    const LinkOutcome outcome = Poll(
+        link, WriteTimeout,
+        [&answer](const std::string& read) {
+            answer = read;
+            return answer == std::string(1, ACK) || answer == std::string(1, NAK);
+        },
+        [] { return std::size_t{1}; });
     if (outcome != LinkOutcome::Accepted) return outcome;
     return answer[0] == ACK ? LinkOutcome::Accepted : LinkOutcome::Refused;
 }

@@ -49,7 +49,8 @@ LinkOutcome UnitLink::FailBlockOperation(LinkOutcome cause) {
 
 LinkOutcome UnitLink::ReadBlockChunk(UnitAddress address, std::span<std::int32_t> words) {
     const int n = static_cast<int>(words.size());
-    const FrameReply reply = RunFrameTransaction(link_, CommandFrame(ReadWordsBody(address, n)));
+    const FrameReply reply =
+        RunFrameTransaction(link_, CommandFrame(ReadWordsBody(address, n)), WordsReplyLength(n));
     if (!reply.answered()) return reply.outcome;
     // Decode the whole chunk before storing, so a garbled reply stores nothing.
     const auto decoded = DecodeWordsReply(reply.text, n);
@@ -99,7 +100,8 @@ LinkOutcome UnitLink::WriteBlockWord(UnitAddress address, std::int16_t value) {
 
 std::int16_t UnitLink::ReadWord(UnitAddress address) {
     const Running running(*this);
-    const FrameReply reply = RunFrameTransaction(link_, CommandFrame(ReadWordsBody(address, 1)));
+    const FrameReply reply =
+        RunFrameTransaction(link_, CommandFrame(ReadWordsBody(address, 1)), WordsReplyLength(1));
     const auto value = reply.answered() ? DecodeSignedWordReply(reply.text) : std::nullopt;
     if (!value) {
         lastOutcome_ = reply.answered() ? LinkOutcome::Garbled : reply.outcome;
@@ -142,7 +144,8 @@ LinkOutcome UnitLink::WriteBlock(UnitAddress address, std::span<const std::int16
 
 std::string UnitLink::Char_Read(std::int32_t address) {
     const Running running(*this);
-    const FrameReply reply = RunFrameTransaction(link_, CommandFrame(ReadTwoBytesBody(address)));
+    const FrameReply reply =
+        RunFrameTransaction(link_, CommandFrame(ReadTwoBytesBody(address)), TwoBytesReplyLength());
     lastOutcome_ = reply.outcome;
     if (!reply.answered()) return "%%";
     // The unit waits for our acknowledge of every complete reply.

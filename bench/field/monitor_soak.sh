@@ -95,7 +95,9 @@ echo "  failures (due by fault): $failures_seen ($expected_failures)"
 echo "  messages shown:          $messages (stacked or repeated: $stacked, without a failure due: $unexpected_messages, failures without one: $missing_messages)"
 echo "  switch left on after a message: $switch_left_on"
 echo "  monitor restarted:       $restarts of $failures_seen (restart failed: $restart_failed)"
-echo "  resident memory:         start $rss_start kB, after the first message ${rss_after_first:-none} kB, end $rss_end kB, growth $((rss_end - rss_start)) kB"
+steady=""
+[ -n "$rss_after_first" ] && steady=" (from after the first message on: $((rss_end - rss_after_first)) kB)"
+echo "  resident memory:         start $rss_start kB, after the first message ${rss_after_first:-none} kB, end $rss_end kB, growth $((rss_end - rss_start)) kB$steady"
 echo "  $(machine_load)"
 ok=1
 (( messages == expected_failures && stacked == 0 && unexpected_messages == 0 && missing_messages == 0 )) || ok=0

@@ -20,6 +20,7 @@
 #include "tools/unit_sim/line_pace.h"
 #include "tools/unit_sim/pty_unit.h"
 #include "unit_link/console_link_window.h"
+#include "unit_link/reply_decoding.h"
 #include "unit_link/transaction.h"
 #include "unit_link/unit_commands.h"
 #include "unit_link/unit_link.h"
@@ -47,7 +48,7 @@ class SpinningPort : public platform::SerialPort {
     bool write(std::string_view bytes) override { return port_.write(bytes); }
     std::string readAll() override { return port_.readAll(); }
     void discardInput() override { port_.discardInput(); }
-    void waitForInput(nanoseconds) override {}
+    void waitForInput(nanoseconds, std::size_t) override {}
 
   private:
     platform::SerialPort& port_;
@@ -86,6 +87,7 @@ struct Bench {
     platform::QtEventPump events;
     const std::string monitorFrame =
         unit_link::CommandFrame(unit_link::ReadWordsBody(unit_link::MonitorBlockAddress, 4));
+    const std::size_t monitorReplyLength = unit_link::WordsReplyLength(4);
 };
 
 void WaitCpu(Bench& bench) {
@@ -101,7 +103,8 @@ void WaitCpu(Bench& bench) {
         const double cpuStart = ThreadCpuMilliseconds();
         const auto start = steady_clock::now();
         const bool answered =
-            unit_link::RunFrameTransaction(services, bench.monitorFrame).answered();
+            unit_link::RunFrameTransaction(services, bench.monitorFrame, bench.monitorReplyLength)
+                .answered();
         const double wall = Milliseconds(steady_clock::now() - start);
         const double cpu = ThreadCpuMilliseconds() - cpuStart;
         std::printf("  %-12s  waited %7.1f ms  CPU %7.2f ms  = %6.2f %% of a core%s\n", wait.name,
@@ -114,7 +117,9 @@ void ReplyDelay(Bench& bench, int transactions) {
     const unit_link::LinkServices services{bench.port, bench.clock, bench.events};
     std::vector<double> delays;
     for (int i = 0; i < transactions; ++i) {
-        if (!unit_link::RunFrameTransaction(services, bench.monitorFrame).answered()) continue;
+        if (!unit_link::RunFrameTransaction(services, bench.monitorFrame, bench.monitorReplyLength)
+                 .answered())
+            continue;
         const auto end = steady_clock::now();
         const auto lastByte = bench.unit.lastAnswerByteTime();
         if (lastByte) delays.push_back(Milliseconds(end - *lastByte));

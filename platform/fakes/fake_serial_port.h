@@ -77,8 +77,9 @@ class FakeSerialPort : public SerialPort {
         ++discards;
         incoming_.erase(incoming_.begin(), incoming_.upper_bound(clock_.now()));
     }
-    void waitForInput(std::chrono::nanoseconds timeout) override {
+    void waitForInput(std::chrono::nanoseconds timeout, std::size_t expectedBytes = 0) override {
         waits.push_back(timeout);
+        expectedByWait.push_back(expectedBytes);
         if (!opened) return;
         const auto deadline = clock_.now() + timeout;
         const auto next = incoming_.empty() ? deadline : incoming_.begin()->first;
@@ -102,6 +103,7 @@ class FakeSerialPort : public SerialPort {
     std::vector<std::string> written;
     std::function<void(const std::string&)> onWrite;
     std::vector<std::chrono::nanoseconds> waits;
+    std::vector<std::size_t> expectedByWait;  // what each wait was told to look for
     int reads = 0;
     std::string readBytes;  // everything readAll has returned
     int discards = 0;

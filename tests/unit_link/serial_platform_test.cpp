@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <pty.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
@@ -82,6 +83,17 @@ class PtyPort : public ::testing::Test {
     }
     void WriteMaster(const std::string& bytes) {
         ASSERT_EQ(write(master_, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
+    }
+    // The unit's side sends `bytes` one at a time at 9600,e,8,1 pace, as a unit does.
+    std::thread SendAtLinePace(const std::string& bytes) {
+        return std::thread([this, bytes] {
+            const auto byteTime = ByteTime(*ParseLineSettings("9600,e,8,1"));
+            auto due = std::chrono::steady_clock::now();
+            for (const char byte : bytes) {
+                std::this_thread::sleep_until(due += byteTime);
+                WriteMaster(std::string(1, byte));
+            }
+        });
     }
 
     int argc_ = 1;
@@ -197,14 +209,7 @@ TEST_F(PtyPort, BytesArrivingAtLinePaceAreTakenInGroups) {
     std::string error;
     ASSERT_TRUE(port.open(error)) << error;
     const std::string reply(40, 'x');
-    std::thread unit([&] {
-        const auto byteTime = ByteTime(*ParseLineSettings("9600,e,8,1"));
-        auto due = std::chrono::steady_clock::now();
-        for (const char byte : reply) {
-            std::this_thread::sleep_until(due += byteTime);
-            WriteMaster(std::string(1, byte));
-        }
-    });
+    std::thread unit = SendAtLinePace(reply);
     std::string received;
     int wakes = 0;
     for (; received.size() < reply.size() && wakes < 200; ++wakes) {
@@ -216,6 +221,57 @@ TEST_F(PtyPort, BytesArrivingAtLinePaceAreTakenInGroups) {
     EXPECT_EQ(received, reply);
     // One wake a group of InputGroupBytes bytes, and a few more for the pace's jitter.
     EXPECT_LE(wakes, static_cast<int>(reply.size()) / QtSerialPort::InputGroupBytes + 3);
+}
+
+// The waiting thread's sleeps that ended, each a wake: getrusage counts them for it alone.
+long ThreadWakes() {
+    rusage usage{};
+    getrusage(RUSAGE_THREAD, &usage);
+    return usage.ru_nvcsw;
+}
+
+// A watched device wakes its thread for every byte that reaches it, even when the event loop
+// then finds nothing to do; told the reply's length, the wait watches it only once the reply's
+// line time has passed, so a 35-byte reply costs a few wakes, not 35.
+TEST_F(PtyPort, AReplyOfTheLengthLookedForWakesTheWaitingThreadAFewTimesOnly) {
+    ASSERT_TRUE(port.setSettings("9600,e,8,1"));
+    std::string error;
+    ASSERT_TRUE(port.open(error)) << error;
+    const std::string reply(35, 'r');
+    std::thread unit = SendAtLinePace(reply);
+    const long wakesBefore = ThreadWakes();
+    std::string received;
+    for (int waits = 0; received.size() < reply.size() && waits < 100; ++waits) {
+        port.waitForInput(1s, reply.size() - received.size());
+        received += port.readAll();
+    }
+    const long wakes = ThreadWakes() - wakesBefore;
+    unit.join();
+    EXPECT_EQ(received, reply);
+    EXPECT_LE(wakes, 8);
+}
+
+TEST_F(PtyPort, TheWindowsEventsRunWhileAReplyIsGathered) {
+    std::string error;
+    ASSERT_TRUE(port.open(error)) << error;
+    bool ticked = false;
+    QTimer::singleShot(0, [&] { ticked = true; });
+    QTimer::singleShot(30, [this] { WriteMaster("abc"); });
+    port.waitForInput(5s, 3);
+    EXPECT_TRUE(ticked);
+    EXPECT_EQ(port.readAll(), "abc");
+}
+
+TEST_F(PtyPort, BytesShortOfTheLengthLookedForAreStillTaken) {
+    std::string error;
+    ASSERT_TRUE(port.open(error)) << error;
+    QTimer::singleShot(20, [this] { WriteMaster("ab"); });
+    port.waitForInput(5s, 35);
+    EXPECT_EQ(port.readAll(), "ab");
+    // And at the deadline, when the wait ends before the device is watched again.
+    WriteMaster("cd");
+    port.waitForInput(1ms, 35);
+    EXPECT_EQ(port.readAll(), "cd");
 }
 
 TEST_F(PtyPort, DiscardDropsWhatWasReceived) {

@@ -1,4 +1,5 @@
 #include "link_fixture.h"
+#include "unit_link/reply_decoding.h"
 
 namespace unit_link {
 namespace {
@@ -115,6 +116,43 @@ TEST_F(FrameTransaction, AFrameThatDoesNotGoOutWholeFailsWithoutWaiting) {
     EXPECT_EQ(clock.now(), 0ms);
 }
 
+// Each wait is told how much of the answer is still missing, so a real port can take a
+// reply paced by the line in one wake instead of one a byte.
+TEST_F(FrameTransaction, WaitsLookForWhatTheReplyStillLacksCountedFromItsStx) {
+    const std::string reply = WordsReply("0001000200030004");
+    ASSERT_EQ(reply.size(), WordsReplyLength(4));
+    Answer({{40ms, "\x7f\x7f" + reply.substr(0, 10)}, {60ms, reply.substr(10)}});
+    const FrameReply answer = RunFrameTransaction(services, Request, WordsReplyLength(4));
+    ASSERT_TRUE(answer.answered());
+    // Noise before the STX is no part of the reply: after the first piece 25 bytes are due.
+    EXPECT_EQ(port.expectedByWait, (std::vector<std::size_t>{WordsReplyLength(4), 25}));
+}
+
+TEST_F(FrameTransaction, ALongerReplyThanLookedForIsStillReadToItsEtx) {
+    const std::string reply = WordsReply("0001000200030004");
+    Answer({{40ms, reply.substr(0, 25)}, {60ms, reply.substr(25)}});
+    const FrameReply answer = RunFrameTransaction(services, Request, WordsReplyLength(1));
+    EXPECT_EQ(answer.text, reply);
+    // Past the length looked for, any byte may be the end.
+    EXPECT_EQ(port.expectedByWait, (std::vector<std::size_t>{WordsReplyLength(1), 1}));
+}
+
+TEST(MissingReplyBytes, CountsFromTheFirstStxAndNeverFallsBelowOne) {
+    const std::string stx(1, STX);
+    EXPECT_EQ(MissingReplyBytes("", 35), 35u);
+    EXPECT_EQ(MissingReplyBytes("noise", 35), 35u);
+    EXPECT_EQ(MissingReplyBytes("ab" + stx + "4FF", 35), 31u);
+    EXPECT_EQ(MissingReplyBytes(stx + std::string(34, '0'), 35), 1u);
+    EXPECT_EQ(MissingReplyBytes(stx + std::string(40, '0'), 35), 1u);
+    EXPECT_EQ(MissingReplyBytes("", 0), 1u);
+}
+
+TEST(ReplyLength, IsTheLengthOfASoundReply) {
+    EXPECT_EQ(WordsReplyLength(1), WordsReply("0001").size());
+    EXPECT_EQ(WordsReplyLength(4), WordsReply("0001000200030004").size());
+    EXPECT_EQ(TwoBytesReplyLength(), TwoBytesReply("4142").size());
+}
+
 using AcknowledgeTransaction = LinkTest;
 
 TEST_F(AcknowledgeTransaction, AcceptsAnAckThatArrivesAtOnePointNineSeconds) {
@@ -126,6 +164,12 @@ TEST_F(AcknowledgeTransaction, AcceptsAnAckThatArrivesAtOnePointNineSeconds) {
 TEST_F(AcknowledgeTransaction, AnElapsedTimeOfExactlyTheLimitAllowsOneMorePoll) {
     Answer({{2000ms, "x"}, {2000ms + 500us, Ack}});
     EXPECT_EQ(RunAcknowledgeTransaction(services, Request), LinkOutcome::Accepted);
+}
+
+TEST_F(AcknowledgeTransaction, WaitsLookForTheOneByteAnswer) {
+    Answer({{30ms, "x"}, {50ms, Ack}});
+    EXPECT_EQ(RunAcknowledgeTransaction(services, Request), LinkOutcome::Accepted);
+    EXPECT_EQ(port.expectedByWait, (std::vector<std::size_t>{1, 1}));
 }
 
 TEST_F(AcknowledgeTransaction, ReportsANakAsRefused) {

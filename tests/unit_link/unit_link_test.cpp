@@ -1,6 +1,7 @@
 #include <functional>
 
 #include "link_fixture.h"
+#include "unit_link/reply_decoding.h"
 #include "unit_link/unit_commands.h"
 
 namespace unit_link {
@@ -24,6 +25,19 @@ TEST_F(ReadBlockTest, MonitorReadIsOneRequestAndFillsTheFourWords) {
     EXPECT_EQ(words, (Words{0x1234, 0x7F, 3, 65535}));
     EXPECT_EQ(window.log, (std::vector<std::string>{"input off", "input on", "LinkFailed=False"}));
     EXPECT_TRUE(window.monitorOn);
+}
+
+TEST_F(ReadBlockTest, EachReadWaitsForItsWholeReplyAtOnce) {
+    AnswerAtOnce(WordsReply("1234007f0003FFFF"));
+    Words words(4);
+    link.ReadBlock(MonitorBlockAddress, words, 4);
+    AnswerAtOnce(WordsReply("FFFF"));
+    link.ReadWord(0xFFEF2E);
+    AnswerAtOnce(TwoBytesReply("4142"));
+    link.Char_Read(0xFFEF2E);
+    EXPECT_EQ(port.expectedByWait,
+              (std::vector<std::size_t>{WordsReplyLength(4), WordsReplyLength(1),
+                                        TwoBytesReplyLength()}));
 }
 
 TEST_F(ReadBlockTest, ParameterReadAsksForSevenWords) {

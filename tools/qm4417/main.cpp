@@ -1,11 +1,22 @@
 // qm4417: the KV3907P410 setup tool.
 #include <QApplication>
+#include <QPixmapCache>
 
 #include "tools/qm4417/qt_services.h"
 
 int main(int argc, char* argv[]) {
+    // The readouts change ten times a second. Through shared memory every paint waits for a
+    // round trip to the X server, which also wakes Qt's X reader thread, before it may draw;
+    // sent over the connection the few kilobytes go and nothing waits. A setting of the
+    // operator's own stands.
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication application(argc, argv);
     application.setApplicationName("QM4417");
+    // The style keeps a picture of each widget face it draws, for the whole run. Ours are small
+    // but for the Monitor switch, 72 kB a state (on or off, window active or not), which the
+    // first failure message added for good. 64 kB holds the small ones; the switch is drawn
+    // afresh when it changes, at the operator's pace.
+    QPixmapCache::setCacheLimit(64);
     qm4417::QtServices services;
     // A second instance on this desktop ends here, silently, before it reads or writes anything.
     if (!services.identity.claimSingleInstance()) return 0;
