@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QTabWidget>
 #include <QTimer>
+#include <utility>
 
 #include "dialogs/frm_about.h"
 #include "dialogs/frm_com_setting.h"
@@ -38,6 +39,16 @@ frmMain::frmMain(const MainWindowServices& services, QWidget* parent)
     inputGate_ = new widgets::InputGate(this);
     operations_ = std::make_unique<UnitOperations>(*this, unitParameters_);
     connectHandlers();
+    // From the event loop, after the exchange has unwound and the held clicks have gone in.
+    guard_.whenFree([this] {
+        if (closeWhenFree_)
+            QMetaObject::invokeMethod(this, &frmMain::closeAsked, Qt::QueuedConnection);
+    });
+}
+
+void frmMain::closeAsked() {
+    if (!std::exchange(closeWhenFree_, false)) return;
+    close();
 }
 
 frmMain::~frmMain() = default;
@@ -90,8 +101,10 @@ void frmMain::savePosition() {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
-    // An exchange waiting on the line still uses the window.
+    // An exchange waiting on the line still uses the window: the close waits for its end,
+    // as a click does.
     if (guard_.busy()) {
+        closeWhenFree_ = true;
         event->ignore();
         return;
     }
@@ -156,6 +169,7 @@ void frmMain::showLinkFailure(unit_link::LinkOutcome) {
     // A click held back during a read that failed is dropped: the message and the switch
     // turned off come first, and the operator decides anew.
     inputGate_->dropHeld();
+    closeWhenFree_ = false;
     unit_link::ShowLinkFailureBox(services_.messageBoxes, programTitle_);
 }
 

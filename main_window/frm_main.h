@@ -133,6 +133,8 @@ class frmMain : public QMainWindow, public unit_link::LinkWindow {
     void restorePosition();
     void savePosition();
     void closeOtherWindows();
+    // A close that waited for the line to be free, unless a failed read dropped it.
+    void closeAsked();
 
     MainWindowServices services_;
     unit_parameters::UnitParameters unitParameters_ = unit_parameters::DefaultParameters();
@@ -142,6 +144,8 @@ class frmMain : public QMainWindow, public unit_link::LinkWindow {
     // One exchange at a time: the link's operations, Load, Upload and the file operations
     // hold it; the tick, the menus and closing the window ask it.
     unit_link::OperationGuard guard_;
+    // A close asked for while the guard was held, made once it is free.
+    bool closeWhenFree_ = false;
     unit_link::UnitLink link_;
     std::string parameterFolder_;
     widgets::InputGate* inputGate_ = nullptr;

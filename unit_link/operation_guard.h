@@ -1,5 +1,8 @@
 #pragma once
 
+#include <functional>
+#include <utility>
+
 namespace unit_link {
 
 // One exchange on the line at a time. Whatever starts an exchange (a link operation, a
@@ -8,12 +11,16 @@ namespace unit_link {
 class OperationGuard {
   public:
     bool busy() const { return holds_ > 0; }
+    // Called each time the last hold ends, for what had to wait for the line to be free.
+    void whenFree(std::function<void()> call) { whenFree_ = std::move(call); }
 
     // Held for the lifetime of the scope; holds nest.
     class Hold {
       public:
         explicit Hold(OperationGuard& guard) : guard_(guard) { ++guard_.holds_; }
-        ~Hold() { --guard_.holds_; }
+        ~Hold() {
+            if (--guard_.holds_ == 0 && guard_.whenFree_) guard_.whenFree_();
+        }
         Hold(const Hold&) = delete;
         Hold& operator=(const Hold&) = delete;
 
@@ -23,6 +30,7 @@ class OperationGuard {
 
   private:
     int holds_ = 0;
+    std::function<void()> whenFree_;
 };
 
 }  // namespace unit_link

@@ -3,6 +3,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
+#include <QTest>
 #include <QTimer>
 
 #include "main_window_fixture.h"
@@ -163,6 +164,48 @@ TEST_F(MainWindowLifecycleTest, CloseUnloadsAnOpenDialogFirst) {
     EXPECT_TRUE(guard.isActive());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_NE(stored("MainLeft"), "<missing>");
+}
+
+// The operator closes the window while a monitor read waits on the line.
+class CloseDuringAReadTest : public MainWindowLifecycleTest {
+  protected:
+    // Reads the monitor block with a close asked for as the request goes out; `reply`
+    // empty: the unit stays silent. Returns what that close returned.
+    bool closeDuringARead(main_window::frmMain& w, const std::string& reply) {
+        port.opened = true;
+        bool closedAtOnce = true;
+        port.onWrite = [&](const std::string&) {
+            closedAtOnce = w.close();
+            if (!reply.empty()) port.arriveAfter(std::chrono::milliseconds(10), reply);
+        };
+        unit_parameters::UnitParameters words{};
+        w.link().ReadBlock(0xFFEF5C, words, 4);
+        port.onWrite = nullptr;
+        return closedAtOnce;
+    }
+};
+
+TEST_F(CloseDuringAReadTest, TakesEffectWhenTheReadHasEnded) {
+    main_window::frmMain& w = startWindow();
+    w.show();
+    const std::string reply =
+        "\x02"
+        "4FFEF5C;4;hh1234007f0003FFFF;CCCC\x03";
+    EXPECT_FALSE(closeDuringARead(w, reply));
+    EXPECT_FALSE(w.linkFailed());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !w.isVisible(); }, 2000));
+    EXPECT_NE(stored("MainLeft"), "<missing>");
+}
+
+TEST_F(CloseDuringAReadTest, IsDroppedWhenTheReadFails) {
+    main_window::frmMain& w = startWindow();
+    w.show();
+    EXPECT_FALSE(closeDuringARead(w, ""));
+    EXPECT_TRUE(w.linkFailed());
+    EXPECT_EQ(boxes.shown.size(), 1u);
+    QTest::qWait(100);
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_TRUE(w.close());  // the next close is an ordinary one
 }
 
 }  // namespace
