@@ -73,6 +73,9 @@ std::unique_ptr<QMessageBox> MakeMessageBox(const std::string& title, const std:
     body.replace("\r\n", "\n");
     auto box = std::make_unique<QMessageBox>(QMessageBox::NoIcon, QString::fromStdString(title),
                                              body, QMessageBox::NoButton, parent);
+    // In the face of the window it speaks for, as the program's own dialogs are; a window
+    // would not take it from its parent by itself, and another face costs the program more.
+    if (parent) box->setFont(parent->font());
     const int size = box->style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, box.get());
     if (icon != MessageIcon::None) box->setIconPixmap(MessageBoxPicture(icon, size));
     // Buttons of the box's own text: standard buttons would fetch theme icons for their faces.

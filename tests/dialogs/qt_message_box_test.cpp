@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QIcon>
 #include <QImage>
@@ -110,4 +111,15 @@ TEST_F(MessageBox, EachKindHasItsOwnPictureAndNoneHasNone) {
 }
 
 }  // namespace
+TEST_F(MessageBox, SpeaksInTheFaceOfItsWindow) {
+    QWidget window;
+    window.setFont(QFont("Arial", 9));
+    const auto box =
+        MakeMessageBox("QM4417", "Text", MessageIcon::Stop, MessageButtons::Ok, "", &window);
+    EXPECT_EQ(box->font(), window.font());
+    const auto alone =
+        MakeMessageBox("QM4417", "Text", MessageIcon::Stop, MessageButtons::Ok, "", nullptr);
+    EXPECT_EQ(alone->font(), QApplication::font());
+}
+
 }  // namespace platform
