@@ -40,18 +40,17 @@ std::optional<std::uint32_t> HexField(std::string_view reply, std::size_t index,
     return value;
 }
 
-// STX, header, data, the closing ";", the 4-digit checksum and ETX.
-constexpr std::size_t WordsReplyFraming = 1 + 12 + 1 + 4 + 1;
-constexpr std::size_t TwoBytesReplyFraming = 1 + 9 + 1 + 4 + 1;
+// After the data: the closing ";", the 4-digit checksum and ETX.
+constexpr std::size_t ReplyTrailer = 1 + 4 + 1;
 
 }  // namespace
 
 std::size_t WordsReplyLength(int words) {
-    return WordsReplyFraming + 4 * static_cast<std::size_t>(std::max(words, 0));
+    return FirstWordIndex + 4 * static_cast<std::size_t>(std::max(words, 0)) + ReplyTrailer;
 }
 
 std::size_t TwoBytesReplyLength() {
-    return TwoBytesReplyFraming + 4;
+    return FirstByteIndex + 4 + ReplyTrailer;
 }
 
 std::optional<std::vector<std::uint16_t>> DecodeWordsReply(std::string_view received,
