@@ -14,6 +14,21 @@ QColor ToQColor(Rgb c) {
     return QColor(RedOf(c), GreenOf(c), BlueOf(c));
 }
 
+// The box around `points`, grown by `margin` on every side.
+Rect BoundsOf(std::span<const Point> points, int margin) {
+    Rect box{points.front().x, points.front().y, points.front().x + 1, points.front().y + 1};
+    for (const Point& p : points) {
+        box = {std::min(box.l, p.x), std::min(box.t, p.y), std::max(box.r, p.x + 1),
+               std::max(box.b, p.y + 1)};
+    }
+    return {box.l - margin, box.t - margin, box.r + margin, box.b + margin};
+}
+
+Rect Grown(const Rect& box, int margin) {
+    const Rect n = Normalised(box);
+    return {n.l - margin, n.t - margin, n.r + margin, n.b + margin};
+}
+
 bool IsThirtyTwoBit(QImage::Format format) {
     return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
            format == QImage::Format_ARGB32_Premultiplied;
@@ -40,6 +55,7 @@ QtRasterContext::QtRasterContext(QImage& target, SystemColourSource colours, dou
 
 QtRasterContext::QtRasterContext(std::shared_ptr<Family> family, QImage* surface)
     : family_(std::move(family)),
+      offScreen_(surface == nullptr),
       selection_(ObjectTable::DefaultSelection(surface == nullptr)),
       font_{"System", 10.0, 700},
       qfont_(ToQFont(font_, family_->fontScale)) {
@@ -48,11 +64,13 @@ QtRasterContext::QtRasterContext(std::shared_ptr<Family> family, QImage* surface
 }
 
 QtRasterContext::~QtRasterContext() {
+    SettleAll();
     if (painter_.isActive()) painter_.end();
     family_->objects.Release(selection_);
 }
 
 void QtRasterContext::Attach(QImage* surface) {
+    if (surface_ != nullptr) SettleAll();
     if (painter_.isActive()) painter_.end();
     if (!surface->isNull() && !IsThirtyTwoBit(surface->format())) {
         *surface = surface->convertToFormat(QImage::Format_RGB32);
@@ -149,13 +167,19 @@ std::unique_ptr<DrawingContext> QtRasterContext::CreateCompatibleContext() {
 
 void QtRasterContext::FillRect(const Rect& rect, ObjectHandle brush) {
     const ObjectEntry* entry = family_->objects.Find(brush);
-    if (entry != nullptr && entry->kind == ObjectKind::Brush) {
-        pixels_.Box(Normalised(rect), entry->colour);
+    if (entry == nullptr || entry->kind != ObjectKind::Brush) return;
+    if (offScreen_ && heldFill_.isEmpty()) {
+        heldFill_ = QRegion(DeviceBox(rect)) & surface_->rect();
+        heldColour_ = entry->colour;
+        return;
     }
+    Cover(rect);
+    pixels_.Box(Normalised(rect), entry->colour);
 }
 
 // Outlines lie inside the shape whatever the pen's width, so a shape covers exactly its box.
 void QtRasterContext::Rectangle(const Rect& rect) {
+    Cover(rect);
     const Rect n = Normalised(rect);
     const int w = PenWidth();
     if (n.Width() <= 2 * w || n.Height() <= 2 * w) {
@@ -171,11 +195,13 @@ void QtRasterContext::Rectangle(const Rect& rect) {
 }
 
 void QtRasterContext::Ellipse(const Rect& box) {
+    Settle(Grown(box, PenWidth()));
     FillEllipse(pixels_, box, PenWidth(), Sweep(), BrushColour());
     EllipseBand(pixels_, box, PenWidth(), Sweep(), PenColour());
 }
 
 void QtRasterContext::Pie(const Rect& box, Point start, Point end) {
+    Settle(Grown(box, PenWidth()));
     const Sweep sweep(box, start, end);
     FillEllipse(pixels_, box, 0, sweep, BrushColour());
     EllipseBand(pixels_, box, PenWidth(), sweep, PenColour());
@@ -190,11 +216,13 @@ void QtRasterContext::Pie(const Rect& box, Point start, Point end) {
 }
 
 void QtRasterContext::Arc(const Rect& box, Point start, Point end) {
+    Settle(Grown(box, PenWidth()));
     EllipseBand(pixels_, box, PenWidth(), Sweep(box, start, end), PenColour());
 }
 
 void QtRasterContext::Polygon(std::span<const Point> points) {
     if (points.empty()) return;
+    Settle(BoundsOf(points, PenWidth()));
     FillPolygon(pixels_, points, BrushColour());
     Polyline(points);
     const Point keep = position_;
@@ -205,6 +233,7 @@ void QtRasterContext::Polygon(std::span<const Point> points) {
 
 void QtRasterContext::Polyline(std::span<const Point> points) {
     if (points.empty()) return;
+    Settle(BoundsOf(points, PenWidth()));
     // Segment by segment, as successive LineTo calls: each leaves out its end point.
     const Point keep = position_;
     MoveTo(points.front());
@@ -217,6 +246,8 @@ void QtRasterContext::MoveTo(Point to) {
 }
 
 void QtRasterContext::LineTo(Point to) {
+    const Point ends[] = {position_, to};
+    Settle(BoundsOf(ends, PenWidth()));
     Line(pixels_, position_, to, PenWidth(), PenColour());
     position_ = to;
 }
@@ -273,6 +304,7 @@ void QtRasterContext::DrawTextClipped(Point reference, const Rect& clip, std::st
     const int width = Advance(string);
     const int left = centred_ ? reference.x - width / 2 : reference.x;
     const Rect n = Normalised(clip);
+    Settle(n);  // text is blended with what lies under it
     QPainter& painter = Painter();
     if (!painter.isActive()) return;
     painter.save();
@@ -298,7 +330,36 @@ void QtRasterContext::SetViewportOrigin(Point origin) {
 void QtRasterContext::CopyFrom(DrawingContext& source, const Rect& destination,
                                Point sourceOrigin) {
     auto* raster = dynamic_cast<QtRasterContext*>(&source);
-    if (raster != nullptr) pixels_.CopyFrom(raster->pixels_, Normalised(destination), sourceOrigin);
+    if (raster == nullptr) return;
+    raster->SettleAll();
+    Settle(destination);
+    pixels_.CopyFrom(raster->pixels_, Normalised(destination), sourceOrigin);
+}
+
+QRect QtRasterContext::DeviceBox(const Rect& box) const {
+    const Rect n = Normalised(box);
+    return {n.l + origin_.x, n.t + origin_.y, n.Width(), n.Height()};
+}
+
+void QtRasterContext::Cover(const Rect& box) {
+    if (!heldFill_.isEmpty()) heldFill_ -= DeviceBox(box);
+}
+
+void QtRasterContext::Settle(const Rect& box) {
+    if (!heldFill_.isEmpty()) WriteHeldFill(heldFill_ & DeviceBox(box));
+}
+
+void QtRasterContext::SettleAll() {
+    if (!heldFill_.isEmpty()) WriteHeldFill(heldFill_);
+}
+
+void QtRasterContext::WriteHeldFill(const QRegion& device) {
+    for (const QRect& part : device) {
+        pixels_.Box({part.left() - origin_.x, part.top() - origin_.y, part.right() + 1 - origin_.x,
+                     part.bottom() + 1 - origin_.y},
+                    heldColour_);
+    }
+    heldFill_ -= device;
 }
 
 Rgb QtRasterContext::GetSysColour(int index) {

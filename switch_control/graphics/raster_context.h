@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QImage>
 #include <QPainter>
+#include <QRegion>
 #include <memory>
 
 #include "switch_control/graphics/drawing_context.h"
@@ -69,7 +70,18 @@ class QtRasterContext : public DrawingContext {
     QPainter& Painter();
     int Advance(const QString& text);  // the text's width in the selected font
 
+    // An off-screen bitmap's back fill is held back: the faces drawn next cover most of it
+    // whole, so it is written only where something else draws or the bitmap is read.
+    QRect DeviceBox(const Rect& box) const;
+    void Cover(const Rect& box);   // about to be written whole: the fill there is not needed
+    void Settle(const Rect& box);  // about to be drawn over or read: the fill there is written
+    void SettleAll();
+    void WriteHeldFill(const QRegion& device);
+
     std::shared_ptr<Family> family_;
+    const bool offScreen_;  // a compatible context, read only through CopyFrom
+    QRegion heldFill_;      // device pixels
+    Rgb heldColour_ = 0;
     ObjectTable::Selection selection_;
     QImage* surface_ = nullptr;
     PixelSurface pixels_;

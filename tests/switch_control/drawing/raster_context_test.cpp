@@ -149,15 +149,85 @@ TEST_F(RasterContextTest, InPlaceBitmapIsThatPartOfTheTarget) {
     EXPECT_EQ(Inked().r, 0) << "a bitmap of another size is a bitmap of its own";
     memory->SelectObject(inPlace);
     memory->SetViewportOrigin({-5, -4});  // drawn in the target's coordinates, as a paint does
-    memory->FillRect({5, 4, 25, 14}, red);
+    memory->SelectObject(red);
+    memory->Rectangle({5, 4, 25, 14});
     EXPECT_EQ(Inked(), (Rect{5, 4, 25, 14})) << "drawn, not yet copied";
     Context().CopyFrom(*memory, {5, 4, 25, 14}, {5, 4});  // onto itself
     EXPECT_EQ(Inked(), (Rect{5, 4, 25, 14}));
     Context().CopyFrom(*memory, {0, 18, 20, 28}, {5, 4});  // and elsewhere, as any bitmap
     Done();
-    EXPECT_EQ(At(0, 18), kRed);
-    EXPECT_EQ(At(19, 27), kRed);
+    EXPECT_EQ(At(0, 18), kBlack);
+    EXPECT_EQ(At(1, 19), kRed);
+    EXPECT_EQ(At(19, 27), kBlack);
     EXPECT_EQ(At(20, 27), kWhite);
+}
+
+// An off-screen bitmap's back fill is written late, and only where it shows: the pixels must be
+// those of a fill written first, under text, lines and curves, around boxes, after a second fill.
+TEST_F(RasterContextTest, OffScreenFillShowsAsIfWrittenFirst) {
+    // Each call in a place of its own, so that each must write the fill under it.
+    const auto draw = [](DrawingContext& dc) {
+        const ObjectHandle red = dc.CreateSolidBrush(kRed);
+        dc.FillRect({0, 0, 40, 30}, dc.CreateSolidBrush(0x336699));
+        dc.SetTransparentBackground();
+        dc.DrawTextClipped({1, 0}, {0, 0, 16, 12}, "Wg");
+        dc.SelectObject(red);
+        dc.Ellipse({18, 0, 30, 10});
+        const Point triangle[] = {{32, 1}, {39, 1}, {35, 9}};
+        dc.Polygon(triangle);
+        dc.Rectangle({0, 14, 12, 28});  // over the fill only: none of it is written there
+        const Point zigzag[] = {{14, 14}, {18, 20}, {22, 14}};
+        dc.Polyline(zigzag);
+        dc.FillRect({26, 12, 32, 18}, red);  // a second fill is drawn as it comes
+        dc.SelectObject(dc.CreatePen(3, 0x00FF00));
+        dc.Arc({14, 22, 30, 30}, {30, 26}, {14, 26});
+        dc.MoveTo({34, 14});
+        dc.LineTo({38, 28});
+    };
+    draw(Context());
+    Done();
+    const QImage direct = image_;
+
+    image_.fill(Qt::white);
+    const ObjectHandle bitmap = Context().CreateCompatibleBitmap(40, 30);
+    auto memory = Context().CreateCompatibleContext();
+    const ObjectHandle placeholder = memory->SelectObject(bitmap);
+    draw(*memory);
+    memory->SelectObject(placeholder);  // the bitmap is complete once let go of
+    auto reader = Context().CreateCompatibleContext();
+    reader->SelectObject(bitmap);
+    Context().CopyFrom(*reader, {0, 0, 40, 30}, {0, 0});
+    reader.reset();
+    memory.reset();
+    Done();
+    EXPECT_EQ(image_, direct);
+}
+
+// Every shape and state drawn through its off-screen bitmap, with its caption, shows the same
+// pixels inside its bounds as the same calls made straight on the target (which may ink the
+// outline's right and bottom ends beyond the bounds; the bitmap leaves them out).
+TEST_F(RasterContextTest, PaintThroughItsBitmapMatchesThePaintDrawnStraight) {
+    const Rect bounds{2, 1, 39, 29};
+    const QRect inside(bounds.l, bounds.t, bounds.Width(), bounds.Height());
+    for (int shape = kType1; shape <= kType7; ++shape) {
+        for (const bool on : {false, true}) {
+            for (const int caption : {-1, 0, 1}) {  // none, top, bottom
+                SwitchLook look = Look(shape, on, shape % 2 == 1);
+                look.back = 0x2080E0;
+                look.captionAlignment = caption;
+                if (caption >= 0) look.caption = "ON";
+                image_.fill(Qt::white);
+                PaintSwitch(Context(), bounds, look, true);
+                Done();
+                const QImage straight = image_.copy(inside);
+                image_.fill(Qt::white);
+                PaintSwitch(Context(), bounds, look, false);
+                Done();
+                EXPECT_EQ(image_.copy(inside), straight)
+                    << "shape " << shape << " on " << on << " caption " << caption;
+            }
+        }
+    }
 }
 
 TEST_F(RasterContextTest, PaintDrawnInPlaceMatchesOneThroughItsOwnBitmap) {
