@@ -2,7 +2,6 @@
 
 #include <QButtonGroup>
 #include <QMouseEvent>
-#include <QPaintEngine>
 #include <QPainter>
 
 #include "switch_control/framework/control/control_border.h"
@@ -75,7 +74,9 @@ TumblerSwitch::TumblerSwitch(QWidget* parent)
       site_(std::make_unique<Site>(*this)) {
     setCheckable(true);
     setFocusPolicy(Qt::StrongFocus);
+    // Every pixel is the control's: Qt fills nothing under it first, not even in a render().
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     control_->SetClientSite(site_.get());
     site_->cookie = control_->Advise(site_.get());
@@ -257,10 +258,7 @@ void TumblerSwitch::ShowControlCaption() {
 
 void TumblerSwitch::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    // The pixels written are the engine's device's: a render() into a sharper image than the
-    // screen's reaches us with the widget as the painter's device.
-    const double ratio = painter.paintEngine()->paintDevice()->devicePixelRatio();
-    painter.drawImage(QPoint(0, 0), site_->picture.Get(*control_, size(), ratio));
+    site_->picture.Show(painter, *control_, size());
     if (hasFocus()) {
         // A dotted frame inside the border: the control's picture stays visible under it.
         const int inset =
