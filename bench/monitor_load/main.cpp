@@ -1,7 +1,5 @@
 // Monitor rate and CPU use of QM4417's window, and Load and Upload durations against
 // the time their bytes need on the line, with the simulated unit pacing the line.
-#include <time.h>
-
 #include <QApplication>
 #include <QPushButton>
 #include <QTabWidget>
@@ -9,6 +7,7 @@
 #include <chrono>
 #include <cstdio>
 
+#include "bench/timing/median_timing.h"
 #include "main_window/frm_main.h"
 #include "platform/com_port_map.h"
 #include "platform/fakes/fake_file_dialogs.h"
@@ -35,9 +34,7 @@ constexpr auto MonitorSpan = std::chrono::seconds(10);
 // CPU time of the calling thread: the window's, the one thread QM4417 runs on (the
 // simulated unit serves the line from a thread of its own).
 Seconds ThreadCpuTime() {
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return Seconds(now.tv_sec + now.tv_nsec / 1e9);
+    return Seconds(bench::ThreadCpuMicroseconds() / 1e6);
 }
 
 // Bytes a request and the unit's answer to it put on the line.

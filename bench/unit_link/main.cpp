@@ -6,11 +6,11 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <ctime>
 #include <iostream>
 #include <sstream>
 #include <vector>
 
+#include "bench/timing/median_timing.h"
 #include "platform/com_port_map.h"
 #include "platform/fakes/fake_settings_store.h"
 #include "platform/qt_event_pump.h"
@@ -55,9 +55,7 @@ class SpinningPort : public platform::SerialPort {
 };
 
 double ThreadCpuMilliseconds() {
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
+    return bench::ThreadCpuMicroseconds() / 1e3;
 }
 
 double Milliseconds(steady_clock::duration duration) {
