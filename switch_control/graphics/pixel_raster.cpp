@@ -293,11 +293,17 @@ Sweep::Sweep(const Rect& box, Point start, Point end) : whole_(false) {
     wide_ = cross < 0 || (std::abs(cross) < 1e-12 && dot < 0);
 }
 
+bool Sweep::AfterStart(double x, double y) const {
+    return Cross(sx_, sy_, x, y) >= 0;
+}
+
+bool Sweep::BeforeEnd(double x, double y) const {
+    return Cross(x, y, ex_, ey_) >= 0;
+}
+
 bool Sweep::Contains(double x, double y) const {
     if (whole_) return true;
-    const bool afterStart = Cross(sx_, sy_, x, y) >= 0;
-    const bool beforeEnd = Cross(x, y, ex_, ey_) >= 0;
-    return wide_ ? (afterStart || beforeEnd) : (afterStart && beforeEnd);
+    return wide_ ? (AfterStart(x, y) || BeforeEnd(x, y)) : (AfterStart(x, y) && BeforeEnd(x, y));
 }
 
 namespace {
@@ -317,21 +323,41 @@ Point Sweep::EndPixel(const Rect& box) const {
 }
 
 namespace {
+// The pixels of [x0, x1) that pass `test`, for a test that changes its answer at most once
+// along the row (a side of a ray through the centre): a prefix or a suffix of the row, found
+// by halving with the same sums as a pixel-by-pixel look would make.
+template <typename Test>
+std::pair<int, int> Passing(int x0, int x1, const Test& test) {
+    const bool first = test(x0);
+    int same = x0, other = x1;  // test(same) == first; other: the first known to differ
+    if (test(x1 - 1) != first) {
+        other = x1 - 1;
+        while (other - same > 1) {
+            const int mid = same + (other - same) / 2;
+            (test(mid) == first ? same : other) = mid;
+        }
+    }
+    return first ? std::pair{x0, other} : std::pair{other, x1};
+}
+
 // Spans of row y from x0 to x1 whose pixels lie in the sweep.
 void SweptSpans(PixelSurface& surface, const EllipseFrame& unit, const Sweep& sweep, int y, int x0,
                 int x1, Rgb colour) {
+    if (x0 >= x1) return;
     if (sweep.Whole()) {
         surface.Span(y, x0, x1, colour);
         return;
     }
     const double uy = -(y + 0.5 - unit.cy) / unit.b;
-    int run = x0;
-    for (int x = x0; x < x1; ++x) {
-        if (sweep.Contains((x + 0.5 - unit.cx) / unit.a, uy)) continue;
-        surface.Span(y, run, x, colour);
-        run = x + 1;
+    const auto ux = [&](int x) { return (x + 0.5 - unit.cx) / unit.a; };
+    const auto [a0, a1] = Passing(x0, x1, [&](int x) { return sweep.AfterStart(ux(x), uy); });
+    const auto [b0, b1] = Passing(x0, x1, [&](int x) { return sweep.BeforeEnd(ux(x), uy); });
+    if (sweep.Wide()) {  // either side will do: the pixels both hold are drawn twice, alike
+        if (a0 < a1) surface.Span(y, a0, a1, colour);
+        if (b0 < b1) surface.Span(y, b0, b1, colour);
+    } else if (std::max(a0, b0) < std::min(a1, b1)) {
+        surface.Span(y, std::max(a0, b0), std::min(a1, b1), colour);
     }
-    surface.Span(y, run, x1, colour);
 }
 }  // namespace
 

@@ -60,9 +60,13 @@ class Sweep {
   public:
     Sweep() = default;  // the whole ellipse
     Sweep(const Rect& box, Point start, Point end);
-    // Whether a direction (x right, y up, in units of the ellipse's radii) lies in the sweep.
+    // Whether a direction (x right, y up, in units of the ellipse's radii) lies in the sweep:
+    // for a sweep of more than half a turn, after the start or before the end; else both.
     bool Contains(double x, double y) const;
+    bool AfterStart(double x, double y) const;
+    bool BeforeEnd(double x, double y) const;
     bool Whole() const { return whole_; }
+    bool Wide() const { return wide_; }
     // The ends of the sweep on the ellipse of the box, as pixels.
     Point StartPixel(const Rect& box) const;
     Point EndPixel(const Rect& box) const;

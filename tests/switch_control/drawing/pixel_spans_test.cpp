@@ -196,5 +196,45 @@ TEST(PixelSpans, SteepAndShallowPolygonEdgesLandOnTheSamePixelsAsTheirSlope) {
     }
 }
 
+// A pie's or arc's pixels are the whole shape's pixels whose centres lie in the sweep, looked
+// at one by one; rows are cut where each ray crosses them.
+TEST(PixelSpans, SweptEllipsesKeepThePixelsInTheSweep) {
+    std::mt19937 random(41);
+    std::uniform_int_distribution<int> x(-8, kWidth + 8), y(-8, kHeight + 8), pen(0, 3);
+    for (Point origin : kOrigins) {
+        for (int i = 0; i < 300; ++i) {
+            const Rect box = Normalised({x(random), y(random), x(random), y(random)});
+            const Point start{x(random), y(random)}, end{x(random), y(random)};
+            const Sweep sweep(box, start, end);
+            const int width = pen(random);
+            QImage fast = Blank(), whole = Blank();
+            PixelSurface surface(fast, origin), wholeSurface(whole, origin);
+            if (width == 0) {
+                FillEllipse(surface, box, 1, sweep, kInk);
+                FillEllipse(wholeSurface, box, 1, Sweep(), kInk);
+            } else {
+                EllipseBand(surface, box, width, sweep, kInk);
+                EllipseBand(wholeSurface, box, width, Sweep(), kInk);
+            }
+            const double cx = (box.l + box.r) / 2.0, cy = (box.t + box.b) / 2.0;
+            const double a = box.Width() / 2.0, b = box.Height() / 2.0;
+            QImage slow = Blank();
+            for (int py = 0; py < kHeight; ++py) {
+                for (int px = 0; px < kWidth; ++px) {
+                    if (whole.pixel(px, py) == qRgb(255, 255, 255)) continue;
+                    const int lx = px - origin.x, ly = py - origin.y;
+                    if (sweep.Contains((lx + 0.5 - cx) / a, -(ly + 0.5 - cy) / b)) {
+                        Put(slow, origin, lx, ly);
+                    }
+                }
+            }
+            ASSERT_EQ(Difference(fast, slow), "")
+                << "box " << Name({box.l, box.t}) << "-" << Name({box.r, box.b}) << " from "
+                << Name(start) << " to " << Name(end) << " pen " << width << " origin "
+                << Name(origin);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace tumbler::drawing
