@@ -1,6 +1,6 @@
-// One full repaint of a TumblerSwitch (the control drawn again, then shown) beside one of a
-// QCheckBox of the same size, at device pixel ratio 1 and 2, in one run; and, for the record,
-// a repaint of the switch with nothing changed (its kept picture copied).
+// One full repaint of a TumblerSwitch of each shape (the control drawn again, then shown)
+// beside one of a QCheckBox of the same size, at device pixel ratio 1 and 2, in one run; and,
+// for the record, a repaint of the switch with nothing changed (its kept picture copied).
 #include <QApplication>
 #include <QCheckBox>
 #include <QImage>
@@ -37,27 +37,28 @@ int main(int argc, char** argv) {
         "One full widget repaint in microseconds, median of %d rounds (goal: switch within 2x the "
         "check box)\n",
         kRounds);
-    std::printf("%-9s %5s %12s %12s %12s %12s %10s %12s\n", "size", "ratio", "switch wall",
-                "switch cpu", "box wall", "box cpu", "cpu ratio", "unchanged");
+    std::printf("%-5s %-9s %5s %12s %12s %12s %12s %10s %12s\n", "shape", "size", "ratio",
+                "switch wall", "switch cpu", "box wall", "box cpu", "cpu ratio", "unchanged");
     for (const QSize size : {QSize(120, 90), QSize(480, 360)}) {
         for (const double ratio : {1.0, 2.0}) {
-            TumblerSwitch tumbler;
-            tumbler.setCaption(QStringLiteral("POWER"));
-            tumbler.setSwitchShape(TumblerSwitch::type2);
-            tumbler.resize(size);
             QCheckBox box(QStringLiteral("POWER"));
             box.resize(size);
-            bool on = false;
-            const bench::Timing switchTime = MicrosecondsPerRepaint(tumbler, ratio, [&] {
-                on = !on;
-                tumbler.setValue(on);  // the control asks to be drawn again
-            });
             const bench::Timing boxTime =
                 MicrosecondsPerRepaint(box, ratio, [&] { box.setChecked(!box.isChecked()); });
-            const bench::Timing unchanged = MicrosecondsPerRepaint(tumbler, ratio, [] {});
-            std::printf("%3dx%-5d %5.0f %12.1f %12.1f %12.1f %12.1f %10.2f %12.1f\n", size.width(),
-                        size.height(), ratio, switchTime.wall, switchTime.cpu, boxTime.wall,
-                        boxTime.cpu, switchTime.cpu / boxTime.cpu, unchanged.cpu);
+            for (int shape = TumblerSwitch::type1; shape <= TumblerSwitch::type7; ++shape) {
+                TumblerSwitch tumbler;
+                tumbler.setCaption(QStringLiteral("POWER"));
+                tumbler.setSwitchShape(static_cast<TumblerSwitch::TumblerShapes>(shape));
+                tumbler.resize(size);
+                const bench::Timing switchTime = MicrosecondsPerRepaint(tumbler, ratio, [&] {
+                    tumbler.setValue(!tumbler.value());  // the control asks to be drawn again
+                });
+                const bench::Timing unchanged = MicrosecondsPerRepaint(tumbler, ratio, [] {});
+                std::printf("type%d %3dx%-5d %5.0f %12.1f %12.1f %12.1f %12.1f %10.2f %12.1f\n",
+                            shape + 1, size.width(), size.height(), ratio, switchTime.wall,
+                            switchTime.cpu, boxTime.wall, boxTime.cpu, switchTime.cpu / boxTime.cpu,
+                            unchanged.cpu);
+            }
         }
     }
     return 0;
