@@ -15,12 +15,28 @@ class QWidget;
 namespace dialogs {
 
 // The communication settings dialog. Widget names follow frmMain's scheme: members and
-// objectName()s alike, array element i named with '_' and i (optParity_2).
+// objectName()s alike, array element i named with '_' and i (optParity_2); outside the dialog
+// its widgets are found by those names.
 class frmComSetting : public QDialog {
     Q_OBJECT
   public:
     explicit frmComSetting(ComPortSettings& settings, QWidget* parent = nullptr);
 
+  protected:
+    // Escape is bound to no button: it leaves the dialog open.
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private slots:
+    void cmdOk_Click();
+
+  private:
+    void buildLayout();
+    void Form_Load();
+    // Each port entry's tooltip: the device it opens and whether it is there now.
+    void showPortDevices();
+
+    ComPortSettings& settings_;
     QLabel* lblComPortNo = nullptr;
     QComboBox* cmbPortNo = nullptr;
     QLabel* lblComStopBit = nullptr;
@@ -39,22 +55,6 @@ class frmComSetting : public QDialog {
     QFrame* Line2 = nullptr;
     QPushButton* cmdOk = nullptr;
     QPushButton* cmdCancel = nullptr;
-
-  protected:
-    // Escape is bound to no button: it leaves the dialog open.
-    void keyPressEvent(QKeyEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-  private slots:
-    void cmdOk_Click();
-
-  private:
-    void buildLayout();
-    void Form_Load();
-    // Each port entry's tooltip: the device it opens and whether it is there now.
-    void showPortDevices();
-
-    ComPortSettings& settings_;
 };
 
 }  // namespace dialogs

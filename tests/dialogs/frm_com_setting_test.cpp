@@ -8,20 +8,41 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include <vector>
+
 #include "com_port_settings_fixture.h"
+#include "tests/widgets/window_child.h"
 #include "widgets/option_buttons.h"
 
 namespace dialogs {
 namespace {
 
+QComboBox* PortBox(const frmComSetting& dialog) {
+    return Child<QComboBox>(dialog, "cmbPortNo");
+}
+
+QRadioButton* Option(const frmComSetting& dialog, const char* array, std::size_t index) {
+    return Child<QRadioButton>(dialog, array, index);
+}
+
+QPushButton* Button(const frmComSetting& dialog, const char* name) {
+    return Child<QPushButton>(dialog, name);
+}
+
+int SelectedOf(const frmComSetting& dialog, const char* array, std::size_t count) {
+    std::vector<QRadioButton*> options;
+    for (std::size_t i = 0; i < count; ++i) options.push_back(Option(dialog, array, i));
+    return widgets::SelectedOption(options);
+}
+
 class FrmComSettingTest : public ComPortSettingsFixture {
   protected:
     static ComPortChoice selected(const frmComSetting& dialog) {
-        return {.portIndex = dialog.cmbPortNo->currentIndex(),
-                .stopBit = widgets::SelectedOption(dialog.optStopBit),
-                .dataWidth = widgets::SelectedOption(dialog.optDataWidth),
-                .parity = widgets::SelectedOption(dialog.optParity),
-                .baudRate = widgets::SelectedOption(dialog.optBaudRate)};
+        return {.portIndex = PortBox(dialog)->currentIndex(),
+                .stopBit = SelectedOf(dialog, "optStopBit", 2),
+                .dataWidth = SelectedOf(dialog, "optDataWidth", 2),
+                .parity = SelectedOf(dialog, "optParity", 3),
+                .baudRate = SelectedOf(dialog, "optBaudRate", 3)};
     }
 };
 
@@ -46,37 +67,38 @@ TEST_F(FrmComSettingTest, LayoutNamesAndCaptions) {
         ASSERT_NE(widget, nullptr) << name;
         EXPECT_EQ(widget->property("text").toString(), caption) << name;
     }
-    ASSERT_EQ(dialog.cmbPortNo->count(), 16);
-    EXPECT_EQ(dialog.cmbPortNo->itemText(0), "COM1");
-    EXPECT_EQ(dialog.cmbPortNo->itemText(15), "COM16");
-    EXPECT_TRUE(dialog.cmbPortNo->isEditable());
-    EXPECT_FALSE(dialog.cmdOk->isDefault() || dialog.cmdOk->autoDefault());
-    EXPECT_FALSE(dialog.cmdCancel->isDefault() || dialog.cmdCancel->autoDefault());
+    ASSERT_EQ(PortBox(dialog)->count(), 16);
+    EXPECT_EQ(PortBox(dialog)->itemText(0), "COM1");
+    EXPECT_EQ(PortBox(dialog)->itemText(15), "COM16");
+    EXPECT_TRUE(PortBox(dialog)->isEditable());
+    EXPECT_FALSE(Button(dialog, "cmdOk")->isDefault() || Button(dialog, "cmdOk")->autoDefault());
+    EXPECT_FALSE(Button(dialog, "cmdCancel")->isDefault() ||
+                 Button(dialog, "cmdCancel")->autoDefault());
 }
 
 TEST_F(FrmComSettingTest, OpensOnTheCurrentCodeNotTheStore) {
     store.write("QM4417", "Settings", "ComPort", "3904");
     frmComSetting defaults(settings);
     EXPECT_EQ(selected(defaults), ChoiceFromCode(81));
-    EXPECT_EQ(defaults.cmbPortNo->currentText(), "COM1");
-    EXPECT_TRUE(defaults.optDataWidth[1]->isChecked());
-    EXPECT_TRUE(defaults.optParity[1]->isChecked());
-    EXPECT_TRUE(defaults.optBaudRate[1]->isChecked());
+    EXPECT_EQ(PortBox(defaults)->currentText(), "COM1");
+    EXPECT_TRUE(Option(defaults, "optDataWidth", 1)->isChecked());
+    EXPECT_TRUE(Option(defaults, "optParity", 1)->isChecked());
+    EXPECT_TRUE(Option(defaults, "optBaudRate", 1)->isChecked());
 
     settings.ComPort = 674;
     frmComSetting com3(settings);
-    EXPECT_EQ(com3.cmbPortNo->currentText(), "COM3");
+    EXPECT_EQ(PortBox(com3)->currentText(), "COM3");
     EXPECT_EQ(selected(com3), ChoiceFromCode(674));
 }
 
 TEST_F(FrmComSettingTest, OkAppliesAndStoresTheChoice) {
     frmComSetting dialog(settings);
-    dialog.cmbPortNo->setCurrentIndex(2);
-    dialog.optStopBit[1]->click();
-    dialog.optDataWidth[0]->click();
-    dialog.optParity[2]->click();
-    dialog.optBaudRate[2]->click();
-    dialog.cmdOk->click();
+    PortBox(dialog)->setCurrentIndex(2);
+    Option(dialog, "optStopBit", 1)->click();
+    Option(dialog, "optDataWidth", 0)->click();
+    Option(dialog, "optParity", 2)->click();
+    Option(dialog, "optBaudRate", 2)->click();
+    Button(dialog, "cmdOk")->click();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(settings.ComPort, 674);
     EXPECT_EQ(port.portNumberSet, 3);
@@ -88,8 +110,8 @@ TEST_F(FrmComSettingTest, OkAppliesAndStoresTheChoice) {
 TEST_F(FrmComSettingTest, OkAcceptsATypedPortName) {
     frmComSetting dialog(settings);
     dialog.show();
-    dialog.cmbPortNo->setEditText(" com12 ");
-    dialog.cmdOk->click();
+    PortBox(dialog)->setEditText(" com12 ");
+    Button(dialog, "cmdOk")->click();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(PortNumberOf(settings.ComPort), 12);
     EXPECT_EQ(stored(), std::to_string(11 * 256 + 81));
@@ -100,8 +122,8 @@ TEST_F(FrmComSettingTest, OkRefusesAnythingElseAndStaysOpen) {
     dialog.show();
     for (const char* typed : {"COM17", "COM0", "ttyS0", ""}) {
         boxes.shown.clear();
-        dialog.cmbPortNo->setEditText(typed);
-        dialog.cmdOk->click();
+        PortBox(dialog)->setEditText(typed);
+        Button(dialog, "cmdOk")->click();
         EXPECT_TRUE(dialog.isVisible()) << typed;
         ASSERT_EQ(boxes.shown.size(), 1u) << typed;
         EXPECT_EQ(boxes.shown[0].title, "QM4417");
@@ -116,11 +138,11 @@ TEST_F(FrmComSettingTest, CancelAndEscapeChangeNothing) {
     {
         frmComSetting dialog(settings);
         dialog.show();
-        dialog.optBaudRate[0]->click();
-        dialog.cmbPortNo->setCurrentIndex(5);
+        Option(dialog, "optBaudRate", 0)->click();
+        PortBox(dialog)->setCurrentIndex(5);
         QTest::keyClick(&dialog, Qt::Key_Escape);
         EXPECT_TRUE(dialog.isVisible());
-        dialog.cmdCancel->click();
+        Button(dialog, "cmdCancel")->click();
         EXPECT_FALSE(dialog.isVisible());
         EXPECT_EQ(dialog.result(), QDialog::Rejected);
     }
@@ -136,22 +158,22 @@ TEST_F(FrmComSettingTest, EachPortEntryTellsItsDeviceAndWhetherItIsThere) {
     frmComSetting dialog(settings);
     dialog.show();
     const auto tip = [&dialog](int index) {
-        return dialog.cmbPortNo->itemData(index, Qt::ToolTipRole).toString();
+        return PortBox(dialog)->itemData(index, Qt::ToolTipRole).toString();
     };
     EXPECT_EQ(tip(0), "COM1 opens /dev/ttyS0, which is present now.");
     EXPECT_EQ(tip(1), "COM2 opens /dev/ttyUSB0, which does not exist now.");
     EXPECT_EQ(tip(15), "COM16 opens /dev/ttyS15, which is present now.");
     // The closed box tells its current entry's device.
-    EXPECT_EQ(dialog.cmbPortNo->toolTip(), tip(0));
-    dialog.cmbPortNo->setCurrentIndex(1);
-    EXPECT_EQ(dialog.cmbPortNo->toolTip(), tip(1));
+    EXPECT_EQ(PortBox(dialog)->toolTip(), tip(0));
+    PortBox(dialog)->setCurrentIndex(1);
+    EXPECT_EQ(PortBox(dialog)->toolTip(), tip(1));
 
     // The adapter is plugged in while the dialog is open: opening the list looks again.
     port.devices[2].present = true;
-    dialog.cmbPortNo->showPopup();
+    PortBox(dialog)->showPopup();
     EXPECT_EQ(tip(1), "COM2 opens /dev/ttyUSB0, which is present now.");
-    EXPECT_EQ(dialog.cmbPortNo->toolTip(), tip(1));
-    dialog.cmbPortNo->hidePopup();
+    EXPECT_EQ(PortBox(dialog)->toolTip(), tip(1));
+    PortBox(dialog)->hidePopup();
 }
 
 }  // namespace

@@ -15,7 +15,7 @@
 #include "platform/fakes/fake_serial_port.h"
 #include "platform/fakes/fake_settings_store.h"
 #include "platform/fakes/fake_steady_clock.h"
-#include "window_child.h"
+#include "tests/widgets/window_child.h"
 
 // frmMain on fake services; `window` is made by makeWindow() so a test can set the fakes up first.
 class MainWindowTest : public testing::Test {

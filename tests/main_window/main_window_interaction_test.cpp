@@ -83,7 +83,14 @@ TEST_F(MainWindowInteractionTest, ComSettingReEnablesTheUnitControlsOnceThePortO
     port.openError.clear();
     QTimer::singleShot(0, [] {
         auto* dialog = qobject_cast<dialogs::frmComSetting*>(QApplication::activeModalWidget());
-        if (dialog) dialog->cmdOk->click();
+        if (dialog == nullptr) return;
+        // Not Child: nothing may be thrown through the dialog's event loop. Without its OK
+        // button the dialog is cancelled, and the checks below fail.
+        if (auto* ok = dialog->findChild<QPushButton*>("cmdOk")) {
+            ok->click();
+        } else {
+            dialog->reject();
+        }
     });
     Child<QAction>(w, "mnuComSetting")->trigger();
     EXPECT_TRUE(w.comPortSettings().ComFlag);
