@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QPixmapCache>
 
+#include "platform/termination_signals.h"
 #include "tools/qm4417/qt_services.h"
 
 int main(int argc, char* argv[]) {
@@ -17,13 +18,19 @@ int main(int argc, char* argv[]) {
     // first failure message added for good. 64 kB holds the small ones; the switch is drawn
     // afresh when it changes, at the operator's pace.
     QPixmapCache::setCacheLimit(64);
+    // From here a shutdown, a closed session or Ctrl+C ends the program as its window's close
+    // does, after an exchange on the line, with the window's place kept.
+    platform::TerminationSignals endRequests;
     qm4417::QtServices services;
     // A second instance on this desktop ends here, silently, before it reads or writes anything.
     if (!services.identity.claimSingleInstance()) return 0;
 
     main_window::frmMain window(services.forWindow());
     services.setDialogParent(&window);
+    endRequests.setHandler([&window] { window.close(); });
     window.Form_Load();
+    // Asked to end while a message of the start was open: the window is not shown at all.
+    if (endRequests.requested()) return 0;
     window.show();
     return application.exec();
 }
