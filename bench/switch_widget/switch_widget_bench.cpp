@@ -1,12 +1,12 @@
 // One full repaint of a TumblerSwitch of each shape (the control drawn again, then shown)
-// beside one of a QCheckBox of the same size, at device pixel ratio 1 and 2, in one run; and,
-// for the record, a repaint of the switch with nothing changed (its kept picture copied).
+// beside one of a QCheckBox of the same size, timed in turns round by round (the CPU ratio is
+// the median of the rounds' own), at device pixel ratio 1 and 2; and, for the record, a repaint
+// of the switch with nothing changed (its kept picture copied).
 #include <QApplication>
 #include <QCheckBox>
 #include <QImage>
 #include <QPainter>
 #include <cstdio>
-#include <functional>
 
 #include "bench/timing/median_timing.h"
 #include "switch_control/widget/tumbler_switch.h"
@@ -15,17 +15,15 @@ namespace {
 
 constexpr int kRounds = 9;  // the median of these is printed
 
-// Microseconds of one repaint of `widget` into a target of its size at `ratio`; `dirty` runs
-// before each repaint so that nothing kept from the last one is reused.
-bench::Timing MicrosecondsPerRepaint(QWidget& widget, double ratio,
-                                     const std::function<void()>& dirty) {
-    QImage target(widget.size() * ratio, QImage::Format_RGB32);  // an opaque backing store
+// A target of the widget's size at `ratio`, as an opaque backing store.
+QImage TargetFor(const QWidget& widget, double ratio) {
+    QImage target(widget.size() * ratio, QImage::Format_RGB32);
     target.setDevicePixelRatio(ratio);
-    const int repaints = widget.width() > 200 ? 200 : 1000;
-    return bench::MedianMicroseconds(kRounds, repaints, [&](int) {
-        dirty();
-        widget.render(&target);
-    });
+    return target;
+}
+
+int RepaintsPerRound(const QWidget& widget) {
+    return widget.width() > 200 ? 200 : 1000;
 }
 
 }  // namespace
@@ -43,20 +41,30 @@ int main(int argc, char** argv) {
         for (const double ratio : {1.0, 2.0}) {
             QCheckBox box(QStringLiteral("POWER"));
             box.resize(size);
-            const bench::Timing boxTime =
-                MicrosecondsPerRepaint(box, ratio, [&] { box.setChecked(!box.isChecked()); });
+            QImage boxTarget = TargetFor(box, ratio);
             for (int shape = TumblerSwitch::type1; shape <= TumblerSwitch::type7; ++shape) {
                 TumblerSwitch tumbler;
                 tumbler.setCaption(QStringLiteral("POWER"));
                 tumbler.setSwitchShape(static_cast<TumblerSwitch::TumblerShapes>(shape));
                 tumbler.resize(size);
-                const bench::Timing switchTime = MicrosecondsPerRepaint(tumbler, ratio, [&] {
-                    tumbler.setValue(!tumbler.value());  // the control asks to be drawn again
-                });
-                const bench::Timing unchanged = MicrosecondsPerRepaint(tumbler, ratio, [] {});
+                QImage target = TargetFor(tumbler, ratio);
+                // A toggle before each repaint, so that nothing kept from the last one is used:
+                // the switch's control asks to be drawn again.
+                const bench::SideBySide full = bench::MedianSideBySide(
+                    kRounds, RepaintsPerRound(tumbler),
+                    [&](int) {
+                        box.setChecked(!box.isChecked());
+                        box.render(&boxTarget);
+                    },
+                    [&](int) {
+                        tumbler.setValue(!tumbler.value());
+                        tumbler.render(&target);
+                    });
+                const bench::Timing unchanged = bench::MedianMicroseconds(
+                    kRounds, RepaintsPerRound(tumbler), [&](int) { tumbler.render(&target); });
                 std::printf("type%d %3dx%-5d %5.0f %12.1f %12.1f %12.1f %12.1f %10.2f %12.1f\n",
-                            shape + 1, size.width(), size.height(), ratio, switchTime.wall,
-                            switchTime.cpu, boxTime.wall, boxTime.cpu, switchTime.cpu / boxTime.cpu,
+                            shape + 1, size.width(), size.height(), ratio, full.second.wall,
+                            full.second.cpu, full.first.wall, full.first.cpu, full.cpuRatio,
                             unchanged.cpu);
             }
         }
