@@ -1,6 +1,7 @@
 #include "switch_control/graphics/pixel_raster.h"
 
 #include <algorithm>
+#include <array>
 #include <climits>
 #include <cmath>
 #include <cstdint>
@@ -29,6 +30,88 @@ struct EllipseFrame {
         return {static_cast<int>(std::ceil(cx - half - 0.5)),
                 static_cast<int>(std::floor(cx + half - 0.5)) + 1};
     }
+};
+
+// The spans of the rows of one ellipse that fall in an image. A switch draws each of its
+// ellipses several times (face, rim, shadow rings) and again on every change, so the rows are
+// worked out once for a thread and kept for the few ellipses last drawn; a row is the mirror of
+// the row as far below the centre as it lies above, exactly, so only half of them are worked out.
+class EllipseRows {
+  public:
+    // Rows [first, last) of the ellipse in `box` (normalised) shrunk by `inset`.
+    static const EllipseRows& Of(const Rect& box, int inset, int first, int last) {
+        constexpr std::size_t kKept = 8;
+        thread_local std::array<EllipseRows, kKept> kept;
+        thread_local std::size_t next = 0;
+        const int width = box.Width() - 2 * inset, height = box.Height() - 2 * inset;
+        const Key key{box.l + box.r, box.t + box.b, width, height, first, last};
+        // The rows handed out last are never the next replaced: a band holds two at once.
+        std::size_t found = 0;
+        while (found < kKept && kept[found].key_ != key) ++found;
+        if (found == kKept) {
+            found = next;
+            kept[found].Fill(key, EllipseFrame(box, inset));
+        }
+        if (found == next) next = (next + 1) % kKept;
+        return kept[found];
+    }
+    std::pair<int, int> operator[](int y) const {
+        return spans_[static_cast<std::size_t>(y - key_[4])];
+    }
+
+  private:
+    using Key = std::array<int, 6>;  // doubled centre, doubled radii, rows first and last
+    void Fill(const Key& key, const EllipseFrame& frame) {
+        key_ = key;
+        const int first = key[4], last = key[5];
+        spans_.resize(static_cast<std::size_t>(std::max(last - first, 0)));
+        for (int y = first; y < last; ++y) {
+            const int mirror = key[1] - 1 - y;
+            spans_[static_cast<std::size_t>(y - first)] =
+                mirror >= first && mirror < y ? (*this)[mirror] : frame.Row(y);
+        }
+    }
+    Key key_{INT_MIN};
+    std::vector<std::pair<int, int>> spans_;
+};
+
+// The rows of `box` that fall in the surface's image.
+std::pair<int, int> RowsInImage(const PixelSurface& surface, const Rect& box) {
+    return {std::max(box.t, -surface.Origin().y),
+            std::max(box.t, std::min(box.b, surface.Height() - surface.Origin().y))};
+}
+
+// Spans given row by row, written as boxes: a span that repeats the one in its place on the row
+// above only lengthens that box. Along an ellipse's sides the band keeps its columns for several
+// rows, so far fewer writes are started than rows are drawn. One colour, so order is no matter.
+class SpanRuns {
+  public:
+    SpanRuns(PixelSurface& surface, Rgb colour) : surface_(surface), colour_(colour) {}
+    ~SpanRuns() {
+        for (const Rect& run : runs_) Put(run);
+    }
+    SpanRuns(const SpanRuns&) = delete;
+    SpanRuns& operator=(const SpanRuns&) = delete;
+
+    static constexpr int kPlaces = 4;
+    void Add(int place, int y, int x0, int x1) {
+        if (x0 >= x1) return;
+        Rect& run = runs_[static_cast<std::size_t>(place)];
+        if (run.b == y && run.l == x0 && run.r == x1) {
+            run.b = y + 1;
+            return;
+        }
+        Put(run);
+        run = {x0, y, x1, y + 1};
+    }
+
+  private:
+    void Put(const Rect& run) {
+        if (run.l < run.r && run.t < run.b) surface_.Box(run, colour_);
+    }
+    PixelSurface& surface_;
+    const Rgb colour_;
+    std::array<Rect, kPlaces> runs_{};
 };
 
 constexpr int kShortRun = 8;
@@ -323,11 +406,36 @@ Point Sweep::EndPixel(const Rect& box) const {
 }
 
 namespace {
+// What a row needs of the sweep, worked out once for all its spans: its height in radii, and
+// where it crosses each ray, as a pixel column.
+struct SweptRow {
+    SweptRow(const EllipseFrame& unit, const Sweep& sweep, int y) {
+        if (sweep.Whole()) return;
+        uy = -(y + 0.5 - unit.cy) / unit.b;
+        const auto column = [&](std::optional<Sweep::Cut> cut) {
+            if (cut) cut->x = unit.cx - 0.5 + unit.a * cut->x;
+            return cut;
+        };
+        start = column(sweep.StartCut(uy));
+        end = column(sweep.EndCut(uy));
+    }
+    double uy = 0;
+    std::optional<Sweep::Cut> start, end;
+};
+
 // The pixels of [x0, x1) that pass `test`, for a test that changes its answer at most once
 // along the row (a side of a ray through the centre): a prefix or a suffix of the row, found
-// by halving with the same sums as a pixel-by-pixel look would make.
+// by halving with the same sums as a pixel-by-pixel look would make. Pixels a whole column or
+// more to one side of the ray's crossing all pass or all fail, as that look would find: they
+// need no test.
 template <typename Test>
-std::pair<int, int> Passing(int x0, int x1, const Test& test) {
+std::pair<int, int> Passing(int x0, int x1, const std::optional<Sweep::Cut>& crossing,
+                            const Test& test) {
+    if (crossing) {
+        const bool all = crossing->leftPasses;
+        if (x1 < crossing->x) return all ? std::pair{x0, x1} : std::pair{x1, x1};
+        if (x0 > crossing->x + 1) return all ? std::pair{x1, x1} : std::pair{x0, x1};
+    }
     const bool first = test(x0);
     int same = x0, other = x1;  // test(same) == first; other: the first known to differ
     if (test(x1 - 1) != first) {
@@ -340,23 +448,24 @@ std::pair<int, int> Passing(int x0, int x1, const Test& test) {
     return first ? std::pair{x0, other} : std::pair{other, x1};
 }
 
-// Spans of row y from x0 to x1 whose pixels lie in the sweep.
-void SweptSpans(PixelSurface& surface, const EllipseFrame& unit, const Sweep& sweep, int y, int x0,
-                int x1, Rgb colour) {
+// Spans of row y from x0 to x1 whose pixels lie in the sweep, in places `place` and the next.
+void SweptSpans(SpanRuns& runs, int place, const EllipseFrame& unit, const Sweep& sweep,
+                const SweptRow& row, int y, int x0, int x1) {
     if (x0 >= x1) return;
     if (sweep.Whole()) {
-        surface.Span(y, x0, x1, colour);
+        runs.Add(place, y, x0, x1);
         return;
     }
-    const double uy = -(y + 0.5 - unit.cy) / unit.b;
     const auto ux = [&](int x) { return (x + 0.5 - unit.cx) / unit.a; };
-    const auto [a0, a1] = Passing(x0, x1, [&](int x) { return sweep.AfterStart(ux(x), uy); });
-    const auto [b0, b1] = Passing(x0, x1, [&](int x) { return sweep.BeforeEnd(ux(x), uy); });
+    const auto [a0, a1] =
+        Passing(x0, x1, row.start, [&](int x) { return sweep.AfterStart(ux(x), row.uy); });
+    const auto [b0, b1] =
+        Passing(x0, x1, row.end, [&](int x) { return sweep.BeforeEnd(ux(x), row.uy); });
     if (sweep.Wide()) {  // either side will do: the pixels both hold are drawn twice, alike
-        if (a0 < a1) surface.Span(y, a0, a1, colour);
-        if (b0 < b1) surface.Span(y, b0, b1, colour);
-    } else if (std::max(a0, b0) < std::min(a1, b1)) {
-        surface.Span(y, std::max(a0, b0), std::min(a1, b1), colour);
+        runs.Add(place, y, a0, a1);
+        runs.Add(place + 1, y, b0, b1);
+    } else {
+        runs.Add(place, y, std::max(a0, b0), std::min(a1, b1));
     }
 }
 }  // namespace
@@ -364,11 +473,13 @@ void SweptSpans(PixelSurface& surface, const EllipseFrame& unit, const Sweep& sw
 void FillEllipse(PixelSurface& surface, const Rect& box, int inset, const Sweep& sweep,
                  Rgb colour) {
     const Rect n = Normalised(box);
-    const EllipseFrame f(n, inset);
     const EllipseFrame unit(n);
-    for (int y = n.t; y < n.b; ++y) {
-        auto [x0, x1] = f.Row(y);
-        if (x0 < x1) SweptSpans(surface, unit, sweep, y, x0, x1, colour);
+    const auto [first, last] = RowsInImage(surface, n);
+    const EllipseRows& rows = EllipseRows::Of(n, inset, first, last);
+    SpanRuns runs(surface, colour);
+    for (int y = first; y < last; ++y) {
+        auto [x0, x1] = rows[y];
+        if (x0 < x1) SweptSpans(runs, 0, unit, sweep, SweptRow(unit, sweep, y), y, x0, x1);
     }
 }
 
@@ -376,14 +487,35 @@ void EllipseBand(PixelSurface& surface, const Rect& box, int width, const Sweep&
                  Rgb colour) {
     const Rect n = Normalised(box);
     const EllipseFrame outer(n);
-    const EllipseFrame inner(n, std::max(width, 1));
-    for (int y = n.t; y < n.b; ++y) {
-        auto [o0, o1] = outer.Row(y);
+    const auto [first, last] = RowsInImage(surface, n);
+    const EllipseRows& outerRows = EllipseRows::Of(n, 0, first, last);
+    const EllipseRows& innerRows = EllipseRows::Of(n, std::max(width, 1), first, last);
+    SpanRuns runs(surface, colour);
+    for (int y = first; y < last; ++y) {
+        auto [o0, o1] = outerRows[y];
         if (o0 >= o1) continue;
-        auto [i0, i1] = inner.Row(y);
+        auto [i0, i1] = innerRows[y];
         if (i0 >= i1) i0 = i1 = o1;  // nothing inside on this row: the band is the whole row
-        SweptSpans(surface, outer, sweep, y, o0, i0, colour);
-        SweptSpans(surface, outer, sweep, y, i1, o1, colour);
+        const SweptRow row(outer, sweep, y);
+        SweptSpans(runs, 0, outer, sweep, row, y, o0, i0);
+        SweptSpans(runs, 2, outer, sweep, row, y, i1, o1);
+    }
+}
+
+void FillAroundEllipse(PixelSurface& surface, const Rect& part, const Rect& box, Rgb colour) {
+    const Rect n = Normalised(box);
+    const Rect p = Normalised(part);
+    const auto [first, last] = RowsInImage(surface, n);
+    const EllipseRows& rows = EllipseRows::Of(n, 0, first, last);
+    SpanRuns runs(surface, colour);
+    for (int y = p.t; y < p.b; ++y) {
+        const auto [x0, x1] = y >= first && y < last ? rows[y] : std::pair{0, 0};
+        if (x0 >= x1) {
+            runs.Add(0, y, p.l, p.r);
+            continue;
+        }
+        runs.Add(0, y, p.l, std::min(p.r, x0));
+        runs.Add(1, y, std::max(p.l, x1), p.r);
     }
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QImage>
+#include <limits>
+#include <optional>
 #include <span>
 
 #include "switch_control/graphics/drawing_types.h"
@@ -65,6 +67,15 @@ class Sweep {
     bool Contains(double x, double y) const;
     bool AfterStart(double x, double y) const;
     bool BeforeEnd(double x, double y) const;
+    // Where a row at height y (in radii, up) crosses the start's or the end's ray, as x in
+    // radii, and whether the pixels left of it pass that ray's test; nothing where the ray runs
+    // so nearly along the row that the crossing is not worth working out.
+    struct Cut {
+        double x;
+        bool leftPasses;
+    };
+    std::optional<Cut> StartCut(double y) const { return CutOf(sx_ * y, -sy_); }  // sx y - sy x
+    std::optional<Cut> EndCut(double y) const { return CutOf(-ex_ * y, ey_); }    // x ey - y ex
     bool Whole() const { return whole_; }
     bool Wide() const { return wide_; }
     // The ends of the sweep on the ellipse of the box, as pixels.
@@ -72,6 +83,14 @@ class Sweep {
     Point EndPixel(const Rect& box) const;
 
   private:
+    // The side test c0 + c1 x >= 0 along a row. A level ray's test is c0 >= 0 all along it;
+    // rays nearer level than kLevelRay are left to the test.
+    static std::optional<Cut> CutOf(double c0, double c1) {
+        constexpr double kLevelRay = 1e-6;
+        if (c1 == 0) return Cut{std::numeric_limits<double>::infinity(), c0 >= 0};
+        if (c1 > -kLevelRay && c1 < kLevelRay) return std::nullopt;
+        return Cut{-c0 / c1, c1 < 0};
+    }
     bool whole_ = true;
     bool wide_ = false;  // more than half a turn
     double sx_ = 1, sy_ = 0, ex_ = 1, ey_ = 0;
@@ -83,6 +102,10 @@ void FillEllipse(PixelSurface& surface, const Rect& box, int inset, const Sweep&
 
 // The band of `width` pixels inside the ellipse's edge, in the sweep.
 void EllipseBand(PixelSurface& surface, const Rect& box, int width, const Sweep& sweep, Rgb colour);
+
+// The pixels of `part` outside the ellipse inscribed in `box`: what a whole ellipse (its fill
+// and its band together) leaves of what lay under it.
+void FillAroundEllipse(PixelSurface& surface, const Rect& part, const Rect& box, Rgb colour);
 
 // A box as the model takes it: left and right (top and bottom) in either order.
 Rect Normalised(const Rect& box);

@@ -195,7 +195,7 @@ void QtRasterContext::Rectangle(const Rect& rect) {
 }
 
 void QtRasterContext::Ellipse(const Rect& box) {
-    Settle(Grown(box, PenWidth()));
+    SettleAround(box);
     FillEllipse(pixels_, box, PenWidth(), Sweep(), BrushColour());
     EllipseBand(pixels_, box, PenWidth(), Sweep(), PenColour());
 }
@@ -341,12 +341,32 @@ QRect QtRasterContext::DeviceBox(const Rect& box) const {
     return {n.l + origin_.x, n.t + origin_.y, n.Width(), n.Height()};
 }
 
+Rect QtRasterContext::LogicalBox(const QRect& device) const {
+    return {device.left() - origin_.x, device.top() - origin_.y, device.right() + 1 - origin_.x,
+            device.bottom() + 1 - origin_.y};
+}
+
 void QtRasterContext::Cover(const Rect& box) {
     if (!heldFill_.isEmpty()) heldFill_ -= DeviceBox(box);
 }
 
 void QtRasterContext::Settle(const Rect& box) {
-    if (!heldFill_.isEmpty()) WriteHeldFill(heldFill_ & DeviceBox(box));
+    if (HoldsFillIn(box)) WriteHeldFill(heldFill_ & DeviceBox(box));
+}
+
+// Asked before every shape: this is the common answer, found without a region being built.
+bool QtRasterContext::HoldsFillIn(const Rect& box) const {
+    return !heldFill_.isEmpty() && heldFill_.intersects(DeviceBox(box));
+}
+
+// Every brush is solid, so the ellipse's fill and band cover all of it.
+void QtRasterContext::SettleAround(const Rect& ellipse) {
+    if (!HoldsFillIn(ellipse)) return;
+    const QRegion under = heldFill_ & DeviceBox(ellipse);
+    for (const QRect& part : under) {
+        FillAroundEllipse(pixels_, LogicalBox(part), ellipse, heldColour_);
+    }
+    heldFill_ -= under;
 }
 
 void QtRasterContext::SettleAll() {
@@ -354,11 +374,7 @@ void QtRasterContext::SettleAll() {
 }
 
 void QtRasterContext::WriteHeldFill(const QRegion& device) {
-    for (const QRect& part : device) {
-        pixels_.Box({part.left() - origin_.x, part.top() - origin_.y, part.right() + 1 - origin_.x,
-                     part.bottom() + 1 - origin_.y},
-                    heldColour_);
-    }
+    for (const QRect& part : device) pixels_.Box(LogicalBox(part), heldColour_);
     heldFill_ -= device;
 }
 

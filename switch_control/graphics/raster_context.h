@@ -73,9 +73,12 @@ class QtRasterContext : public DrawingContext {
     // An off-screen bitmap's back fill is held back: the faces drawn next cover most of it
     // whole, so it is written only where something else draws or the bitmap is read.
     QRect DeviceBox(const Rect& box) const;
+    Rect LogicalBox(const QRect& device) const;
     void Cover(const Rect& box);   // about to be written whole: the fill there is not needed
     void Settle(const Rect& box);  // about to be drawn over or read: the fill there is written
+    void SettleAround(const Rect& ellipse);  // a whole ellipse is drawn: the fill outside it
     void SettleAll();
+    bool HoldsFillIn(const Rect& box) const;
     void WriteHeldFill(const QRegion& device);
 
     std::shared_ptr<Family> family_;

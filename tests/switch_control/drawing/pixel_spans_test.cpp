@@ -197,14 +197,17 @@ TEST(PixelSpans, SteepAndShallowPolygonEdgesLandOnTheSamePixelsAsTheirSlope) {
 }
 
 // A pie's or arc's pixels are the whole shape's pixels whose centres lie in the sweep, looked
-// at one by one; rows are cut where each ray crosses them.
+// at one by one; rows are cut where each ray crosses them, or taken whole away from it.
 TEST(PixelSpans, SweptEllipsesKeepThePixelsInTheSweep) {
     std::mt19937 random(41);
     std::uniform_int_distribution<int> x(-8, kWidth + 8), y(-8, kHeight + 8), pen(0, 3);
     for (Point origin : kOrigins) {
         for (int i = 0; i < 300; ++i) {
             const Rect box = Normalised({x(random), y(random), x(random), y(random)});
-            const Point start{x(random), y(random)}, end{x(random), y(random)};
+            Point start{x(random), y(random)}, end{x(random), y(random)};
+            // Rays along a row (as a lever's pivot has) and along a column, every few cases.
+            if (i % 4 == 1) start.y = end.y = (box.t + box.b) / 2;
+            if (i % 4 == 2) start.x = (box.l + box.r) / 2;
             const Sweep sweep(box, start, end);
             const int width = pen(random);
             QImage fast = Blank(), whole = Blank();
@@ -232,6 +235,80 @@ TEST(PixelSpans, SweptEllipsesKeepThePixelsInTheSweep) {
                 << "box " << Name({box.l, box.t}) << "-" << Name({box.r, box.b}) << " from "
                 << Name(start) << " to " << Name(end) << " pen " << width << " origin "
                 << Name(origin);
+        }
+    }
+}
+
+// Where a pixel's centre lies against the ellipse of a box shrunk by `inset`, in exact integers
+// (doubled coordinates): below zero inside, above outside, zero on the edge.
+long long EllipseSide(const Rect& box, int inset, int x, int y) {
+    const long long A = box.Width() - 2 * inset, B = box.Height() - 2 * inset;
+    const long long X = 2 * x + 1 - (box.l + box.r), Y = 2 * y + 1 - (box.t + box.b);
+    return X * X * B * B + Y * Y * A * A - A * A * B * B;
+}
+
+// Whole ellipses, drawn one after another at every clipping: every pixel whose centre lies
+// clearly inside is drawn and every one clearly outside is not. Rows are worked out once and
+// kept, and a row below the centre is taken from the one above it, so a kept row used for
+// another ellipse or another part of the image would show here.
+TEST(PixelSpans, WholeEllipsesHoldThePixelCentresInside) {
+    std::mt19937 random(53);
+    std::uniform_int_distribution<int> x(-12, kWidth + 12), y(-12, kHeight + 12);
+    for (int i = 0; i < 300; ++i) {
+        const Rect box = Normalised({x(random), y(random), x(random), y(random)});
+        // The same box at every inset, and at the first again: each its own rows.
+        for (const int inset : {0, 2, 1, 3, 0}) {
+            const Point origin =
+                kOrigins[static_cast<std::size_t>(i + inset) % std::size(kOrigins)];
+            QImage image = Blank();
+            PixelSurface surface(image, origin);
+            FillEllipse(surface, box, inset, Sweep(), kInk);
+            if (box.Width() <= 2 * inset || box.Height() <= 2 * inset) {
+                EXPECT_EQ(Inked(image), 0);
+                continue;
+            }
+            const long long scale = 4LL * box.Width() * box.Height();  // well under a pixel's step
+            for (int py = 0; py < kHeight; ++py) {
+                for (int px = 0; px < kWidth; ++px) {
+                    const long long side = EllipseSide(box, inset, px - origin.x, py - origin.y);
+                    if (std::abs(side) < scale) continue;  // on or beside the edge: rounding's call
+                    ASSERT_EQ(image.pixel(px, py) != qRgb(255, 255, 255), side < 0)
+                        << "box " << Name({box.l, box.t}) << "-" << Name({box.r, box.b})
+                        << " inset " << inset << " origin " << Name(origin) << " pixel "
+                        << Name({px, py});
+                }
+            }
+        }
+    }
+}
+
+// What an ellipse leaves of a part of the image and the ellipse itself (fill and band) cover
+// that part once, with nothing outside it.
+TEST(PixelSpans, AroundAnEllipseAndTheEllipseCoverThePartOnce) {
+    std::mt19937 random(59);
+    std::uniform_int_distribution<int> x(-10, kWidth + 10), y(-10, kHeight + 10), pen(1, 3);
+    for (Point origin : kOrigins) {
+        for (int i = 0; i < 200; ++i) {
+            const Rect box = Normalised({x(random), y(random), x(random), y(random)});
+            const Rect part = Normalised({x(random), y(random), x(random), y(random)});
+            const int width = pen(random);
+            QImage around = Blank(), ellipse = Blank(), partOnly = Blank();
+            PixelSurface aroundSurface(around, origin), ellipseSurface(ellipse, origin);
+            FillAroundEllipse(aroundSurface, part, box, kInk);
+            FillEllipse(ellipseSurface, box, width, Sweep(), kInk);
+            EllipseBand(ellipseSurface, box, width, Sweep(), kInk);
+            ReferenceBox(partOnly, origin, part);
+            for (int py = 0; py < kHeight; ++py) {
+                for (int px = 0; px < kWidth; ++px) {
+                    const bool inPart = partOnly.pixel(px, py) != qRgb(255, 255, 255);
+                    const bool left = around.pixel(px, py) != qRgb(255, 255, 255);
+                    const bool drawn = ellipse.pixel(px, py) != qRgb(255, 255, 255);
+                    ASSERT_EQ(left, inPart && !drawn)
+                        << "box " << Name({box.l, box.t}) << "-" << Name({box.r, box.b}) << " part "
+                        << Name({part.l, part.t}) << "-" << Name({part.r, part.b}) << " pen "
+                        << width << " origin " << Name(origin) << " pixel " << Name({px, py});
+                }
+            }
         }
     }
 }
