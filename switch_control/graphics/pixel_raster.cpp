@@ -114,8 +114,6 @@ class SpanRuns {
     std::array<Rect, kPlaces> runs_{};
 };
 
-constexpr int kShortRun = 8;
-
 double Cross(double ax, double ay, double bx, double by) {
     return ax * by - ay * bx;
 }
@@ -133,32 +131,6 @@ PixelSurface::PixelSurface(QImage& image, Point origin)
       width_(image.width()),
       height_(image.height()),
       origin_(origin) {}
-
-void PixelSurface::Box(const Rect& box, Rgb colour) {
-    const int l = std::max(box.l + origin_.x, 0);
-    const int r = std::min(box.r + origin_.x, width_);
-    const int t = std::max(box.t + origin_.y, 0);
-    const int b = std::min(box.b + origin_.y, height_);
-    if (l >= r || t >= b) return;
-    const QRgb pixel = ToPixel(colour);
-    const int count = r - l;
-    // Columns and short runs (outlines, borders) are stored directly; longer rows go to
-    // wmemset, the C library's tuned fill of 32-bit units (a plain loop is not vectorised at
-    // this build's optimisation level).
-    if (count <= kShortRun) {
-        QRgb* at = Row(t) + l;
-        const qsizetype stride = StrideInPixels();
-        for (int y = t; y < b; ++y, at += stride) {
-            for (int x = 0; x < count; ++x) at[x] = pixel;
-        }
-        return;
-    }
-    static_assert(sizeof(wchar_t) == sizeof(QRgb));
-    for (int y = t; y < b; ++y) {
-        std::wmemset(reinterpret_cast<wchar_t*>(Row(y)) + l, static_cast<wchar_t>(pixel),
-                     static_cast<std::size_t>(count));
-    }
-}
 
 void PixelSurface::CopyFrom(const PixelSurface& source, const Rect& destination,
                             Point sourceOrigin) {
@@ -374,6 +346,8 @@ Sweep::Sweep(const Rect& box, Point start, Point end) : whole_(false) {
     const double dot = sx_ * ex_ + sy_ * ey_;
     whole_ = std::abs(cross) < 1e-12 && dot > 0;  // the same ray
     wide_ = cross < 0 || (std::abs(cross) < 1e-12 && dot < 0);
+    startInverse_ = Inverse(-sy_);
+    endInverse_ = Inverse(ey_);
 }
 
 bool Sweep::AfterStart(double x, double y) const {
@@ -406,20 +380,20 @@ Point Sweep::EndPixel(const Rect& box) const {
 }
 
 namespace {
-// What a row needs of the sweep, worked out once for all its spans: its height in radii, and
-// where it crosses each ray, as a pixel column.
+// What a row needs of the sweep, worked out once for all its spans: where it crosses each ray,
+// as a pixel column. `perRadius` is 1 / b: the height found with it is near enough for the
+// crossings, which are trusted only a whole column away; the tests take the exact one.
 struct SweptRow {
-    SweptRow(const EllipseFrame& unit, const Sweep& sweep, int y) {
+    SweptRow(const EllipseFrame& unit, double perRadius, const Sweep& sweep, int y) {
         if (sweep.Whole()) return;
-        uy = -(y + 0.5 - unit.cy) / unit.b;
+        const double height = (unit.cy - (y + 0.5)) * perRadius;
         const auto column = [&](std::optional<Sweep::Cut> cut) {
             if (cut) cut->x = unit.cx - 0.5 + unit.a * cut->x;
             return cut;
         };
-        start = column(sweep.StartCut(uy));
-        end = column(sweep.EndCut(uy));
+        start = column(sweep.StartCut(height));
+        end = column(sweep.EndCut(height));
     }
-    double uy = 0;
     std::optional<Sweep::Cut> start, end;
 };
 
@@ -457,10 +431,11 @@ void SweptSpans(SpanRuns& runs, int place, const EllipseFrame& unit, const Sweep
         return;
     }
     const auto ux = [&](int x) { return (x + 0.5 - unit.cx) / unit.a; };
+    const auto uy = [&] { return -(y + 0.5 - unit.cy) / unit.b; };
     const auto [a0, a1] =
-        Passing(x0, x1, row.start, [&](int x) { return sweep.AfterStart(ux(x), row.uy); });
+        Passing(x0, x1, row.start, [&](int x) { return sweep.AfterStart(ux(x), uy()); });
     const auto [b0, b1] =
-        Passing(x0, x1, row.end, [&](int x) { return sweep.BeforeEnd(ux(x), row.uy); });
+        Passing(x0, x1, row.end, [&](int x) { return sweep.BeforeEnd(ux(x), uy()); });
     if (sweep.Wide()) {  // either side will do: the pixels both hold are drawn twice, alike
         runs.Add(place, y, a0, a1);
         runs.Add(place + 1, y, b0, b1);
@@ -474,12 +449,15 @@ void FillEllipse(PixelSurface& surface, const Rect& box, int inset, const Sweep&
                  Rgb colour) {
     const Rect n = Normalised(box);
     const EllipseFrame unit(n);
+    const double perRadius = unit.b > 0 ? 1 / unit.b : 0;
     const auto [first, last] = RowsInImage(surface, n);
     const EllipseRows& rows = EllipseRows::Of(n, inset, first, last);
     SpanRuns runs(surface, colour);
     for (int y = first; y < last; ++y) {
         auto [x0, x1] = rows[y];
-        if (x0 < x1) SweptSpans(runs, 0, unit, sweep, SweptRow(unit, sweep, y), y, x0, x1);
+        if (x0 < x1) {
+            SweptSpans(runs, 0, unit, sweep, SweptRow(unit, perRadius, sweep, y), y, x0, x1);
+        }
     }
 }
 
@@ -487,6 +465,7 @@ void EllipseBand(PixelSurface& surface, const Rect& box, int width, const Sweep&
                  Rgb colour) {
     const Rect n = Normalised(box);
     const EllipseFrame outer(n);
+    const double perRadius = outer.b > 0 ? 1 / outer.b : 0;
     const auto [first, last] = RowsInImage(surface, n);
     const EllipseRows& outerRows = EllipseRows::Of(n, 0, first, last);
     const EllipseRows& innerRows = EllipseRows::Of(n, std::max(width, 1), first, last);
@@ -496,7 +475,7 @@ void EllipseBand(PixelSurface& surface, const Rect& box, int width, const Sweep&
         if (o0 >= o1) continue;
         auto [i0, i1] = innerRows[y];
         if (i0 >= i1) i0 = i1 = o1;  // nothing inside on this row: the band is the whole row
-        const SweptRow row(outer, sweep, y);
+        const SweptRow row(outer, perRadius, sweep, y);
         SweptSpans(runs, 0, outer, sweep, row, y, o0, i0);
         SweptSpans(runs, 2, outer, sweep, row, y, i1, o1);
     }

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QImage>
+#include <algorithm>
+#include <cmath>
+#include <cwchar>
 #include <limits>
 #include <optional>
 #include <span>
@@ -24,8 +27,34 @@ class PixelSurface {
         y += origin_.y;
         if (x >= 0 && x < width_ && y >= 0 && y < height_) Row(y)[x] = ToPixel(colour);
     }
-    // A normalised box, clipped once and filled row by row.
-    void Box(const Rect& box, Rgb colour);
+    // A normalised box, clipped once and filled row by row. Inline: bands and outlines are
+    // drawn as many short boxes.
+    void Box(const Rect& box, Rgb colour) {
+        const int l = std::max(box.l + origin_.x, 0);
+        const int r = std::min(box.r + origin_.x, width_);
+        const int t = std::max(box.t + origin_.y, 0);
+        const int b = std::min(box.b + origin_.y, height_);
+        if (l >= r || t >= b) return;
+        const QRgb pixel = ToPixel(colour);
+        const int count = r - l;
+        // Columns and short runs (outlines, borders) are stored directly; longer rows go to
+        // wmemset, the C library's tuned fill of 32-bit units (a plain loop is not vectorised at
+        // this build's optimisation level).
+        constexpr int kShortRun = 8;
+        if (count <= kShortRun) {
+            QRgb* at = Row(t) + l;
+            const qsizetype stride = StrideInPixels();
+            for (int y = t; y < b; ++y, at += stride) {
+                for (int x = 0; x < count; ++x) at[x] = pixel;
+            }
+            return;
+        }
+        static_assert(sizeof(wchar_t) == sizeof(QRgb));
+        for (int y = t; y < b; ++y) {
+            std::wmemset(reinterpret_cast<wchar_t*>(Row(y)) + l, static_cast<wchar_t>(pixel),
+                         static_cast<std::size_t>(count));
+        }
+    }
     // Replaces the pixels of `destination` with the source's from `sourceOrigin` on, both in
     // their own logical coordinates; what falls outside either image is left alone.
     void CopyFrom(const PixelSurface& source, const Rect& destination, Point sourceOrigin);
@@ -74,8 +103,10 @@ class Sweep {
         double x;
         bool leftPasses;
     };
-    std::optional<Cut> StartCut(double y) const { return CutOf(sx_ * y, -sy_); }  // sx y - sy x
-    std::optional<Cut> EndCut(double y) const { return CutOf(-ex_ * y, ey_); }    // x ey - y ex
+    std::optional<Cut> StartCut(double y) const {  // sx y - sy x
+        return CutOf(sx_ * y, -sy_, startInverse_);
+    }
+    std::optional<Cut> EndCut(double y) const { return CutOf(-ex_ * y, ey_, endInverse_); }
     bool Whole() const { return whole_; }
     bool Wide() const { return wide_; }
     // The ends of the sweep on the ellipse of the box, as pixels.
@@ -83,17 +114,20 @@ class Sweep {
     Point EndPixel(const Rect& box) const;
 
   private:
-    // The side test c0 + c1 x >= 0 along a row. A level ray's test is c0 >= 0 all along it;
-    // rays nearer level than kLevelRay are left to the test.
-    static std::optional<Cut> CutOf(double c0, double c1) {
-        constexpr double kLevelRay = 1e-6;
+    // The side test c0 + c1 x >= 0 along a row, `inverse` being 1 / c1 (rows are many, rays
+    // two). A level ray's test is c0 >= 0 all along it; rays nearer level than kLevelRay are
+    // left to the test.
+    static constexpr double kLevelRay = 1e-6;
+    static std::optional<Cut> CutOf(double c0, double c1, double inverse) {
         if (c1 == 0) return Cut{std::numeric_limits<double>::infinity(), c0 >= 0};
         if (c1 > -kLevelRay && c1 < kLevelRay) return std::nullopt;
-        return Cut{-c0 / c1, c1 < 0};
+        return Cut{-c0 * inverse, c1 < 0};
     }
+    static double Inverse(double c1) { return std::abs(c1) < kLevelRay ? 0 : 1 / c1; }
     bool whole_ = true;
     bool wide_ = false;  // more than half a turn
     double sx_ = 1, sy_ = 0, ex_ = 1, ey_ = 0;
+    double startInverse_ = 0, endInverse_ = 0;
 };
 
 // The ellipse inscribed in `box` (pixels l .. r - 1, t .. b - 1) shrunk by `inset` pixels on
