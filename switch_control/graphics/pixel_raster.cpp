@@ -32,10 +32,10 @@ struct EllipseFrame {
     }
 };
 
-// The spans of the rows of one ellipse that fall in an image. A switch draws each of its
-// ellipses several times (face, rim, shadow rings) and again on every change, so the rows are
-// worked out once for a thread and kept for the few ellipses last drawn; a row is the mirror of
-// the row as far below the centre as it lies above, exactly, so only half of them are worked out.
+// The spans of the rows of one ellipse that fall in an image. A shape's fill, its band and the
+// fill left around it take the same rows, so the rows are worked out once for a thread and kept
+// for the few ellipses last worked on; a row is the mirror of the row as far below the centre as
+// it lies above, exactly, so only half of them are worked out.
 class EllipseRows {
   public:
     // Rows [first, last) of the ellipse in `box` (normalised) shrunk by `inset`.
@@ -81,12 +81,13 @@ std::pair<int, int> RowsInImage(const PixelSurface& surface, const Rect& box) {
             std::max(box.t, std::min(box.b, surface.Height() - surface.Origin().y))};
 }
 
-// Spans given row by row, written as boxes: a span that repeats the one in its place on the row
-// above only lengthens that box. Along an ellipse's sides the band keeps its columns for several
-// rows, so far fewer writes are started than rows are drawn. One colour, so order is no matter.
+// Spans given row by row, gathered as boxes: a span that repeats the one in its place on the
+// row above only lengthens that box. Along an ellipse's sides the band keeps its columns for
+// several rows, so far fewer boxes are written than rows are drawn. One colour, so order is no
+// matter.
 class SpanRuns {
   public:
-    SpanRuns(PixelSurface& surface, Rgb colour) : surface_(surface), colour_(colour) {}
+    explicit SpanRuns(std::vector<Rect>& boxes) : boxes_(boxes) {}
     ~SpanRuns() {
         for (const Rect& run : runs_) Put(run);
     }
@@ -107,12 +108,83 @@ class SpanRuns {
 
   private:
     void Put(const Rect& run) {
-        if (run.l < run.r && run.t < run.b) surface_.Box(run, colour_);
+        if (run.l < run.r && run.t < run.b) boxes_.push_back(run);
     }
-    PixelSurface& surface_;
-    const Rgb colour_;
+    std::vector<Rect>& boxes_;
     std::array<Rect, kPlaces> runs_{};
 };
+
+// What decides the boxes of a shape: its kind, the rows in the image, and its ellipse with its
+// inset or band width, its sweep or the part around it; or a polygon's vertices.
+struct ShapeKey {
+    enum class Kind { Fill, Band, Around, Polygon };
+    ShapeKey(Kind k, int firstRow, int lastRow) : kind(k), first(firstRow), last(lastRow) {}
+    Kind kind;
+    Rect box;
+    int inset = 0;
+    Sweep sweep;
+    Rect part;
+    int first = 0, last = 0;
+    std::span<const Point> vertices;
+    friend bool operator==(const ShapeKey& a, const ShapeKey& b) {
+        return a.kind == b.kind && a.box == b.box && a.inset == b.inset && a.sweep == b.sweep &&
+               a.part == b.part && a.first == b.first && a.last == b.last &&
+               std::ranges::equal(a.vertices, b.vertices);
+    }
+};
+
+// The boxes of the shapes last drawn on a thread. A switch draws the same few shapes on every
+// change, each in one of two states, so once both states have been drawn a change only writes
+// boxes.
+class KeptShapes {
+  public:
+    // The boxes of `key`, kept or else worked out by `gather` into the SpanRuns it is given.
+    template <typename Gather>
+    static const std::vector<Rect>& Boxes(const ShapeKey& key, const Gather& gather) {
+        for (const Entry& entry : Entries()) {
+            if (entry.key == key) return entry.boxes;
+        }
+        Entry& entry = Entries()[Next()];
+        Next() = (Next() + 1) % kKept;
+        entry.key.reset();
+        entry.boxes.clear();
+        {
+            SpanRuns runs(entry.boxes);
+            gather(runs);
+        }
+        entry.vertices.assign(key.vertices.begin(), key.vertices.end());
+        entry.key = key;
+        entry.key->vertices = entry.vertices;
+        return entry.boxes;
+    }
+
+  private:
+    static constexpr std::size_t kKept = 32;  // both states of a lever with room to spare
+    struct Entry {
+        std::optional<ShapeKey> key;
+        std::vector<Point> vertices;  // what the key's vertices point to
+        std::vector<Rect> boxes;
+    };
+    // One store for every kind of shape: not in the template, which has a copy for each caller.
+    static std::array<Entry, kKept>& Entries();
+    static std::size_t& Next();
+};
+
+std::array<KeptShapes::Entry, KeptShapes::kKept>& KeptShapes::Entries() {
+    thread_local std::array<Entry, kKept> entries;
+    return entries;
+}
+
+std::size_t& KeptShapes::Next() {
+    thread_local std::size_t next = 0;
+    return next;
+}
+
+// Writes the boxes of `key` in `colour`, working them out with `gather` unless they are kept.
+template <typename Gather>
+void DrawKept(PixelSurface& surface, const ShapeKey& key, Rgb colour, const Gather& gather) {
+    for (const Rect& box : KeptShapes::Boxes(key, gather)) surface.Box(box, colour);
+}
 
 double Cross(double ax, double ay, double bx, double by) {
     return ax * by - ay * bx;
@@ -301,27 +373,32 @@ void FillPolygon(PixelSurface& surface, std::span<const Point> points, Rgb colou
     // Rows outside the image would draw nothing.
     top = std::max(top, -surface.Origin().y);
     bottom = std::min(bottom, surface.Height() - 1 - surface.Origin().y);
-    std::vector<EdgeWalk> edges;
-    edges.reserve(points.size());
-    for (std::size_t i = 0; i < points.size(); ++i) {
-        const Point& a = points[i];
-        const Point& b = points[(i + 1) % points.size()];
-        if (a.y != b.y) edges.emplace_back(a, b, top);  // level edges cross no row
-    }
-    std::vector<std::int64_t> crossings;
-    crossings.reserve(edges.size());
-    for (int y = top; y <= bottom; ++y) {
-        crossings.clear();
-        for (EdgeWalk& edge : edges) {
-            if (!edge.Crosses(y)) continue;
-            crossings.push_back(edge.Pixel());
-            edge.Step();
+    ShapeKey key(ShapeKey::Kind::Polygon, top, bottom);
+    key.vertices = points;
+    DrawKept(surface, key, colour, [&](SpanRuns& runs) {
+        std::vector<EdgeWalk> edges;
+        edges.reserve(points.size());
+        for (std::size_t i = 0; i < points.size(); ++i) {
+            const Point& a = points[i];
+            const Point& b = points[(i + 1) % points.size()];
+            if (a.y != b.y) edges.emplace_back(a, b, top);  // level edges cross no row
         }
-        std::sort(crossings.begin(), crossings.end());
-        for (std::size_t i = 0; i + 1 < crossings.size(); i += 2) {
-            surface.Span(y, Clamped(crossings[i]), Clamped(crossings[i + 1]), colour);
+        std::vector<std::int64_t> crossings;
+        crossings.reserve(edges.size());
+        for (int y = top; y <= bottom; ++y) {
+            crossings.clear();
+            for (EdgeWalk& edge : edges) {
+                if (!edge.Crosses(y)) continue;
+                crossings.push_back(edge.Pixel());
+                edge.Step();
+            }
+            std::sort(crossings.begin(), crossings.end());
+            for (std::size_t i = 0; i + 1 < crossings.size(); i += 2) {
+                const int place = std::min(static_cast<int>(i / 2), SpanRuns::kPlaces - 1);
+                runs.Add(place, y, Clamped(crossings[i]), Clamped(crossings[i + 1]));
+            }
         }
-    }
+    });
 }
 
 Sweep::Sweep(const Rect& box, Point start, Point end) : whole_(false) {
@@ -448,54 +525,63 @@ void SweptSpans(SpanRuns& runs, int place, const EllipseFrame& unit, const Sweep
 void FillEllipse(PixelSurface& surface, const Rect& box, int inset, const Sweep& sweep,
                  Rgb colour) {
     const Rect n = Normalised(box);
-    const EllipseFrame unit(n);
-    const double perRadius = unit.b > 0 ? 1 / unit.b : 0;
     const auto [first, last] = RowsInImage(surface, n);
-    const EllipseRows& rows = EllipseRows::Of(n, inset, first, last);
-    SpanRuns runs(surface, colour);
-    for (int y = first; y < last; ++y) {
-        auto [x0, x1] = rows[y];
-        if (x0 < x1) {
-            SweptSpans(runs, 0, unit, sweep, SweptRow(unit, perRadius, sweep, y), y, x0, x1);
+    ShapeKey key(ShapeKey::Kind::Fill, first, last);
+    key.box = n, key.inset = inset, key.sweep = sweep;
+    DrawKept(surface, key, colour, [&](SpanRuns& runs) {
+        const EllipseFrame unit(n);
+        const double perRadius = unit.b > 0 ? 1 / unit.b : 0;
+        const EllipseRows& rows = EllipseRows::Of(n, inset, first, last);
+        for (int y = first; y < last; ++y) {
+            auto [x0, x1] = rows[y];
+            if (x0 < x1) {
+                SweptSpans(runs, 0, unit, sweep, SweptRow(unit, perRadius, sweep, y), y, x0, x1);
+            }
         }
-    }
+    });
 }
 
 void EllipseBand(PixelSurface& surface, const Rect& box, int width, const Sweep& sweep,
                  Rgb colour) {
     const Rect n = Normalised(box);
-    const EllipseFrame outer(n);
-    const double perRadius = outer.b > 0 ? 1 / outer.b : 0;
     const auto [first, last] = RowsInImage(surface, n);
-    const EllipseRows& outerRows = EllipseRows::Of(n, 0, first, last);
-    const EllipseRows& innerRows = EllipseRows::Of(n, std::max(width, 1), first, last);
-    SpanRuns runs(surface, colour);
-    for (int y = first; y < last; ++y) {
-        auto [o0, o1] = outerRows[y];
-        if (o0 >= o1) continue;
-        auto [i0, i1] = innerRows[y];
-        if (i0 >= i1) i0 = i1 = o1;  // nothing inside on this row: the band is the whole row
-        const SweptRow row(outer, perRadius, sweep, y);
-        SweptSpans(runs, 0, outer, sweep, row, y, o0, i0);
-        SweptSpans(runs, 2, outer, sweep, row, y, i1, o1);
-    }
+    ShapeKey key(ShapeKey::Kind::Band, first, last);
+    key.box = n, key.inset = width, key.sweep = sweep;
+    DrawKept(surface, key, colour, [&](SpanRuns& runs) {
+        const EllipseFrame outer(n);
+        const double perRadius = outer.b > 0 ? 1 / outer.b : 0;
+        const EllipseRows& outerRows = EllipseRows::Of(n, 0, first, last);
+        const EllipseRows& innerRows = EllipseRows::Of(n, std::max(width, 1), first, last);
+        for (int y = first; y < last; ++y) {
+            auto [o0, o1] = outerRows[y];
+            if (o0 >= o1) continue;
+            auto [i0, i1] = innerRows[y];
+            if (i0 >= i1) i0 = i1 = o1;  // nothing inside on this row: the band is the whole row
+            const SweptRow row(outer, perRadius, sweep, y);
+            SweptSpans(runs, 0, outer, sweep, row, y, o0, i0);
+            SweptSpans(runs, 2, outer, sweep, row, y, i1, o1);
+        }
+    });
 }
 
 void FillAroundEllipse(PixelSurface& surface, const Rect& part, const Rect& box, Rgb colour) {
     const Rect n = Normalised(box);
     const Rect p = Normalised(part);
     const auto [first, last] = RowsInImage(surface, n);
-    const EllipseRows& rows = EllipseRows::Of(n, 0, first, last);
-    SpanRuns runs(surface, colour);
-    for (int y = p.t; y < p.b; ++y) {
-        const auto [x0, x1] = y >= first && y < last ? rows[y] : std::pair{0, 0};
-        if (x0 >= x1) {
-            runs.Add(0, y, p.l, p.r);
-            continue;
+    ShapeKey key(ShapeKey::Kind::Around, first, last);
+    key.box = n, key.part = p;
+    DrawKept(surface, key, colour, [&](SpanRuns& runs) {
+        const EllipseRows& rows = EllipseRows::Of(n, 0, first, last);
+        for (int y = p.t; y < p.b; ++y) {
+            const auto [x0, x1] = y >= first && y < last ? rows[y] : std::pair{0, 0};
+            if (x0 >= x1) {
+                runs.Add(0, y, p.l, p.r);
+                continue;
+            }
+            runs.Add(0, y, p.l, std::min(p.r, x0));
+            runs.Add(1, y, std::max(p.l, x1), p.r);
         }
-        runs.Add(0, y, p.l, std::min(p.r, x0));
-        runs.Add(1, y, std::max(p.l, x1), p.r);
-    }
+    });
 }
 
 }  // namespace tumbler::drawing

@@ -19,14 +19,6 @@ class PixelSurface {
   public:
     PixelSurface() = default;
     PixelSurface(QImage& image, Point origin);
-    void Span(int y, int x0, int x1, Rgb colour) {
-        Box({x0, y, x1, y + 1}, colour);
-    }  // x0 .. x1 - 1
-    void Pixel(int x, int y, Rgb colour) {
-        x += origin_.x;
-        y += origin_.y;
-        if (x >= 0 && x < width_ && y >= 0 && y < height_) Row(y)[x] = ToPixel(colour);
-    }
     // A normalised box, clipped once and filled row by row. Inline: bands and outlines are
     // drawn as many short boxes.
     void Box(const Rect& box, Rgb colour) {
@@ -81,6 +73,9 @@ class PixelSurface {
 // pen puts a square of its width on every step and on `to`, reaching width / 2 left and above.
 void Line(PixelSurface& surface, Point from, Point to, int width, Rgb colour);
 
+// Polygons, ellipses and their parts below are worked out as boxes, and each thread keeps the
+// boxes of the last few it drew: drawn again, such a shape only writes them.
+
 // The pixels whose centres lie inside the polygon through the vertices' pixel centres,
 // alternate filling.
 void FillPolygon(PixelSurface& surface, std::span<const Point> points, Rgb colour);
@@ -112,6 +107,8 @@ class Sweep {
     // The ends of the sweep on the ellipse of the box, as pixels.
     Point StartPixel(const Rect& box) const;
     Point EndPixel(const Rect& box) const;
+    // Sweeps that take the same pixels.
+    friend bool operator==(const Sweep&, const Sweep&) = default;
 
   private:
     // The side test c0 + c1 x >= 0 along a row, `inverse` being 1 / c1 (rows are many, rays

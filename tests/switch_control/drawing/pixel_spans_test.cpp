@@ -6,8 +6,10 @@
 
 #include <QImage>
 #include <cmath>
+#include <functional>
 #include <random>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "switch_control/graphics/pixel_raster.h"
@@ -145,9 +147,9 @@ TEST(PixelSpans, BoxesAndSpansClipAtEveryEdge) {
             QImage fast = Blank(), slow = Blank();
             PixelSurface surface(fast, origin);
             surface.Box(box, kInk);
-            // An inverted span draws nothing.
-            surface.Span(box.t - 1, std::max(box.l, box.r), std::min(box.l, box.r), kInk);
-            surface.Span(box.b, box.l, box.r, kInk);
+            // An inverted row draws nothing.
+            surface.Box({std::max(box.l, box.r), box.t - 1, std::min(box.l, box.r), box.t}, kInk);
+            surface.Box({box.l, box.b, box.r, box.b + 1}, kInk);
             ReferenceBox(slow, origin, box);
             ReferenceBox(slow, origin, {box.l, box.b, box.r, box.b + 1});
             ASSERT_EQ(Difference(fast, slow), "")
@@ -311,6 +313,76 @@ TEST(PixelSpans, AroundAnEllipseAndTheEllipseCoverThePartOnce) {
             }
         }
     }
+}
+
+// A thread keeps the boxes of the shapes it last drew. Shapes that differ from the one before in
+// one thing alone that decides their pixels (kind, box, inset or width, sweep, the rows in the
+// image, the part around, a corner), drawn in turn, again, and again after more shapes than are
+// kept, each come out as that shape first drawn on a thread of its own.
+TEST(PixelSpans, KeptShapesServeOnlyTheSameShape) {
+    const Rect box{3, -4, 30, 19};
+    const Sweep sweep(box, {0, 0}, {kWidth, kHeight}), other(box, {kWidth, 0}, {0, kHeight});
+    const Rect image{0, 0, kWidth, kHeight};
+    const std::vector<Point> triangle{{2, 2}, {30, 5}, {10, 20}};
+    const std::vector<Point> moved{{2, 2}, {30, 6}, {10, 20}};
+    const std::vector<Point> quad{{2, 2}, {30, 5}, {20, 12}, {10, 20}};
+    std::vector<Point> corners;  // one caller's vertices, changed between drawings
+    struct Case {
+        const char* name;
+        Point origin;
+        std::function<void(PixelSurface&)> draw;
+    };
+    const std::vector<Case> cases = {
+        {"fill", {0, 0}, [&](PixelSurface& s) { FillEllipse(s, box, 0, Sweep(), kInk); }},
+        {"more rows above",
+         {0, 2},
+         [&](PixelSurface& s) { FillEllipse(s, box, 0, Sweep(), kInk); }},
+        {"fewer below", {0, 5}, [&](PixelSurface& s) { FillEllipse(s, box, 0, Sweep(), kInk); }},
+        {"more below", {0, 4}, [&](PixelSurface& s) { FillEllipse(s, box, 0, Sweep(), kInk); }},
+        {"inset", {0, 4}, [&](PixelSurface& s) { FillEllipse(s, box, 2, Sweep(), kInk); }},
+        {"band", {0, 4}, [&](PixelSurface& s) { EllipseBand(s, box, 2, Sweep(), kInk); }},
+        {"width", {0, 4}, [&](PixelSurface& s) { EllipseBand(s, box, 1, Sweep(), kInk); }},
+        {"box",
+         {0, 4},
+         [&](PixelSurface& s) {
+             EllipseBand(s, {4, -4, 30, 19}, 1, Sweep(), kInk);
+         }},
+        {"sweep", {0, 0}, [&](PixelSurface& s) { EllipseBand(s, box, 2, sweep, kInk); }},
+        {"other sweep", {0, 0}, [&](PixelSurface& s) { EllipseBand(s, box, 2, other, kInk); }},
+        {"around", {0, 0}, [&](PixelSurface& s) { FillAroundEllipse(s, image, box, kInk); }},
+        {"part",
+         {0, 0},
+         [&](PixelSurface& s) {
+             FillAroundEllipse(s, {0, 0, 20, 23}, box, kInk);
+         }},
+        {"polygon", {0, 0}, [&](PixelSurface& s) { FillPolygon(s, corners = triangle, kInk); }},
+        {"corner", {0, 0}, [&](PixelSurface& s) { FillPolygon(s, corners = moved, kInk); }},
+        {"corners", {0, 0}, [&](PixelSurface& s) { FillPolygon(s, corners = quad, kInk); }},
+    };
+    const auto drawn = [](const Case& c) {
+        QImage image = Blank();
+        PixelSurface surface(image, c.origin);
+        c.draw(surface);
+        return image;
+    };
+    std::vector<QImage> first;
+    for (const Case& c : cases) std::thread([&] { first.push_back(drawn(c)); }).join();
+    for (std::size_t i = 1; i < cases.size(); ++i) {
+        ASSERT_NE(first[i], first[i - 1]) << cases[i].name << " draws as the case before it";
+    }
+    const auto drawAll = [&](const char* when) {
+        for (std::size_t i = 0; i < cases.size(); ++i) {
+            EXPECT_EQ(Difference(drawn(cases[i]), first[i]), "") << cases[i].name << " " << when;
+        }
+    };
+    drawAll("drawn in turn");
+    drawAll("drawn again");
+    for (int i = 0; i < 40; ++i) {
+        QImage other = Blank();
+        PixelSurface surface(other, {0, 0});
+        FillEllipse(surface, {0, 0, 4 + i, 9}, 0, Sweep(), kInk);
+    }
+    drawAll("drawn after others");
 }
 
 }  // namespace
