@@ -233,29 +233,45 @@ void PixelSurface::CopyFrom(const PixelSurface& source, const Rect& destination,
 
 namespace {
 
-// A thin line, pixel by pixel with its own clipping: no call per pixel.
+// Bresenham's steps along a line, its end left out: `put` at each pixel, then `step` to the next,
+// told whether it moves along x, along y or both. Every step moves along the longer axis.
+template <typename Put, typename Step>
+void LineSteps(int dx, int dy, const Put& put, const Step& step) {
+    int error = dx - dy;
+    for (int left = std::max(dx, dy); left > 0; --left) {
+        put();
+        const int twice = 2 * error;
+        const bool alongX = twice > -dy, alongY = twice < dx;
+        if (alongX) error -= dy;
+        if (alongY) error += dx;
+        step(alongX, alongY);
+    }
+}
+
+// A thin line, pixel by pixel with its own clipping: no call per pixel. A line whose ends both
+// lie in the image lies in it all along, and is stepped through the pixels with no test.
 void ThinLine(PixelSurface& surface, Point from, Point to, Rgb colour) {
     const QRgb pixel = PixelSurface::ToPixel(colour);
-    const Point origin = surface.Origin();
     const int dx = std::abs(to.x - from.x);
     const int dy = std::abs(to.y - from.y);
     const int sx = from.x < to.x ? 1 : -1;
     const int sy = from.y < to.y ? 1 : -1;
-    int error = dx - dy;
-    int x = from.x + origin.x, y = from.y + origin.y;
-    const int endX = to.x + origin.x, endY = to.y + origin.y;
-    while (x != endX || y != endY) {
-        if (surface.Holds(x, y)) surface.Row(y)[x] = pixel;
-        const int twice = 2 * error;
-        if (twice > -dy) {
-            error -= dy;
-            x += sx;
-        }
-        if (twice < dx) {
-            error += dx;
-            y += sy;
-        }
+    int x = from.x + surface.Origin().x, y = from.y + surface.Origin().y;
+    if (surface.Holds(x, y) &&
+        surface.Holds(to.x + surface.Origin().x, to.y + surface.Origin().y)) {
+        QRgb* at = surface.Row(y) + x;
+        const qsizetype down = sy * surface.StrideInPixels();
+        LineSteps(
+            dx, dy, [&] { *at = pixel; },
+            [&](bool alongX, bool alongY) { at += (alongX ? sx : 0) + (alongY ? down : 0); });
+        return;
     }
+    LineSteps(
+        dx, dy,
+        [&] {
+            if (surface.Holds(x, y)) surface.Row(y)[x] = pixel;
+        },
+        [&](bool alongX, bool alongY) { x += alongX ? sx : 0, y += alongY ? sy : 0; });
 }
 
 }  // namespace
@@ -289,23 +305,12 @@ void Line(PixelSurface& surface, Point from, Point to, int width, Rgb colour) {
         surface.Box({p.x - before, p.y - before, p.x - before + width, p.y - before + width},
                     colour);
     };
-    const int dx = std::abs(to.x - from.x);
-    const int dy = std::abs(to.y - from.y);
     const int sx = from.x < to.x ? 1 : -1;
     const int sy = from.y < to.y ? 1 : -1;
-    int error = dx - dy;
-    for (Point p = from; p != to;) {
-        put(p);
-        const int twice = 2 * error;
-        if (twice > -dy) {
-            error -= dy;
-            p.x += sx;
-        }
-        if (twice < dx) {
-            error += dx;
-            p.y += sy;
-        }
-    }
+    Point p = from;
+    LineSteps(
+        std::abs(to.x - from.x), std::abs(to.y - from.y), [&] { put(p); },
+        [&](bool alongX, bool alongY) { p.x += alongX ? sx : 0, p.y += alongY ? sy : 0; });
     // Wide pens are drawn as filled outlines with caps, so unlike a thin line they cover the end.
     put(to);
 }
