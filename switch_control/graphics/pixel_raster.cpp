@@ -114,10 +114,10 @@ class SpanRuns {
     std::array<Rect, kPlaces> runs_{};
 };
 
-// What decides the boxes of a shape: its kind, the rows in the image, and its ellipse with its
-// inset or band width, its sweep or the part around it; or a polygon's vertices.
+// What decides the boxes of a shape: its kind, its rows, and its ellipse with its inset or band
+// width, its sweep or the part around it; or a polygon's vertices and the part around it.
 struct ShapeKey {
-    enum class Kind { Fill, Band, Around, Polygon };
+    enum class Kind { Fill, Band, Around, Polygon, AroundPolygon };
     ShapeKey(Kind k, int firstRow, int lastRow) : kind(k), first(firstRow), last(lastRow) {}
     Kind kind;
     Rect box;
@@ -368,41 +368,85 @@ int Clamped(std::int64_t x) {
 
 }  // namespace
 
+namespace {
+
+// The rows from `top` to `bottom` of a polygon, each handed to `row` with its crossings sorted:
+// the pixels from each odd crossing up to the next lie inside.
+template <typename Row>
+void PolygonRows(std::span<const Point> points, int top, int bottom, const Row& row) {
+    std::vector<EdgeWalk> edges;
+    edges.reserve(points.size());
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const Point& a = points[i];
+        const Point& b = points[(i + 1) % points.size()];
+        if (a.y != b.y) edges.emplace_back(a, b, top);  // level edges cross no row
+    }
+    std::vector<std::int64_t> crossings;
+    crossings.reserve(edges.size());
+    for (int y = top; y <= bottom; ++y) {
+        crossings.clear();
+        for (EdgeWalk& edge : edges) {
+            if (!edge.Crosses(y)) continue;
+            crossings.push_back(edge.Pixel());
+            edge.Step();
+        }
+        std::sort(crossings.begin(), crossings.end());
+        row(y, std::span<const std::int64_t>(crossings));
+    }
+}
+
+// The first and last rows of a polygon.
+std::pair<int, int> RowsOf(std::span<const Point> points) {
+    const auto [high, low] = std::ranges::minmax(points, {}, &Point::y);
+    return {high.y, low.y};
+}
+
+int Place(std::size_t span) {
+    return std::min(static_cast<int>(span), SpanRuns::kPlaces - 1);
+}
+
+}  // namespace
+
 void FillPolygon(PixelSurface& surface, std::span<const Point> points, Rgb colour) {
     if (points.size() < 3) return;
-    int top = points[0].y, bottom = points[0].y;
-    for (const Point& p : points) {
-        top = std::min(top, p.y);
-        bottom = std::max(bottom, p.y);
-    }
+    auto [top, bottom] = RowsOf(points);
     // Rows outside the image would draw nothing.
     top = std::max(top, -surface.Origin().y);
     bottom = std::min(bottom, surface.Height() - 1 - surface.Origin().y);
     ShapeKey key(ShapeKey::Kind::Polygon, top, bottom);
     key.vertices = points;
     DrawKept(surface, key, colour, [&](SpanRuns& runs) {
-        std::vector<EdgeWalk> edges;
-        edges.reserve(points.size());
-        for (std::size_t i = 0; i < points.size(); ++i) {
-            const Point& a = points[i];
-            const Point& b = points[(i + 1) % points.size()];
-            if (a.y != b.y) edges.emplace_back(a, b, top);  // level edges cross no row
-        }
-        std::vector<std::int64_t> crossings;
-        crossings.reserve(edges.size());
-        for (int y = top; y <= bottom; ++y) {
-            crossings.clear();
-            for (EdgeWalk& edge : edges) {
-                if (!edge.Crosses(y)) continue;
-                crossings.push_back(edge.Pixel());
-                edge.Step();
-            }
-            std::sort(crossings.begin(), crossings.end());
+        PolygonRows(points, top, bottom, [&](int y, std::span<const std::int64_t> crossings) {
             for (std::size_t i = 0; i + 1 < crossings.size(); i += 2) {
-                const int place = std::min(static_cast<int>(i / 2), SpanRuns::kPlaces - 1);
-                runs.Add(place, y, Clamped(crossings[i]), Clamped(crossings[i + 1]));
+                runs.Add(Place(i / 2), y, Clamped(crossings[i]), Clamped(crossings[i + 1]));
             }
-        }
+        });
+    });
+}
+
+void FillAroundPolygon(PixelSurface& surface, const Rect& part, std::span<const Point> points,
+                       Rgb colour) {
+    const Rect p = Normalised(part);
+    auto [top, bottom] = points.size() < 3 ? std::pair{p.b, p.b - 1} : RowsOf(points);
+    top = std::clamp(top, p.t, p.b);
+    bottom = std::clamp(bottom, top - 1, p.b - 1);
+    ShapeKey key(ShapeKey::Kind::AroundPolygon, top, bottom);
+    key.part = p;
+    key.vertices = points;
+    DrawKept(surface, key, colour, [&](SpanRuns& runs) {
+        // The gaps of a row between the polygon's spans, and either side of them, in the part.
+        const auto gaps = [&](int y, std::span<const std::int64_t> crossings) {
+            int from = p.l;
+            std::size_t gap = 0;
+            for (std::size_t i = 0; i + 1 < crossings.size(); i += 2, ++gap) {
+                runs.Add(Place(gap), y, from, std::min(p.r, Clamped(crossings[i])));
+                from = std::max(from, Clamped(crossings[i + 1]));
+            }
+            runs.Add(Place(gap), y, from, p.r);
+        };
+        for (int y = p.t; y < top; ++y) gaps(y, {});
+        PolygonRows(points, top, bottom, gaps);
+        for (int y = bottom + 1; y < p.b; ++y) gaps(y, {});
     });
 }
 

@@ -80,6 +80,10 @@ void Line(PixelSurface& surface, Point from, Point to, int width, Rgb colour);
 // alternate filling.
 void FillPolygon(PixelSurface& surface, std::span<const Point> points, Rgb colour);
 
+// The pixels of `part` outside the polygon's fill: what the fill leaves of what lay under it.
+void FillAroundPolygon(PixelSurface& surface, const Rect& part, std::span<const Point> points,
+                       Rgb colour);
+
 // A part of an ellipse counterclockwise on screen from the ray towards one point to the ray
 // towards another, measured on the ellipse of a box; equal rays give the whole ellipse.
 class Sweep {

@@ -195,7 +195,9 @@ void QtRasterContext::Rectangle(const Rect& rect) {
 }
 
 void QtRasterContext::Ellipse(const Rect& box) {
-    SettleAround(box);
+    SettleAround(box, [&](const Rect& part) {
+        FillAroundEllipse(pixels_, part, box, heldColour_);  // the fill and the band cover it
+    });
     FillEllipse(pixels_, box, PenWidth(), Sweep(), BrushColour());
     EllipseBand(pixels_, box, PenWidth(), Sweep(), PenColour());
 }
@@ -222,7 +224,9 @@ void QtRasterContext::Arc(const Rect& box, Point start, Point end) {
 
 void QtRasterContext::Polygon(std::span<const Point> points) {
     if (points.empty()) return;
-    Settle(BoundsOf(points, PenWidth()));
+    SettleAround(BoundsOf(points, PenWidth()), [&](const Rect& part) {
+        FillAroundPolygon(pixels_, part, points, heldColour_);  // the outline is drawn over it
+    });
     FillPolygon(pixels_, points, BrushColour());
     Polyline(points);
     const Point keep = position_;
@@ -359,13 +363,13 @@ bool QtRasterContext::HoldsFillIn(const Rect& box) const {
     return !heldFill_.isEmpty() && heldFill_.intersects(DeviceBox(box));
 }
 
-// Every brush is solid, so the ellipse's fill and band cover all of it.
-void QtRasterContext::SettleAround(const Rect& ellipse) {
-    if (!HoldsFillIn(ellipse)) return;
-    const QRegion under = heldFill_ & DeviceBox(ellipse);
-    for (const QRect& part : under) {
-        FillAroundEllipse(pixels_, LogicalBox(part), ellipse, heldColour_);
-    }
+// Every brush is solid, so a shape's fill covers all of it: the held fill is written only
+// around it, by `around` for each part of the box.
+template <typename Around>
+void QtRasterContext::SettleAround(const Rect& box, const Around& around) {
+    if (!HoldsFillIn(box)) return;
+    const QRegion under = heldFill_ & DeviceBox(box);
+    for (const QRect& part : under) around(LogicalBox(part));
     heldFill_ -= under;
 }
 

@@ -76,7 +76,8 @@ class QtRasterContext : public DrawingContext {
     Rect LogicalBox(const QRect& device) const;
     void Cover(const Rect& box);   // about to be written whole: the fill there is not needed
     void Settle(const Rect& box);  // about to be drawn over or read: the fill there is written
-    void SettleAround(const Rect& ellipse);  // a whole ellipse is drawn: the fill outside it
+    template <typename Around>
+    void SettleAround(const Rect& box, const Around& around);  // a filled shape is drawn
     void SettleAll();
     bool HoldsFillIn(const Rect& box) const;
     void WriteHeldFill(const QRegion& device);

@@ -88,6 +88,10 @@ std::string Name(Point p) {
     return "(" + std::to_string(p.x) + "," + std::to_string(p.y) + ")";
 }
 
+std::string BoxName(const Rect& box) {
+    return Name({box.l, box.t}) + "-" + Name({box.r, box.b});
+}
+
 // The first device pixel where the two drawings differ, or nothing.
 std::string Difference(const QImage& fast, const QImage& slow) {
     for (int y = 0; y < kHeight; ++y) {
@@ -153,8 +157,7 @@ TEST(PixelSpans, BoxesAndSpansClipAtEveryEdge) {
             ReferenceBox(slow, origin, box);
             ReferenceBox(slow, origin, {box.l, box.b, box.r, box.b + 1});
             ASSERT_EQ(Difference(fast, slow), "")
-                << "box " << Name({box.l, box.t}) << "-" << Name({box.r, box.b}) << " origin "
-                << Name(origin);
+                << "box " << BoxName(box) << " origin " << Name(origin);
         }
     }
 }
@@ -234,9 +237,8 @@ TEST(PixelSpans, SweptEllipsesKeepThePixelsInTheSweep) {
                 }
             }
             ASSERT_EQ(Difference(fast, slow), "")
-                << "box " << Name({box.l, box.t}) << "-" << Name({box.r, box.b}) << " from "
-                << Name(start) << " to " << Name(end) << " pen " << width << " origin "
-                << Name(origin);
+                << "box " << BoxName(box) << " from " << Name(start) << " to " << Name(end)
+                << " pen " << width << " origin " << Name(origin);
         }
     }
 }
@@ -275,17 +277,33 @@ TEST(PixelSpans, WholeEllipsesHoldThePixelCentresInside) {
                     const long long side = EllipseSide(box, inset, px - origin.x, py - origin.y);
                     if (std::abs(side) < scale) continue;  // on or beside the edge: rounding's call
                     ASSERT_EQ(image.pixel(px, py) != qRgb(255, 255, 255), side < 0)
-                        << "box " << Name({box.l, box.t}) << "-" << Name({box.r, box.b})
-                        << " inset " << inset << " origin " << Name(origin) << " pixel "
-                        << Name({px, py});
+                        << "box " << BoxName(box) << " inset " << inset << " origin "
+                        << Name(origin) << " pixel " << Name({px, py});
                 }
             }
         }
     }
 }
 
-// What an ellipse leaves of a part of the image and the ellipse itself (fill and band) cover
-// that part once, with nothing outside it.
+// Whether what a shape leaves of a part of the image and the shape itself cover that part once,
+// with nothing outside it: the first device pixel where not, or nothing.
+std::string CoverOnce(const QImage& around, const QImage& shape, Point origin, const Rect& part) {
+    QImage partOnly = Blank();
+    ReferenceBox(partOnly, origin, part);
+    for (int py = 0; py < kHeight; ++py) {
+        for (int px = 0; px < kWidth; ++px) {
+            const bool inPart = partOnly.pixel(px, py) != qRgb(255, 255, 255);
+            const bool left = around.pixel(px, py) != qRgb(255, 255, 255);
+            const bool drawn = shape.pixel(px, py) != qRgb(255, 255, 255);
+            if (left != (inPart && !drawn)) {
+                return "pixel " + Name({px, py}) + (left ? " left in" : " left out");
+            }
+        }
+    }
+    return {};
+}
+
+// An ellipse (its fill and band) and what it leaves of a part.
 TEST(PixelSpans, AroundAnEllipseAndTheEllipseCoverThePartOnce) {
     std::mt19937 random(59);
     std::uniform_int_distribution<int> x(-10, kWidth + 10), y(-10, kHeight + 10), pen(1, 3);
@@ -294,23 +312,35 @@ TEST(PixelSpans, AroundAnEllipseAndTheEllipseCoverThePartOnce) {
             const Rect box = Normalised({x(random), y(random), x(random), y(random)});
             const Rect part = Normalised({x(random), y(random), x(random), y(random)});
             const int width = pen(random);
-            QImage around = Blank(), ellipse = Blank(), partOnly = Blank();
+            QImage around = Blank(), ellipse = Blank();
             PixelSurface aroundSurface(around, origin), ellipseSurface(ellipse, origin);
             FillAroundEllipse(aroundSurface, part, box, kInk);
             FillEllipse(ellipseSurface, box, width, Sweep(), kInk);
             EllipseBand(ellipseSurface, box, width, Sweep(), kInk);
-            ReferenceBox(partOnly, origin, part);
-            for (int py = 0; py < kHeight; ++py) {
-                for (int px = 0; px < kWidth; ++px) {
-                    const bool inPart = partOnly.pixel(px, py) != qRgb(255, 255, 255);
-                    const bool left = around.pixel(px, py) != qRgb(255, 255, 255);
-                    const bool drawn = ellipse.pixel(px, py) != qRgb(255, 255, 255);
-                    ASSERT_EQ(left, inPart && !drawn)
-                        << "box " << Name({box.l, box.t}) << "-" << Name({box.r, box.b}) << " part "
-                        << Name({part.l, part.t}) << "-" << Name({part.r, part.b}) << " pen "
-                        << width << " origin " << Name(origin) << " pixel " << Name({px, py});
-                }
-            }
+            ASSERT_EQ(CoverOnce(around, ellipse, origin, part), "")
+                << "box " << BoxName(box) << " part " << BoxName(part) << " pen " << width
+                << " origin " << Name(origin);
+        }
+    }
+}
+
+// A polygon's fill, crossing itself or not, and what it leaves of a part.
+TEST(PixelSpans, AroundAPolygonAndThePolygonCoverThePartOnce) {
+    std::mt19937 random(61);
+    std::uniform_int_distribution<int> x(-10, kWidth + 10), y(-10, kHeight + 10), corners(2, 6);
+    for (Point origin : kOrigins) {
+        for (int i = 0; i < 300; ++i) {
+            std::vector<Point> points(static_cast<std::size_t>(corners(random)));
+            for (Point& p : points) p = {x(random), y(random)};
+            const Rect part = Normalised({x(random), y(random), x(random), y(random)});
+            QImage around = Blank(), polygon = Blank();
+            PixelSurface aroundSurface(around, origin), polygonSurface(polygon, origin);
+            FillAroundPolygon(aroundSurface, part, points, kInk);
+            FillPolygon(polygonSurface, points, kInk);
+            std::string corners;
+            for (Point p : points) corners += Name(p);
+            ASSERT_EQ(CoverOnce(around, polygon, origin, part), "")
+                << corners << " part " << BoxName(part) << " origin " << Name(origin);
         }
     }
 }
@@ -358,6 +388,11 @@ TEST(PixelSpans, KeptShapesServeOnlyTheSameShape) {
         {"polygon", {0, 0}, [&](PixelSurface& s) { FillPolygon(s, corners = triangle, kInk); }},
         {"corner", {0, 0}, [&](PixelSurface& s) { FillPolygon(s, corners = moved, kInk); }},
         {"corners", {0, 0}, [&](PixelSurface& s) { FillPolygon(s, corners = quad, kInk); }},
+        {"around corners",
+         {0, 0},
+         [&](PixelSurface& s) {
+             FillAroundPolygon(s, {0, 0, 20, 23}, corners = quad, kInk);
+         }},
     };
     const auto drawn = [](const Case& c) {
         QImage image = Blank();
