@@ -506,21 +506,28 @@ Point Sweep::EndPixel(const Rect& box) const {
 }
 
 namespace {
-// What a row needs of the sweep, worked out once for all its spans: where it crosses each ray,
-// as a pixel column. `perRadius` is 1 / b: the height found with it is near enough for the
-// crossings, which are trusted only a whole column away; the tests take the exact one.
+// Where a row crosses a ray, as a pixel column, and whether the pixels left of it pass the ray's
+// test.
+struct Crossing {
+    double column;
+    bool leftPasses;
+};
+
+// What a row needs of the sweep, worked out once for all its spans: where it crosses each ray.
+// `perRadius` is 1 / b: the height found with it is near enough for the crossings, which are
+// trusted only a whole column away; the tests take the exact one.
 struct SweptRow {
     SweptRow(const EllipseFrame& unit, double perRadius, const Sweep& sweep, int y) {
         if (sweep.Whole()) return;
         const double height = (unit.cy - (y + 0.5)) * perRadius;
-        const auto column = [&](std::optional<Sweep::Cut> cut) {
-            if (cut) cut->x = unit.cx - 0.5 + unit.a * cut->x;
-            return cut;
+        const auto crossing = [&](std::optional<Sweep::Cut> cut) -> std::optional<Crossing> {
+            if (!cut) return std::nullopt;
+            return Crossing{unit.cx - 0.5 + unit.a * cut->x, cut->leftPasses};
         };
-        start = column(sweep.StartCut(height));
-        end = column(sweep.EndCut(height));
+        start = crossing(sweep.StartCut(height));
+        end = crossing(sweep.EndCut(height));
     }
-    std::optional<Sweep::Cut> start, end;
+    std::optional<Crossing> start, end;
 };
 
 // The pixels of [x0, x1) that pass `test`, for a test that changes its answer at most once
@@ -529,12 +536,12 @@ struct SweptRow {
 // more to one side of the ray's crossing all pass or all fail, as that look would find: they
 // need no test.
 template <typename Test>
-std::pair<int, int> Passing(int x0, int x1, const std::optional<Sweep::Cut>& crossing,
+std::pair<int, int> Passing(int x0, int x1, const std::optional<Crossing>& crossing,
                             const Test& test) {
     if (crossing) {
         const bool all = crossing->leftPasses;
-        if (x1 < crossing->x) return all ? std::pair{x0, x1} : std::pair{x1, x1};
-        if (x0 > crossing->x + 1) return all ? std::pair{x1, x1} : std::pair{x0, x1};
+        if (x1 < crossing->column) return all ? std::pair{x0, x1} : std::pair{x1, x1};
+        if (x0 > crossing->column + 1) return all ? std::pair{x1, x1} : std::pair{x0, x1};
     }
     const bool first = test(x0);
     int same = x0, other = x1;  // test(same) == first; other: the first known to differ

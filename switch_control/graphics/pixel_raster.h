@@ -116,12 +116,12 @@ class Sweep {
 
   private:
     // The side test c0 + c1 x >= 0 along a row, `inverse` being 1 / c1 (rows are many, rays
-    // two). A level ray's test is c0 >= 0 all along it; rays nearer level than kLevelRay are
-    // left to the test.
+    // two), or 0 for a ray nearer level than kLevelRay, which is left to the test. A level
+    // ray's test is c0 >= 0 all along it.
     static constexpr double kLevelRay = 1e-6;
     static std::optional<Cut> CutOf(double c0, double c1, double inverse) {
         if (c1 == 0) return Cut{std::numeric_limits<double>::infinity(), c0 >= 0};
-        if (c1 > -kLevelRay && c1 < kLevelRay) return std::nullopt;
+        if (inverse == 0) return std::nullopt;  // nearer level than kLevelRay
         return Cut{-c0 * inverse, c1 < 0};
     }
     static double Inverse(double c1) { return std::abs(c1) < kLevelRay ? 0 : 1 / c1; }
