@@ -141,11 +141,12 @@ class KeptShapes {
     // The boxes of `key`, kept or else worked out by `gather` into the SpanRuns it is given.
     template <typename Gather>
     static const std::vector<Rect>& Boxes(const ShapeKey& key, const Gather& gather) {
-        for (const Entry& entry : Entries()) {
+        Store& store = ThisThread();
+        for (const Entry& entry : store.entries) {
             if (entry.key == key) return entry.boxes;
         }
-        Entry& entry = Entries()[Next()];
-        Next() = (Next() + 1) % kKept;
+        Entry& entry = store.entries[store.next];
+        store.next = (store.next + 1) % kKept;
         entry.key.reset();
         entry.boxes.clear();
         {
@@ -165,19 +166,17 @@ class KeptShapes {
         std::vector<Point> vertices;  // what the key's vertices point to
         std::vector<Rect> boxes;
     };
+    struct Store {
+        std::array<Entry, kKept> entries;
+        std::size_t next = 0;  // the entry replaced next
+    };
     // One store for every kind of shape: not in the template, which has a copy for each caller.
-    static std::array<Entry, kKept>& Entries();
-    static std::size_t& Next();
+    static Store& ThisThread();
 };
 
-std::array<KeptShapes::Entry, KeptShapes::kKept>& KeptShapes::Entries() {
-    thread_local std::array<Entry, kKept> entries;
-    return entries;
-}
-
-std::size_t& KeptShapes::Next() {
-    thread_local std::size_t next = 0;
-    return next;
+KeptShapes::Store& KeptShapes::ThisThread() {
+    thread_local Store store;
+    return store;
 }
 
 // Writes the boxes of `key` in `colour`, working them out with `gather` unless they are kept.

@@ -92,6 +92,21 @@ std::string BoxName(const Rect& box) {
     return Name({box.l, box.t}) + "-" + Name({box.r, box.b});
 }
 
+std::string CornersName(const std::vector<Point>& points) {
+    std::string corners;
+    for (Point p : points) corners += Name(p);
+    return corners;
+}
+
+// A polygon of `fewest` to 6 corners, each up to `margin` pixels beyond the image.
+std::vector<Point> RandomPolygon(std::mt19937& random, int fewest, int margin) {
+    std::uniform_int_distribution<int> x(-margin, kWidth + margin), y(-margin, kHeight + margin),
+        corners(fewest, 6);
+    std::vector<Point> points(static_cast<std::size_t>(corners(random)));
+    for (Point& p : points) p = {x(random), y(random)};
+    return points;
+}
+
 // The first device pixel where the two drawings differ, or nothing.
 std::string Difference(const QImage& fast, const QImage& slow) {
     for (int y = 0; y < kHeight; ++y) {
@@ -141,7 +156,7 @@ TEST(PixelSpans, LinesOfEveryDirectionAndPenMatchThePixelByPixelDrawing) {
     EXPECT_EQ(differing, 0);
 }
 
-TEST(PixelSpans, BoxesAndSpansClipAtEveryEdge) {
+TEST(PixelSpans, BoxesAndRowsClipAtEveryEdge) {
     std::mt19937 random(17);
     std::uniform_int_distribution<int> x(-10, kWidth + 10), y(-10, kHeight + 10);
     for (Point origin : kOrigins) {
@@ -164,18 +179,15 @@ TEST(PixelSpans, BoxesAndSpansClipAtEveryEdge) {
 
 TEST(PixelSpans, PolygonsRunningOffTheImageMatchThePixelCentreRule) {
     std::mt19937 random(29);
-    std::uniform_int_distribution<int> x(-12, kWidth + 12), y(-12, kHeight + 12), corners(3, 6);
     for (Point origin : kOrigins) {
         for (int i = 0; i < 600; ++i) {
-            std::vector<Point> points(static_cast<std::size_t>(corners(random)));
-            for (Point& p : points) p = {x(random), y(random)};
+            const std::vector<Point> points = RandomPolygon(random, 3, 12);
             QImage fast = Blank(), slow = Blank();
             PixelSurface surface(fast, origin);
             FillPolygon(surface, points, kInk);
             ReferencePolygon(slow, origin, points);
-            std::string corners;
-            for (Point p : points) corners += Name(p);
-            ASSERT_EQ(Difference(fast, slow), "") << corners << " origin " << Name(origin);
+            ASSERT_EQ(Difference(fast, slow), "")
+                << CornersName(points) << " origin " << Name(origin);
         }
     }
 }
@@ -327,20 +339,17 @@ TEST(PixelSpans, AroundAnEllipseAndTheEllipseCoverThePartOnce) {
 // A polygon's fill, crossing itself or not, and what it leaves of a part.
 TEST(PixelSpans, AroundAPolygonAndThePolygonCoverThePartOnce) {
     std::mt19937 random(61);
-    std::uniform_int_distribution<int> x(-10, kWidth + 10), y(-10, kHeight + 10), corners(2, 6);
+    std::uniform_int_distribution<int> x(-10, kWidth + 10), y(-10, kHeight + 10);
     for (Point origin : kOrigins) {
         for (int i = 0; i < 300; ++i) {
-            std::vector<Point> points(static_cast<std::size_t>(corners(random)));
-            for (Point& p : points) p = {x(random), y(random)};
+            const std::vector<Point> points = RandomPolygon(random, 2, 10);
             const Rect part = Normalised({x(random), y(random), x(random), y(random)});
             QImage around = Blank(), polygon = Blank();
             PixelSurface aroundSurface(around, origin), polygonSurface(polygon, origin);
             FillAroundPolygon(aroundSurface, part, points, kInk);
             FillPolygon(polygonSurface, points, kInk);
-            std::string corners;
-            for (Point p : points) corners += Name(p);
             ASSERT_EQ(CoverOnce(around, polygon, origin, part), "")
-                << corners << " part " << BoxName(part) << " origin " << Name(origin);
+                << CornersName(points) << " part " << BoxName(part) << " origin " << Name(origin);
         }
     }
 }
