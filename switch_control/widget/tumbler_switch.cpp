@@ -6,15 +6,15 @@
 
 #include "switch_control/framework/control/control_border.h"
 #include "switch_control/framework/control/control_site.h"
+#include "switch_control/qt/qt_values.h"
+#include "switch_control/qt/switch_picture.h"
 #include "switch_control/tumbler_ctrl.h"
 #include "switch_control/tumbler_interfaces.h"
-#include "switch_control/widget/qt_values.h"
-#include "switch_control/widget/switch_picture.h"
 
 namespace fw = tumbler::framework;
 namespace dispid = tumbler::dispid;
-using tumbler::widget::MouseButtonOf;
-using tumbler::widget::ToOleColor;
+using tumbler::qt::MouseButtonOf;
+using tumbler::qt::ToOleColor;
 
 namespace {
 
@@ -63,7 +63,7 @@ struct TumblerSwitch::Site : fw::ControlSite, fw::EventSink {
     }
 
     TumblerSwitch& widget;
-    tumbler::widget::SwitchPicture picture;
+    tumbler::qt::SwitchPicture picture;
     std::uint32_t cookie = 0;
     bool showingFont = false;
 };
@@ -147,9 +147,8 @@ void TumblerSwitch::setCaption(const QString& caption) {
 }
 
 QColor TumblerSwitch::ControlColour(int dispid) const {
-    return tumbler::widget::ToQColor(
-        Get(*control_, dispid).AsColor(), palette(),
-        [this](fw::OleColor c) { return control_->TranslateColor(c); });
+    return tumbler::qt::ToQColor(Get(*control_, dispid).AsColor(), palette(),
+                                 [this](fw::OleColor c) { return control_->TranslateColor(c); });
 }
 
 void TumblerSwitch::SetControlProperty(int dispid, const QColor& colour) {
@@ -244,7 +243,7 @@ void TumblerSwitch::checkStateSet() {
 }
 
 void TumblerSwitch::ShowControlFont() {
-    const QFont shown = tumbler::widget::ToWidgetFont(control_->InternalGetFont());
+    const QFont shown = tumbler::qt::ToWidgetFont(control_->InternalGetFont());
     if (font() == shown && testAttribute(Qt::WA_SetFont)) return;
     site_->showingFont = true;
     setFont(shown);
@@ -291,7 +290,7 @@ void TumblerSwitch::changeEvent(QEvent* event) {
     switch (event->type()) {
         case QEvent::FontChange:
             if (!site_->showingFont) {
-                fw::FontDescription shown = tumbler::widget::FromWidgetFont(font());
+                fw::FontDescription shown = tumbler::qt::FromWidgetFont(font());
                 shown.charset = control_->InternalGetFont().charset;
                 if (!(shown == control_->InternalGetFont())) {
                     control_->SetProperty(fw::kDispIdFont, fw::Variant::Font(shown));

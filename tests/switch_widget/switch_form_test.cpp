@@ -11,8 +11,8 @@
 #include "switch_control/control_look.h"
 #include "switch_control/framework/control/control_border.h"
 #include "switch_control/graphics/raster_context.h"
+#include "switch_control/qt/switch_picture.h"
 #include "switch_control/tumbler_ctrl.h"
-#include "switch_control/widget/switch_picture.h"
 #include "tests/switch_widget/signal_log.h"
 
 namespace {
@@ -140,14 +140,14 @@ TEST_F(SwitchFormTest, PaintsExactlyTheControlsOwnDrawing) {
 }
 
 TEST_F(SwitchFormTest, DrawsAtDeviceResolutionAtRatioTwo) {
-    const QImage twice = tumbler::widget::RenderControl(main_->control(), main_->size(), 2.0);
+    const QImage twice = tumbler::qt::RenderControl(main_->control(), main_->size(), 2.0);
     EXPECT_EQ(twice.size(), QSize(240, 180));
     EXPECT_EQ(twice.devicePixelRatio(), 2.0);
     QImage devicePixels = twice;
     devicePixels.setDevicePixelRatio(1.0);
     EXPECT_EQ(devicePixels, ControlDrawing(*main_, 240, 180, 2.0));
     // Not the 1x picture made bigger.
-    const QImage once = tumbler::widget::RenderControl(main_->control(), main_->size(), 1.0);
+    const QImage once = tumbler::qt::RenderControl(main_->control(), main_->size(), 1.0);
     EXPECT_NE(devicePixels, once.scaled(240, 180));
     // The mouse still meets the control in logical pixels.
     EXPECT_EQ(main_->control().Bounds(), (fw::Rect{0, 0, 120, 90}));
@@ -179,7 +179,7 @@ TEST(SwitchPictureTest, DrawnInPlaceAsTheControlDrawsThroughItsOwnBitmap) {
             control.SetAppearance(border == 2 ? 1 : 0);
             for (const QSize size : {QSize(37, 23), QSize(121, 91)}) {
                 for (double ratio : {1.0, 2.0}) {
-                    QImage picture = tumbler::widget::RenderControl(control, size, ratio);
+                    QImage picture = tumbler::qt::RenderControl(control, size, ratio);
                     picture.setDevicePixelRatio(1.0);
                     QImage separate(picture.size(), QImage::Format_RGB32);
                     separate.fill(Qt::white);
@@ -199,7 +199,7 @@ TEST(SwitchPictureTest, DrawnInPlaceAsTheControlDrawsThroughItsOwnBitmap) {
 
 TEST(SwitchPictureTest, DrawsAgainOnlyWhenAskedOrResized) {
     tumbler::CTumblerCtrl control;
-    tumbler::widget::SwitchPicture picture;
+    tumbler::qt::SwitchPicture picture;
     const qint64 first = picture.Get(control, {100, 50}, 1.0).cacheKey();
     EXPECT_EQ(picture.Get(control, {100, 50}, 1.0).cacheKey(), first);
     EXPECT_NE(picture.Get(control, {100, 60}, 1.0).cacheKey(), first);

@@ -4,14 +4,14 @@
 
 #include <QPainter>
 
+#include "switch_control/qt/switch_picture.h"
 #include "switch_control/tumbler_ctrl.h"
-#include "switch_control/widget/switch_picture.h"
 #include "switch_control/widget/tumbler_switch.h"
 
 namespace {
 
-using tumbler::widget::RenderControl;
-using tumbler::widget::SwitchPicture;
+using tumbler::qt::RenderControl;
+using tumbler::qt::SwitchPicture;
 
 const QRgb kMarker = qRgb(0x12, 0x34, 0x56);  // the target's own pixels, never the control's
 

@@ -6,12 +6,12 @@
 
 #include "switch_control/framework/control/control_border.h"
 #include "switch_control/graphics/raster_context.h"
-#include "switch_control/widget/qt_values.h"
+#include "switch_control/qt/qt_values.h"
 
 namespace container {
 
-using tumbler::widget::MouseButtonOf;
-using tumbler::widget::ToOleColor;
+using tumbler::qt::MouseButtonOf;
+using tumbler::qt::ToOleColor;
 
 ControlHost::ControlHost(QWidget* parent) : QWidget(parent) {
     SetFixedControlSize(std::nullopt);

@@ -1,4 +1,4 @@
-#include "switch_control/widget/switch_picture.h"
+#include "switch_control/qt/switch_picture.h"
 
 #include <QPaintEngine>
 #include <QPainter>
@@ -9,7 +9,7 @@
 #include "switch_control/framework/control/control_border.h"
 #include "switch_control/graphics/raster_context.h"
 
-namespace tumbler::widget {
+namespace tumbler::qt {
 namespace {
 
 QSize DeviceSize(QSize size, double devicePixelRatio) {
@@ -111,4 +111,4 @@ QImage RenderControl(framework::ControlBase& control, QSize size, double deviceP
     return image;
 }
 
-}  // namespace tumbler::widget
+}  // namespace tumbler::qt

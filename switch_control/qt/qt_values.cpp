@@ -1,6 +1,6 @@
-#include "switch_control/widget/qt_values.h"
+#include "switch_control/qt/qt_values.h"
 
-namespace tumbler::widget {
+namespace tumbler::qt {
 
 std::optional<QPalette::ColorRole> PaletteRoleOf(int index) {
     switch (index) {
@@ -63,4 +63,4 @@ framework::FontDescription FromWidgetFont(const QFont& font) {
     return description;
 }
 
-}  // namespace tumbler::widget
+}  // namespace tumbler::qt

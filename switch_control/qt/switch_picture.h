@@ -10,7 +10,7 @@ namespace tumbler::framework {
 class ControlBase;
 }
 
-namespace tumbler::widget {
+namespace tumbler::qt {
 
 // The control's rendered picture, border included, kept between paints: it is drawn again
 // only after Invalidate or for another size or device pixel ratio. At a ratio above 1 the
@@ -51,4 +51,4 @@ class SwitchPicture {
 // at `devicePixelRatio`.
 QImage RenderControl(framework::ControlBase& control, QSize size, double devicePixelRatio);
 
-}  // namespace tumbler::widget
+}  // namespace tumbler::qt

@@ -1,7 +1,7 @@
 #pragma once
 
-// The control's colour, font and mouse button values as Qt widgets hold them: for every Qt
-// widget that hosts a control (this one, and a container's host).
+// The control's colour, font and mouse button values as Qt holds them, for every Qt host of a
+// control: the widget, the Qt Quick item and a container's host.
 
 #include <QColor>
 #include <QFont>
@@ -13,7 +13,7 @@
 #include "switch_control/framework/control/system_colors.h"
 #include "switch_control/graphics/colour.h"
 
-namespace tumbler::widget {
+namespace tumbler::qt {
 
 // The palette role that stands for system colour `index`, if the palette has one.
 std::optional<QPalette::ColorRole> PaletteRoleOf(int index);
@@ -43,4 +43,4 @@ QColor ToQColor(framework::OleColor value, const QPalette& palette, Translate tr
     return RgbToQColor(translate(value));
 }
 
-}  // namespace tumbler::widget
+}  // namespace tumbler::qt
