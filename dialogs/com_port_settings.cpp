@@ -13,7 +13,11 @@ constexpr const char* kKey = "ComPort";
 
 ComPortSettings::ComPortSettings(platform::SerialPort& port, platform::MessageBoxes& boxes,
                                  platform::SettingsStore& store, std::string programTitle)
-    : port_(port), boxes_(boxes), store_(store), programTitle_(std::move(programTitle)) {}
+    : port_(port),
+      boxes_(boxes),
+      store_(store),
+      programTitle_(std::move(programTitle)),
+      ports_(store_, programTitle_) {}
 
 void ComPortSettings::ComPortSet() {
     ComFlag = false;
@@ -49,8 +53,17 @@ void ComPortSettings::warnIllegalPort(const std::string& reason) {
 }
 
 std::string ComPortSettings::describePort(int portIndex) const {
-    const int number = portIndex + 1;
-    return platform::PortDeviceText(number, port_.deviceOf(number));
+    return ports_.describe(portIndex + 1);
+}
+
+std::vector<platform::MappableName> ComPortSettings::devicesPresent() const {
+    return platform::MappableNames(platform::ListSerialDevices(deviceRoot_));
+}
+
+void ComPortSettings::warnRefusedName(int portIndex, const std::string& name,
+                                      const std::string& reason) {
+    boxes_.show(programTitle_, PortName(portIndex) + " cannot open \"" + name + "\": " + reason,
+                platform::MessageIcon::Warning, platform::MessageButtons::Ok);
 }
 
 }  // namespace dialogs

@@ -1,10 +1,14 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
+#include <vector>
 
 #include "dialogs/com_port_code.h"
+#include "platform/com_port_map.h"
 #include "platform/message_boxes.h"
+#include "platform/serial_device_list.h"
 #include "platform/serial_port.h"
 #include "platform/settings_store.h"
 
@@ -41,11 +45,22 @@ class ComPortSettings {
     // Which device port entry `portIndex` (0 for COM1) opens, and whether it is there now.
     std::string describePort(int portIndex) const;
 
+    // The COM mapping, shared with qm4417ctl, that the port-map dialog edits.
+    platform::ComPortMap& portMap() { return ports_; }
+    // Every name of the serial devices present now, by-id names first.
+    std::vector<platform::MappableName> devicesPresent() const;
+    // Where devices are looked for: "/" on a running system, a made-up tree in tests.
+    void setDeviceRoot(std::filesystem::path root) { deviceRoot_ = std::move(root); }
+    // The warning that a name typed for COM `portIndex + 1` cannot be stored, and why.
+    void warnRefusedName(int portIndex, const std::string& name, const std::string& reason);
+
   private:
     platform::SerialPort& port_;
     platform::MessageBoxes& boxes_;
     platform::SettingsStore& store_;
     std::string programTitle_;
+    platform::ComPortMap ports_;
+    std::filesystem::path deviceRoot_ = "/";
 };
 
 }  // namespace dialogs

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "dialogs/frm_port_map.h"
 #include "widgets/named_widgets.h"
 #include "widgets/option_buttons.h"
 #include "widgets/twips.h"
@@ -58,6 +59,7 @@ frmComSetting::frmComSetting(ComPortSettings& settings, QWidget* parent)
     buildLayout();
     connect(cmdOk, &QPushButton::clicked, this, &frmComSetting::cmdOk_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(cmdMap, &QPushButton::clicked, this, &frmComSetting::cmdMap_Click);
     // The box's own tooltip is its entry's, so a closed box tells its device too.
     connect(cmbPortNo, &QComboBox::currentIndexChanged, this, [this](int index) {
         cmbPortNo->setToolTip(cmbPortNo->itemData(index, Qt::ToolTipRole).toString());
@@ -81,6 +83,9 @@ void frmComSetting::buildLayout() {
     cmbPortNo->setEditable(true);
     cmbPortNo->setInsertPolicy(QComboBox::NoInsert);
     cmbPortNo->setGeometry(FromTwips(1440, 240, 1815, 300));
+    // Beside the box, in the room to the right of it; every other widget keeps its place.
+    cmdMap = widgets::MakeButton(this, "cmdMap", "Map...", FromTwips(3330, 240, 1245, 300));
+    cmdMap->setAutoDefault(false);
 
     lblComStopBit = MakeRowLabel(this, "lblComStopBit", "Stop Bit", 720);
     fraComStopBit =
@@ -145,6 +150,13 @@ void frmComSetting::cmdOk_Click() {
                      .parity = widgets::SelectedOption(optParity),
                      .baudRate = widgets::SelectedOption(optBaudRate)});
     accept();
+}
+
+void frmComSetting::cmdMap_Click() {
+    const auto typed = ParsePortName(cmbPortNo->currentText().toStdString());
+    frmPortMap map(settings_, typed.value_or(std::max(cmbPortNo->currentIndex(), 0)), this);
+    map.exec();
+    showPortDevices();
 }
 
 void frmComSetting::keyPressEvent(QKeyEvent* event) {

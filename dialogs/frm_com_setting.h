@@ -29,6 +29,8 @@ class frmComSetting : public QDialog {
 
   private slots:
     void cmdOk_Click();
+    // Opens the port-map dialog on the port in the box; its tooltips then say what changed.
+    void cmdMap_Click();
 
   private:
     void buildLayout();
@@ -39,6 +41,7 @@ class frmComSetting : public QDialog {
     ComPortSettings& settings_;
     QLabel* lblComPortNo = nullptr;
     QComboBox* cmbPortNo = nullptr;
+    QPushButton* cmdMap = nullptr;
     QLabel* lblComStopBit = nullptr;
     QWidget* fraComStopBit = nullptr;
     std::array<QRadioButton*, 2> optStopBit{};

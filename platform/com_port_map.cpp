@@ -1,5 +1,7 @@
 #include "platform/com_port_map.h"
 
+#include "platform/serial_device.h"
+
 namespace platform {
 
 namespace {
@@ -29,9 +31,24 @@ void ComPortMap::set(int number, const std::string& device) {
     store_.write(application_, Section, Key(number), device);
 }
 
+std::optional<std::string> ComPortMap::refusal(const std::string& name) {
+    if (name.empty()) return "no device or network name given";
+    return std::nullopt;
+}
+
+std::optional<std::string> ComPortMap::setEntry(int number, const std::string& name) {
+    auto refused = refusal(name);
+    if (!refused) set(number, name);
+    return refused;
+}
+
 // The store has no removal; an empty value reads as "not mapped".
 void ComPortMap::reset(int number) {
     store_.write(application_, Section, Key(number), "");
+}
+
+std::string ComPortMap::describe(int number) const {
+    return PortDeviceText(number, DescribeDevice(device(number)));
 }
 
 }  // namespace platform

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -18,7 +19,15 @@ class ComPortMap {
     std::string device(int number) const;
     bool isMapped(int number) const;
     void set(int number, const std::string& device);
+    // A COM entry as an operator names it (qm4417ctl ports set, the port-map dialog): stored
+    // when refusal() passes it, else nothing is stored and the refusal returned.
+    std::optional<std::string> setEntry(int number, const std::string& name);
+    // Why `name` cannot be a COM entry, or nothing when it can.
+    static std::optional<std::string> refusal(const std::string& name);
     void reset(int number);  // back to the default device
+
+    // What COM `number` opens now, in words for a tooltip or a list ("COM3 opens ...").
+    std::string describe(int number) const;
 
     static std::string defaultDevice(int number);
 

@@ -73,8 +73,7 @@ bool QtSerialPort::open(std::string& error) {
 }
 
 PortDevice QtSerialPort::deviceOf(int number) const {
-    const std::string device = ports_.device(number);
-    return {device, ProbeDevice(device) != DeviceAccess::Missing};
+    return DescribeDevice(ports_.device(number));
 }
 
 bool QtSerialPort::write(std::string_view bytes) {

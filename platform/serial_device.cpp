@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <filesystem>
 
 namespace platform {
 
@@ -54,9 +55,19 @@ std::string PortOpenFailureText(int number, const std::string& device, PortOpenF
     return opens + ": " + systemText;
 }
 
+PortDevice DescribeDevice(const std::string& path) {
+    PortDevice device{path, ProbeDevice(path) != DeviceAccess::Missing, {}};
+    std::error_code error;
+    if (device.present && std::filesystem::is_symlink(path, error))
+        device.target = std::filesystem::canonical(path, error).string();
+    return device;
+}
+
 std::string PortDeviceText(int number, const PortDevice& device) {
-    return Opens(number, device.path) +
-           (device.present ? ", which is present now." : ", which does not exist now.");
+    if (!device.present) return Opens(number, device.path) + ", which does not exist now.";
+    if (!device.target.empty())
+        return Opens(number, device.path) + ", which points to " + device.target + " now.";
+    return Opens(number, device.path) + ", which is present now.";
 }
 
 }  // namespace platform

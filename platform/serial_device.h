@@ -23,9 +23,15 @@ std::string PortOpenFailureText(int number, const std::string& device, PortOpenF
 struct PortDevice {
     std::string path;
     bool present = false;
+    // For a link (a /dev/serial/by-id/ or by-path/ name), the device it points to now.
+    std::string target;
 };
 
-// "COM3 opens /dev/ttyS2, which is present now." or "..., which does not exist now."
+// What the system says of `path` now: whether it is there and, for a link, where it points.
+PortDevice DescribeDevice(const std::string& path);
+
+// "COM3 opens /dev/ttyS2, which is present now.", "..., which does not exist now." or, for a
+// link, "COM3 opens /dev/serial/by-id/usb-..., which points to /dev/ttyUSB0 now."
 std::string PortDeviceText(int number, const PortDevice& device);
 
 }  // namespace platform

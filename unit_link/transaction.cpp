@@ -35,6 +35,11 @@ bool Send(const LinkServices& link, std::string_view frame) {
 
 }  // namespace
 
+bool WorthSendingAgain(LinkOutcome outcome) {
+    return outcome == LinkOutcome::TimedOut || outcome == LinkOutcome::Refused ||
+           outcome == LinkOutcome::Garbled;
+}
+
 std::size_t MissingReplyBytes(std::string_view received, std::size_t replyLength) {
     const auto stx = received.find(STX);
     const std::size_t got = stx == std::string_view::npos ? 0 : received.size() - stx;
@@ -46,7 +51,7 @@ FrameReply RunFrameTransaction(const LinkServices& link, std::string_view frame,
     if (!Send(link, frame)) return {LinkOutcome::PortClosed, {}};
     FrameReply reply;
     reply.outcome = Poll(
-        link, ReadTimeout,
+        link, link.limits.read,
         [&reply](const std::string& read) {
             reply.text += read;
             return !reply.text.empty() && reply.text.back() == ETX;
@@ -61,7 +66,7 @@ LinkOutcome RunAcknowledgeTransaction(const LinkServices& link, std::string_view
     std::string answer;
     // The answer is one byte, ACK or NAK.
     const LinkOutcome outcome = Poll(
-        link, WriteTimeout,
+        link, link.limits.write(),
         [&answer](const std::string& read) {
             answer = read;
             return answer == std::string(1, ACK) || answer == std::string(1, NAK);

@@ -11,15 +11,42 @@
 
 namespace unit_link {
 
+// A write's answer comes once the unit has stored the word, so writes wait longer.
+inline constexpr int WriteWaitFactor = 2;
 inline constexpr std::chrono::milliseconds ReadTimeout{1000};
-inline constexpr std::chrono::milliseconds WriteTimeout{2000};
+inline constexpr std::chrono::milliseconds WriteTimeout = WriteWaitFactor * ReadTimeout;
+
+// How long a transaction waits for its answer, and how often an exchange that failed is sent
+// again before it fails. The window keeps the defaults; slow lines may need more.
+struct TransactionLimits {
+    std::chrono::nanoseconds read = ReadTimeout;
+    int retries = 0;
+
+    std::chrono::nanoseconds write() const { return WriteWaitFactor * read; }
+};
 
 // What a transaction waits with.
 struct LinkServices {
     platform::SerialPort& port;
     platform::SteadyClock& clock;
     platform::EventPump& events;
+    TransactionLimits limits{};
 };
+
+// Whether sending an exchange again may cure how it ended: no answer, a refusal or a garbled
+// reply may; a closed port sends nothing, and an answer needs no cure.
+bool WorthSendingAgain(LinkOutcome outcome);
+
+// Runs `exchange` (one transaction with the reading of its answer) and sends it again while
+// it ends in a way worth sending again, at most `limits.retries` more times; the outcome is
+// the last one's.
+template <typename Exchange>
+LinkOutcome WithRetries(const TransactionLimits& limits, Exchange exchange) {
+    LinkOutcome outcome = exchange();
+    for (int retry = 0; retry < limits.retries && WorthSendingAgain(outcome); ++retry)
+        outcome = exchange();
+    return outcome;
+}
 
 // A frame transaction's end: the reply when `outcome` is Accepted.
 struct FrameReply {
@@ -30,7 +57,7 @@ struct FrameReply {
 };
 
 // Writes the frame and collects the answer until its newest character is ETX.
-// TimedOut when the time-out passes first; PortClosed at once when the port is
+// TimedOut when the read limit passes first; PortClosed at once when the port is
 // closed, closes meanwhile, or does not take the whole frame. Input left over
 // from an earlier exchange is dropped before the request goes out, so it cannot
 // shift the reply's positions. `replyLength` is the whole reply's length on a sound
@@ -44,8 +71,8 @@ FrameReply RunFrameTransaction(const LinkServices& link, std::string_view frame,
 std::size_t MissingReplyBytes(std::string_view received, std::size_t replyLength);
 
 // Writes the frame and waits for a read that is exactly ACK (Accepted) or exactly
-// NAK (Refused); a read holding either with other bytes does not count. Fails as
-// RunFrameTransaction does otherwise.
+// NAK (Refused); a read holding either with other bytes does not count. Waits up to the write
+// limit; fails as RunFrameTransaction does otherwise.
 LinkOutcome RunAcknowledgeTransaction(const LinkServices& link, std::string_view frame);
 
 }  // namespace unit_link

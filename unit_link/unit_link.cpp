@@ -68,7 +68,8 @@ LinkOutcome UnitLink::ReadBlock(UnitAddress address, std::span<std::int32_t> wor
         const int n = std::min(total - next, MaxWordsPerRequest);
         // Each chunk fills its own elements: a short reply leaves its tail as it
         // was instead of shifting the next chunk's words onto the wrong addresses.
-        const LinkOutcome outcome = ReadBlockChunk(address, words.subspan(next, n));
+        const LinkOutcome outcome = WithRetries(
+            link_.limits, [&] { return ReadBlockChunk(address, words.subspan(next, n)); });
         if (outcome != LinkOutcome::Accepted) return FailBlockOperation(outcome);
         link_.events.processPendingEvents();
         next += n;
@@ -80,7 +81,9 @@ LinkOutcome UnitLink::ReadBlock(UnitAddress address, std::span<std::int32_t> wor
 
 LinkOutcome UnitLink::WriteSingleWord(const std::string& body) {
     const Running running(*this);
-    const LinkOutcome outcome = RunAcknowledgeTransaction(link_, CommandFrame(body));
+    const std::string frame = CommandFrame(body);
+    const LinkOutcome outcome =
+        WithRetries(link_.limits, [&] { return RunAcknowledgeTransaction(link_, frame); });
     if (outcome == LinkOutcome::Accepted) return Succeed();
     lastOutcome_ = outcome;
     window_.showLinkFailure(outcome);
@@ -100,11 +103,16 @@ LinkOutcome UnitLink::WriteBlockWord(UnitAddress address, std::int16_t value) {
 
 std::int16_t UnitLink::ReadWord(UnitAddress address) {
     const Running running(*this);
-    const FrameReply reply =
-        RunFrameTransaction(link_, CommandFrame(ReadWordsBody(address, 1)), WordsReplyLength(1));
-    const auto value = reply.answered() ? DecodeSignedWordReply(reply.text) : std::nullopt;
-    if (!value) {
-        lastOutcome_ = reply.answered() ? LinkOutcome::Garbled : reply.outcome;
+    const std::string frame = CommandFrame(ReadWordsBody(address, 1));
+    std::optional<std::int16_t> value;
+    const LinkOutcome outcome = WithRetries(link_.limits, [&] {
+        const FrameReply reply = RunFrameTransaction(link_, frame, WordsReplyLength(1));
+        if (!reply.answered()) return reply.outcome;
+        value = DecodeSignedWordReply(reply.text);
+        return value ? LinkOutcome::Accepted : LinkOutcome::Garbled;
+    });
+    if (outcome != LinkOutcome::Accepted) {
+        lastOutcome_ = outcome;
         window_.showLinkFailure(lastOutcome_);
         window_.setLinkFailed(true);
         return 0;
@@ -117,9 +125,12 @@ LinkOutcome UnitLink::WriteBlockChunk(UnitAddress address, std::span<const std::
     const std::string frame = CommandFrame(WriteWordsBody(address, values));
     // A refused chunk goes again, but a unit that refuses it every time is
     // given up on.
-    LinkOutcome outcome = LinkOutcome::Refused;
-    for (int attempt = 0; attempt <= MaxNakResends && outcome == LinkOutcome::Refused; ++attempt)
-        outcome = RunAcknowledgeTransaction(link_, frame);
+    const LinkOutcome outcome = WithRetries(link_.limits, [&] {
+        LinkOutcome answer = LinkOutcome::Refused;
+        for (int attempt = 0; attempt <= MaxNakResends && answer == LinkOutcome::Refused; ++attempt)
+            answer = RunAcknowledgeTransaction(link_, frame);
+        return answer;
+    });
     if (outcome == LinkOutcome::Accepted) link_.clock.pause(PauseAfterBlockChunk);
     return outcome;
 }
@@ -144,14 +155,16 @@ LinkOutcome UnitLink::WriteBlock(UnitAddress address, std::span<const std::int16
 
 std::string UnitLink::Char_Read(std::int32_t address) {
     const Running running(*this);
-    const FrameReply reply =
-        RunFrameTransaction(link_, CommandFrame(ReadTwoBytesBody(address)), TwoBytesReplyLength());
-    lastOutcome_ = reply.outcome;
-    if (!reply.answered()) return "%%";
-    // The unit waits for our acknowledge of every complete reply.
-    link_.port.write(std::string(1, ACK));
-    const auto bytes = DecodeTwoBytesReply(reply.text);
-    if (!bytes) lastOutcome_ = LinkOutcome::Garbled;
+    const std::string frame = CommandFrame(ReadTwoBytesBody(address));
+    std::optional<std::string> bytes;
+    lastOutcome_ = WithRetries(link_.limits, [&] {
+        const FrameReply reply = RunFrameTransaction(link_, frame, TwoBytesReplyLength());
+        if (!reply.answered()) return reply.outcome;
+        // The unit waits for our acknowledge of every complete reply.
+        link_.port.write(std::string(1, ACK));
+        bytes = DecodeTwoBytesReply(reply.text);
+        return bytes ? LinkOutcome::Accepted : LinkOutcome::Garbled;
+    });
     return bytes.value_or("%%");
 }
 

@@ -32,7 +32,7 @@ class FakeSerialPort : public SerialPort {
     PortDevice deviceOf(int number) const override {
         const auto it = devices.find(number);
         return it != devices.end() ? it->second
-                                   : PortDevice{ComPortMap::defaultDevice(number), true};
+                                   : PortDevice{ComPortMap::defaultDevice(number), true, {}};
     }
 
     bool isOpen() const override { return opened; }

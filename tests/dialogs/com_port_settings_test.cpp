@@ -1,4 +1,8 @@
+#include <filesystem>
+#include <fstream>
+
 #include "com_port_settings_fixture.h"
+#include "tests/tumbler_module/temp_folder.h"
 
 namespace dialogs {
 namespace {
@@ -32,11 +36,19 @@ TEST_F(ComPortSettingsTest, APortThatDoesNotOpenWarnsAndClearsTheFlag) {
     EXPECT_EQ(boxes.shown[0].detail, "COM1 opens /dev/ttyS0: no such device.");
 }
 
-TEST_F(ComPortSettingsTest, DescribesTheDeviceEachPortEntryOpens) {
-    port.devices[3] = {"/dev/serial/by-id/usb-adapter", false};
-    EXPECT_EQ(settings.describePort(0), "COM1 opens /dev/ttyS0, which is present now.");
+TEST_F(ComPortSettingsTest, DescribesWhatEachPortEntryOpensNow) {
+    EXPECT_TRUE(settings.describePort(0).starts_with("COM1 opens /dev/ttyS0, which "));
+    settings.portMap().set(3, "/nonexistent/serial/by-id/usb-adapter");
     EXPECT_EQ(settings.describePort(2),
-              "COM3 opens /dev/serial/by-id/usb-adapter, which does not exist now.");
+              "COM3 opens /nonexistent/serial/by-id/usb-adapter, which does not exist now.");
+    const TempFolder folder;
+    const auto device = std::filesystem::canonical(folder.path()) / "ttyUSB1";
+    std::ofstream(device).put('\n');
+    std::filesystem::create_symlink("ttyUSB1", folder.path() / "usb-adapter-port0");
+    settings.portMap().set(4, (folder.path() / "usb-adapter-port0").string());
+    EXPECT_EQ(settings.describePort(3), "COM4 opens " +
+                                            (folder.path() / "usb-adapter-port0").string() +
+                                            ", which points to " + device.string() + " now.");
 }
 
 TEST_F(ComPortSettingsTest, LoadTakesOnlyCodesTheDialogCanMake) {

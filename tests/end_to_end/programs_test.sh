@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # kv3907-sim and qm4417ctl as programs: the simulator's symlink, its control FIFO
-# and standard input, qm4417ctl's output and exit codes, load then verify under a
-# comma-decimal locale, a CSV monitor cut by a silent unit, and a clean end on SIGTERM.
+# and standard input, qm4417ctl's output and exit codes, load then verify and the time
+# limit under a comma-decimal locale, a CSV monitor cut by a silent unit, and a clean end on SIGTERM.
 #   programs_test.sh KV3907_SIM QM4417CTL
 set -uo pipefail
 sim=$1
@@ -88,6 +88,10 @@ german "$ctl" write FFEF34 1501
 german "$ctl" verify "$work/line.par" >"$work/verify.out" 2>"$work/verify.err"
 check "verify after a write" "3 PhaseCount file=1500 unit=1501 " \
     "$? $(cat "$work/verify.out") $(cat "$work/verify.err")"
+# The limits for slow lines are read with a point, whatever the locale.
+check "timeout in a comma locale" "05DD" "$(german "$ctl" --timeout 0.5 --retries 1 read FFEF34 1)"
+german "$ctl" --timeout 0,5 read FFEF34 1 >/dev/null 2>"$work/timeout.err"
+check "comma timeout refused" "2 qm4417ctl: bad timeout '0,5'" "$? $(head -n1 "$work/timeout.err")"
 
 # A CSV log keeps its rows when the unit falls silent, and ends with the failure.
 "$ctl" monitor --csv --count 1000 >"$work/csv.out" 2>"$work/csv.err" &
@@ -101,6 +105,14 @@ row='^[0-9]{4}-[0-9]{2}-[0-9]{2}T[0-9]{2}:[0-9]{2}:[0-9]{2}\.[0-9]{3}Z,5,000005,
 check "csv rows" "$(($(wc -l <"$work/csv.out") - 1))" "$(grep -cE "$row" "$work/csv.out")"
 check "csv row" "5,000005" "$(sed -n 2p "$work/csv.out" | cut -d, -f2,3)"
 check "csv failure" "Communication Time Out!" "$(head -n1 "$work/csv.err")"
+
+# Half a second is half a second in a comma locale: an answer 0.8 s late misses it. Last, so
+# the late answer meets no other command.
+oks=$(grep -c '^ok$' "$work/sim.out")
+echo "fault delay 800 1" >"$work/control"
+wait_for answered $((oks + 1))
+german "$ctl" --timeout 0.5 read FFEF34 1 >/dev/null 2>"$work/late.err"
+check "late answer" "1 Cause: the unit did not answer in time" "$? $(sed -n 3p "$work/late.err")"
 
 kill "$sim_pid"
 wait "$sim_pid"

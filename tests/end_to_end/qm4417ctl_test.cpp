@@ -181,6 +181,16 @@ TEST_F(CtlTest, UsageErrorsExitTwoAndNameTheBadArgument) {
         {{"verify"}, "missing argument"},
         {{"ports", "set", "COM0", "/dev/x"}, "'COM0'"},
         {{"ports", "clear"}, "'clear'"},
+        {{"ports", "devices", "all"}, "'all'"},
+        {{"--timeout", "0,5", "read", "0", "1"}, "'0,5'"},
+        {{"--timeout", "0", "read", "0", "1"}, "'0'"},
+        {{"--timeout", "-1", "read", "0", "1"}, "'-1'"},
+        {{"--timeout", "3601", "read", "0", "1"}, "'3601'"},
+        {{"--timeout", "1s", "read", "0", "1"}, "'1s'"},
+        {{"--timeout"}, "--timeout"},
+        {{"--retries", "-1", "read", "0", "1"}, "'-1'"},
+        {{"--retries", "101", "read", "0", "1"}, "'101'"},
+        {{"--retries", "1.5", "read", "0", "1"}, "'1.5'"},
     };
     for (const auto& [arguments, named] : cases) {
         const CtlResult result = run(arguments);
@@ -189,6 +199,31 @@ TEST_F(CtlTest, UsageErrorsExitTwoAndNameTheBadArgument) {
         EXPECT_NE(result.err.find("usage: qm4417ctl"), std::string::npos);
     }
     EXPECT_TRUE(control("status").ends_with("requests=0"));  // none reached the unit
+}
+
+TEST_F(CtlTest, RetriesSendAFailedExchangeAgainBeforeItFails) {
+    control("fault drop 2");  // carried out, answer lost
+    EXPECT_EQ(runOnUnit({"--timeout", "0.5", "--retries", "2", "write", "FFEF34", "1234"}).exitCode,
+              0);
+    EXPECT_EQ(control("peek FFEF34"), "0x04D2");
+    control("fault drop 2");
+    const CtlResult unanswered =
+        runOnUnit({"--timeout", "0.5", "--retries", "1", "read", "FFEF34", "1"});
+    EXPECT_EQ(unanswered.exitCode, 1);
+    EXPECT_EQ(unanswered.err,
+              "Communication Time Out!\nPlease Check Communication Line\n"
+              "Cause: the unit did not answer in time\n");
+    EXPECT_EQ(runOnUnit({"read", "FFEF34", "1"}).out, "04D2\n");
+}
+
+TEST_F(CtlTest, TimeoutIsTheReadLimit) {
+    control("fault delay 400 1");
+    EXPECT_EQ(runOnUnit({"--timeout", "5", "read", "FFEF34", "1"}).exitCode, 0);
+    // Last: the late answer must not meet a later command.
+    control("fault delay 400 1");
+    const CtlResult late = runOnUnit({"--timeout", "0.2", "read", "FFEF34", "1"});
+    EXPECT_EQ(late.exitCode, 1);
+    EXPECT_NE(late.err.find("did not answer in time"), std::string::npos) << late.err;
 }
 
 TEST_F(CtlTest, HelpAnywhereGoesToStandardOutputAndSendsNothing) {

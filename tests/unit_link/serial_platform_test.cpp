@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTimer>
+#include <filesystem>
 #include <thread>
 
 #include "platform/com_port_map.h"
@@ -310,6 +311,47 @@ TEST_F(PtyPort, ALostDeviceClosesThePortAndEndsTheWaitAtOnce) {
     EXPECT_TRUE(port.write("x"));
     port.close();
     EXPECT_FALSE(port.deviceLost());
+}
+
+// A COM entry naming a stable link (/dev/serial/by-id/...) is opened by that name each time:
+// an adapter that comes back as another device still answers behind the same entry.
+TEST_F(PtyPort, AStableLinkIsReopenedByItsNameAfterAReplug) {
+    char folder[] = "/tmp/h22ports-by-id-XXXXXX";
+    ASSERT_NE(mkdtemp(folder), nullptr);
+    const std::string link = std::string(folder) + "/usb-FTDI_A50285BI-if00-port0";
+    const auto pointAt = [&link](const char* device) {
+        std::filesystem::remove(link);
+        std::filesystem::create_symlink(device, link);
+    };
+    char first[256];
+    ttyname_r(slave_, first, sizeof first);
+    pointAt(first);
+    ports.set(4, link);
+    std::string error;
+    ASSERT_TRUE(port.open(error)) << error;
+
+    QTimer::singleShot(20, [this] {
+        close(master_);
+        master_ = -1;
+    });
+    port.waitForInput(5s);
+    ASSERT_TRUE(port.deviceLost());
+    // Plugged back, the adapter is another device now (the old one still held, so its number
+    // is not given again); udev moves the link to it.
+    const int oldSlave = slave_;
+    char second[256];
+    ASSERT_EQ(openpty(&master_, &slave_, second, nullptr, nullptr), 0);
+    close(oldSlave);
+    ASSERT_STRNE(first, second);
+    pointAt(second);
+
+    ASSERT_TRUE(port.open(error)) << error;
+    EXPECT_EQ(ports.device(4), link);
+    EXPECT_EQ(DescribeDevice(link).target, second);
+    ASSERT_TRUE(port.write("after replug"));
+    EXPECT_EQ(ReadMaster(), "after replug");
+    port.close();
+    std::filesystem::remove_all(folder);
 }
 
 }  // namespace

@@ -1,8 +1,10 @@
 // ports: the sixteen COM numbers, the device each maps to and whether it exists;
-// ports set COMn DEVICE and ports reset COMn edit the mapping.
+// ports set COMn DEVICE and ports reset COMn edit the mapping; ports devices lists the serial
+// devices present with their stable names.
 #include "dialogs/com_port_code.h"
 #include "platform/com_port_map.h"
 #include "platform/serial_device.h"
+#include "platform/serial_device_list.h"
 #include "tools/qm4417ctl/commands.h"
 #include "tools/qm4417ctl/ctl_arguments.h"
 
@@ -31,8 +33,14 @@ int RunPorts(CtlContext& context) {
     if (arguments[0] == "set") {
         ExpectArgumentCount(arguments, 3, "ports set COMn DEVICE");
         const int number = ParseComNumber(arguments[1]);
-        if (arguments[2].empty()) throw UsageError("bad device ''");
-        ports.set(number, arguments[2]);
+        if (const auto refused = ports.setEntry(number, arguments[2]))
+            throw UsageError("bad device '" + arguments[2] + "': " + *refused);
+        return Success;
+    }
+    if (arguments[0] == "devices") {
+        ExpectArgumentCount(arguments, 1, "ports devices");
+        for (const auto& device : platform::ListSerialDevices("/"))
+            context.out << platform::SerialDeviceLine(device) << '\n';
         return Success;
     }
     if (arguments[0] == "reset") {

@@ -5,6 +5,7 @@
 #include "dialogs/com_port_code.h"
 #include "platform/line_settings.h"
 #include "tools/qm4417ctl/ctl_command.h"
+#include "unit_parameters/number_text.h"
 
 namespace qm4417ctl {
 
@@ -18,6 +19,10 @@ std::optional<long long> WholeNumber(std::string_view text, int base) {
     return value;
 }
 
+constexpr int kMaxRetries = 100;
+constexpr double kShortestLimitSeconds = 0.01;
+constexpr double kLongestLimitSeconds = 3600;
+
 [[noreturn]] void Bad(std::string_view what, std::string_view text) {
     throw UsageError("bad " + std::string(what) + " '" + std::string(text) + "'");
 }
@@ -29,12 +34,17 @@ GlobalOptions ParseGlobalOptions(const std::vector<std::string>& arguments) {
     std::size_t i = 0;
     for (; i < arguments.size() && arguments[i].starts_with("--"); ++i) {
         const std::string& option = arguments[i];
-        if (option != "--port" && option != "--line")
+        if (option != "--port" && option != "--line" && option != "--timeout" &&
+            option != "--retries")
             throw UsageError("unknown option '" + option + "'");
         if (i + 1 >= arguments.size()) throw UsageError("missing value after " + option);
         const std::string& value = arguments[++i];
         if (option == "--port") {
             options.port = value;
+        } else if (option == "--timeout") {
+            options.limits.read = ParseSeconds(value, "timeout");
+        } else if (option == "--retries") {
+            options.limits.retries = ParseCount(value, 0, kMaxRetries, "retries");
         } else {
             if (!platform::ParseLineSettings(value)) Bad("line settings", value);
             options.line = value;
@@ -69,6 +79,13 @@ int ParseComNumber(std::string_view text) {
     const auto index = dialogs::ParsePortName(text);
     if (!index) Bad("port", text);
     return *index + 1;
+}
+
+std::chrono::nanoseconds ParseSeconds(std::string_view text, std::string_view what) {
+    const auto seconds = unit_parameters::ReadStrictDecimal(text);
+    if (!seconds || *seconds < kShortestLimitSeconds || *seconds > kLongestLimitSeconds)
+        Bad(what, text);
+    return std::chrono::round<std::chrono::nanoseconds>(std::chrono::duration<double>(*seconds));
 }
 
 void ExpectArgumentCount(const std::vector<std::string>& arguments, std::size_t count,

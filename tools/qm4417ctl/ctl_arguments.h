@@ -1,17 +1,22 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "unit_link/transaction.h"
+
 namespace qm4417ctl {
 
-// The options before the command: --port COMn|DEVICE and --line 9600,e,8,1.
+// The options before the command: --port COMn|DEVICE, --line 9600,e,8,1, --timeout SECONDS
+// and --retries N.
 struct GlobalOptions {
     std::optional<std::string> port;
     std::optional<std::string> line;
+    unit_link::TransactionLimits limits;
     std::vector<std::string> command;  // the command's name and its arguments
 };
 
@@ -23,6 +28,8 @@ std::int32_t ParseUnitAddress(std::string_view text);  // hexadecimal, 1 to 6 di
 int ParseCount(std::string_view text, int low, int high, std::string_view what);  // decimal
 std::int32_t ParseWordValue(std::string_view text);  // decimal -32768..65535, or 0x0..0xFFFF
 int ParseComNumber(std::string_view text);           // COM1..COM16
+// Decimal seconds, the point a point in every locale ("0.5"), from 0.01 to 3600.
+std::chrono::nanoseconds ParseSeconds(std::string_view text, std::string_view what);
 
 // Throws UsageError unless there are exactly `count` arguments.
 void ExpectArgumentCount(const std::vector<std::string>& arguments, std::size_t count,

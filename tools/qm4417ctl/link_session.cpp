@@ -47,6 +47,7 @@ LinkSession::LinkSession(platform::SettingsStore& settings, const GlobalOptions&
                          std::ostream& err)
     : err_(err),
       choice_(ChoosePort(options, settings)),
+      limits_(options.limits),
       settings_(settings, choice_),
       ports_(settings_, SettingsApplication),
       port_(ports_),
@@ -64,7 +65,7 @@ unit_link::UnitLink* LinkSession::open() {
         openFailed_ = true;
         return nullptr;
     }
-    link_.emplace(unit_link::LinkServices{port_, clock_, events_}, window_);
+    link_.emplace(unit_link::LinkServices{port_, clock_, events_, limits_}, window_);
     return &*link_;
 }
 

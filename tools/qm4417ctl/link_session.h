@@ -54,6 +54,7 @@ class LinkSession : public LinkAccess {
 
     std::ostream& err_;
     PortChoice choice_;
+    unit_link::TransactionLimits limits_;
     DeviceOverride settings_;
     platform::ComPortMap ports_;
     platform::QtSerialPort port_;
