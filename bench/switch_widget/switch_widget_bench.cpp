@@ -42,10 +42,11 @@ int main(int argc, char** argv) {
             QCheckBox box(QStringLiteral("POWER"));
             box.resize(size);
             QImage boxTarget = TargetFor(box, ratio);
-            for (int shape = TumblerSwitch::type1; shape <= TumblerSwitch::type7; ++shape) {
+            for (int shape = TumblerSwitch::Rocker; shape <= TumblerSwitch::LitRoundButton;
+                 ++shape) {
                 TumblerSwitch tumbler;
                 tumbler.setCaption(QStringLiteral("POWER"));
-                tumbler.setSwitchShape(static_cast<TumblerSwitch::TumblerShapes>(shape));
+                tumbler.setSwitchShape(static_cast<TumblerSwitch::SwitchShape>(shape));
                 tumbler.resize(size);
                 QImage target = TargetFor(tumbler, ratio);
                 // A toggle before each repaint, so that nothing kept from the last one is used:

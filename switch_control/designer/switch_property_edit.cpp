@@ -24,16 +24,18 @@ std::vector<PropertyChange> EditCopy(const TumblerSwitch& widget,
     edit(copy);
 
     std::vector<PropertyChange> changes;
-    auto compare = [&](const char* name) {
-        const QVariant after = copy.property(name);
-        if (after != widget.property(name)) changes.emplace_back(name, after);
-    };
     const QMetaObject& meta = TumblerSwitch::staticMetaObject;
     for (int i = meta.propertyOffset(); i < meta.propertyCount(); ++i) {
         const QMetaProperty property = meta.property(i);
-        if (property.isWritable() && property.isDesignable()) compare(property.name());
+        if (!property.isWritable() || !property.isDesignable()) continue;
+        const QVariant after = copy.property(property.name());
+        if (after != widget.property(property.name())) changes.emplace_back(property.name(), after);
     }
-    compare("font");
+    // The font as the control holds it: the copy's QFont may resolve differently from the
+    // widget's (another parent) while the control's font is the same.
+    if (!(copy.control().InternalGetFont() == widget.control().InternalGetFont())) {
+        changes.emplace_back("font", copy.font());
+    }
     return changes;
 }
 
@@ -43,7 +45,8 @@ void RunPropertySheet(TumblerSwitch& copy, QWidget* parent) {
         if (clsid == kClsidTumblerPropPage) return new CTumblerPropPage(TumblerModuleState(), tabs);
         return fw::CreateStockPropertyPage(clsid, tabs);
     };
-    fw::PropertySheet sheet("TumblerSwitch Properties", {&access}, copy.control().GetPropertyPages(), makePage,
+    fw::PropertySheet sheet("TumblerSwitch Properties", {&access},
+                            copy.control().GetPropertyPages(), makePage,
                             parent != nullptr ? parent->window() : nullptr);
     sheet.exec();
 }

@@ -4,15 +4,14 @@
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
-#include <QFile>
 #include <QTest>
-#include <QUiLoader>
 
 #include "switch_control/control_look.h"
 #include "switch_control/framework/control/control_border.h"
 #include "switch_control/graphics/raster_context.h"
 #include "switch_control/qt/switch_picture.h"
 #include "switch_control/tumbler_ctrl.h"
+#include "tests/switch_widget/form_file.h"
 #include "tests/switch_widget/signal_log.h"
 
 namespace {
@@ -37,11 +36,8 @@ QImage ControlDrawing(const TumblerSwitch& widget, int width, int height, double
 class SwitchFormTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        QFile file(QStringLiteral(SWITCH_FORM));
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        QUiLoader loader;
-        form_.reset(loader.load(&file));
-        ASSERT_NE(form_, nullptr) << loader.errorString().toStdString();
+        form_ = LoadFormFile(SWITCH_FORM);
+        ASSERT_NE(form_, nullptr);
         main_ = form_->findChild<TumblerSwitch*>(QStringLiteral("mainPower"));
         hold_ = form_->findChild<TumblerSwitch*>(QStringLiteral("feedHold"));
         ASSERT_NE(main_, nullptr) << "no TumblerSwitch: is the plugin on QT_PLUGIN_PATH?";
@@ -57,13 +53,13 @@ class SwitchFormTest : public ::testing::Test {
 
 TEST_F(SwitchFormTest, PropertiesComeFromTheForm) {
     EXPECT_EQ(main_->caption(), QStringLiteral("MAIN"));
-    EXPECT_EQ(main_->switchShape(), TumblerSwitch::type2);
-    EXPECT_EQ(main_->alignment(), TumblerSwitch::horizontal);
+    EXPECT_EQ(main_->switchShape(), TumblerSwitch::RockerWithLamp);
+    EXPECT_EQ(main_->alignment(), TumblerSwitch::Horizontal);
     EXPECT_EQ(main_->ledColor(), QColor(0, 255, 0));
     EXPECT_TRUE(main_->value());
     EXPECT_TRUE(main_->isChecked());
     EXPECT_EQ(main_->control().GetLedColor(), 0x00FF00u);
-    EXPECT_EQ(hold_->switchShape(), TumblerSwitch::type5);
+    EXPECT_EQ(hold_->switchShape(), TumblerSwitch::RoundButton);
     EXPECT_EQ(hold_->borderStyle(), 0);
     EXPECT_FALSE(hold_->value());
     EXPECT_EQ(hold_->size(), QSize(100, 50));
@@ -85,14 +81,37 @@ TEST_F(SwitchFormTest, MouseClickAndSpaceTakeTheControlsClickPath) {
     EXPECT_FALSE(hold_->value());
     EXPECT_EQ(hold_->control().GetValue(), 0);
 
-    // The control flips on every click it is given, whatever the button.
+    // The right and middle buttons click no Qt button: they are left to the parent, also
+    // between a left press and its release.
     QTest::mouseClick(hold_, Qt::RightButton, {}, QPoint(50, 25));
+    QTest::mouseClick(hold_, Qt::MiddleButton, {}, QPoint(50, 25));
+    QTest::mousePress(hold_, Qt::LeftButton, {}, QPoint(50, 25));
+    QTest::mouseClick(hold_, Qt::RightButton, {}, QPoint(50, 25));
+    EXPECT_TRUE(log.Take().isEmpty());
+    QTest::mouseRelease(hold_, Qt::LeftButton, {}, QPoint(50, 25));
     EXPECT_EQ(log.Take(), QStringList({"changed", "toggled on", "clicked"}));
     // A press inside and a release outside is no click.
     QTest::mousePress(hold_, Qt::LeftButton, {}, QPoint(50, 25));
     QTest::mouseRelease(hold_, Qt::LeftButton, {}, QPoint(150, 25));
     EXPECT_TRUE(log.Take().isEmpty());
     EXPECT_TRUE(hold_->isChecked());
+}
+
+// The parent that shows a context menu gets the right button's press.
+TEST_F(SwitchFormTest, TheRightButtonReachesTheParent) {
+    struct PressLog : QObject {
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::MouseButtonPress) {
+                buttons << static_cast<QMouseEvent*>(event)->button();
+            }
+            return false;
+        }
+        QList<Qt::MouseButton> buttons;
+    } presses;
+    form_->installEventFilter(&presses);
+    QTest::mouseClick(hold_, Qt::RightButton, {}, QPoint(50, 25));
+    QTest::mouseClick(hold_, Qt::LeftButton, {}, QPoint(50, 25));
+    EXPECT_EQ(presses.buttons, QList<Qt::MouseButton>({Qt::RightButton}));
 }
 
 TEST_F(SwitchFormTest, TabMovesTheFocusBetweenTheSwitches) {
