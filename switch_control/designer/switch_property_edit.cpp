@@ -3,6 +3,8 @@
 #include <QMetaProperty>
 #include <string>
 
+#include "switch_control/designer/reference_help.h"
+#include "switch_control/designer/sheet_language.h"
 #include "switch_control/framework/control/control_property_access.h"
 #include "switch_control/framework/pages/property_sheet.h"
 #include "switch_control/property_page/tumbler_prop_page.h"
@@ -39,7 +41,8 @@ std::vector<PropertyChange> EditCopy(const TumblerSwitch& widget,
     return changes;
 }
 
-void RunPropertySheet(TumblerSwitch& copy, QWidget* parent) {
+void RunPropertySheet(TumblerSwitch& copy, QWidget* parent, const QLocale& language,
+                      const QString& reference) {
     fw::ControlPropertyAccess access(copy.control());
     const fw::PageMaker makePage = [](const fw::Guid& clsid, QWidget* tabs) -> fw::PropertyPage* {
         if (clsid == kClsidTumblerPropPage) return new CTumblerPropPage(TumblerModuleState(), tabs);
@@ -48,6 +51,10 @@ void RunPropertySheet(TumblerSwitch& copy, QWidget* parent) {
     fw::PropertySheet sheet("TumblerSwitch Properties", {&access},
                             copy.control().GetPropertyPages(), makePage,
                             parent != nullptr ? parent->window() : nullptr);
+    if (const std::unique_ptr<QTranslator> translator = PageTranslatorFor(language)) {
+        for (int i = 0; i < sheet.PageCount(); ++i) TranslatePage(*sheet.Page(i), *translator);
+    }
+    sheet.SetHelpHandler([&](const fw::PropertyPage&) { ShowReference(&sheet, reference); });
     sheet.exec();
 }
 

@@ -1,10 +1,14 @@
 #pragma once
 
 #include <QByteArray>
+#include <QLocale>
+#include <QString>
 #include <QVariant>
 #include <functional>
 #include <utility>
 #include <vector>
+
+#include "switch_control/designer/reference_help.h"
 
 class QWidget;
 class TumblerSwitch;
@@ -20,7 +24,10 @@ std::vector<PropertyChange> EditCopy(const TumblerSwitch& widget,
                                      const std::function<void(TumblerSwitch& copy)>& edit);
 
 // The control's own property sheet ("General", colour and font pages) on `copy`, modal,
-// owned by `parent`'s window.
-void RunPropertySheet(TumblerSwitch& copy, QWidget* parent);
+// owned by `parent`'s window, in the language of `language` (Designer's); its Help button
+// opens the reference whose first page is `reference`.
+void RunPropertySheet(TumblerSwitch& copy, QWidget* parent,
+                      const QLocale& language = QLocale::system(),
+                      const QString& reference = InstalledReference());
 
 }  // namespace tumbler::designer

@@ -6,11 +6,11 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "switch_control/framework/control/stock_page_ids.h"
 #include "switch_control/framework/module/class_factory.h"
 #include "switch_control/framework/module/class_objects.h"
 #include "switch_control/framework/pages/stock_color_page.h"
 #include "switch_control/framework/pages/stock_font_page.h"
-#include "switch_control/framework/control/stock_page_ids.h"
 
 namespace tumbler::framework {
 
@@ -122,10 +122,15 @@ void PropertySheet::UpdateHelpButton() {
     help_->setEnabled(page != nullptr && !page->helpInfo().docString.empty());
 }
 
-// The help files named by pages are not installed: the page's description stands in.
+// Unless the host shows its own help, the page's description stands in for the help files
+// that pages name, which are not installed.
 void PropertySheet::ShowHelp() {
     const PropertyPage* page = CurrentPage();
     if (page == nullptr || page->helpInfo().docString.empty()) return;
+    if (helpHandler_) {
+        helpHandler_(*page);
+        return;
+    }
     const PageHelpInfo& help = page->helpInfo();
     QMessageBox::information(this, QString::fromStdString(page->caption()),
                              QString::fromStdString(help.docString) +

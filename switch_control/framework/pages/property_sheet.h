@@ -47,6 +47,9 @@ class PropertySheet : public QDialog {
     QTabWidget* Tabs() const { return tabs_; }
     // Applies every page with changes; kOk or the first failure.
     HResult ApplyAll();
+    // What the Help button shows for a page that has help, in place of the page's description.
+    using HelpHandler = std::function<void(const PropertyPage& page)>;
+    void SetHelpHandler(HelpHandler handler) { helpHandler_ = std::move(handler); }
 
   private:
     // ApplyAll, with a warning box naming a failure; true when every page applied.
@@ -61,6 +64,7 @@ class PropertySheet : public QDialog {
     QTabWidget* tabs_;
     QPushButton* apply_;
     QPushButton* help_;
+    HelpHandler helpHandler_;
 };
 
 }  // namespace tumbler::framework
