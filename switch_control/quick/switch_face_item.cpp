@@ -227,13 +227,18 @@ QSGNode* SwitchFaceItem::updatePaintNode(QSGNode* old, UpdatePaintNodeData*) {
         delete node;
         return nullptr;
     }
-    if (node == nullptr) {
+    // A scene graph made anew (another window, a released one) has lost the node: the kept
+    // picture serves again (the GUI thread waits while this runs).
+    if (node == nullptr && drawn_.isNull())
+        drawn_ = picture_.Get(*control_, shown_.size, shown_.ratio);
+    if (!drawn_.isNull()) {
+        // A new node for a new picture: a node deletes the texture it owns when it goes, while
+        // not every backend's node deletes the one it replaces.
+        delete node;
         node = window()->createImageNode();
-        node->setOwnsTexture(true);  // the node deletes the texture it replaces
+        node->setOwnsTexture(true);
         // One picture pixel to one device pixel: nothing to filter.
         node->setFiltering(QSGTexture::Nearest);
-    }
-    if (!drawn_.isNull()) {
         node->setTexture(window()->createTextureFromImage(drawn_));
         drawn_ = QImage();
     }

@@ -120,6 +120,21 @@ TEST_F(QuickSwitch, ShowsEveryChangeOfAProperty) {
     EXPECT_TRUE(after == ControlsOwn());
 }
 
+TEST_F(QuickSwitch, MovedIntoAnotherWindowItShowsItselfThere) {
+    switch_->setProperty("checked", true);
+    const QImage own = ControlsOwn();
+    EXPECT_TRUE(Shown() == own);
+    QQuickWindow other;
+    other.resize(300, 200);
+    switch_->setParentItem(other.contentItem());
+    other.show();
+    QImage there = other.grabWindow();
+    const double ratio = other.effectiveDevicePixelRatio();
+    there = there.copy(QRect(kPlace * ratio, kSize * ratio)).convertToFormat(QImage::Format_RGB32);
+    there.setDevicePixelRatio(1.0);
+    EXPECT_TRUE(there == own);
+}
+
 TEST_F(QuickSwitch, AccessibilitySeesACheckBoxNamedByItsTextWhoseStateFollows) {
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(switch_);
     ASSERT_NE(accessible, nullptr);
