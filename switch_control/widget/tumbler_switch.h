@@ -58,8 +58,9 @@ class TumblerSwitch : public QAbstractButton {
     /// The caption, the control's Caption: any text, default empty (no caption strip). `&` is
     /// shown as it is, not as a mnemonic. Designer's "Change text..." edits it in place.
     Q_PROPERTY(QString text READ text WRITE setText)
-    /// The same as text, under the control's name (forms saved before keep loading).
-    Q_PROPERTY(QString caption READ caption WRITE setCaption DESIGNABLE false STORED false)
+    /// The same as text, under the control's name. Not offered in Designer; stored, so that
+    /// Designer keeps it in a form saved before, which names the caption so.
+    Q_PROPERTY(QString caption READ caption WRITE setCaption DESIGNABLE false)
     /// The caption's colour. Until set, the palette's QPalette::WindowText.
     Q_PROPERTY(QColor captionColor READ captionColor WRITE setCaptionColor)
     /// The colour of the lamp. Only RockerWithLamp has a lamp: it shows this colour when on and

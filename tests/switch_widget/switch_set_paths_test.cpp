@@ -108,7 +108,7 @@ TEST(SwitchSetPathsTest, TextIsTheCaption) {
 }
 
 // Designer offers what the switch uses; the button's icon and auto-repeat, and the second name
-// of the caption, stay out of its property editor and out of saved forms.
+// of the caption, stay out of its property editor.
 TEST(SwitchSetPathsTest, OnlyWhatTheSwitchUsesIsDesignable) {
     const QMetaObject& meta = TumblerSwitch::staticMetaObject;
     auto designable = [&](const char* name) {
@@ -124,6 +124,9 @@ TEST(SwitchSetPathsTest, OnlyWhatTheSwitchUsesIsDesignable) {
                               "captionColor", "ledColor", "foreColor", "backColor", "font"}) {
         EXPECT_TRUE(designable(shown)) << shown;
     }
+    // Designer writes only stored properties: a form saved with "caption" keeps its caption
+    // when Designer saves it again.
+    EXPECT_TRUE(meta.property(meta.indexOfProperty("caption")).isStored());
 }
 
 // The shapes and alignments have Qt's kind of names, in the order of their numbers; the type
