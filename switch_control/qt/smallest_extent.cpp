@@ -1,6 +1,7 @@
 #include "switch_control/qt/smallest_extent.h"
 
 #include <QImage>
+#include <utility>
 
 #include "switch_control/control_look.h"
 #include "switch_control/framework/control/control_border.h"
@@ -18,6 +19,16 @@ QSize SmallestExtent(const CTumblerCtrl& control) {
     const int border =
         2 * framework::BorderWidth(control.GetBorderStyle(), control.GetAppearance());
     return {inner.cx + border, inner.cy + border};
+}
+
+bool KeptSmallestExtent::Update(const CTumblerCtrl& control) {
+    Inputs now{control.GetText(), control.InternalGetFont(), control.GetSwitchShape(),
+               control.GetBorderStyle(), control.GetAppearance()};
+    if (measured_ == now) return false;
+    measured_ = std::move(now);
+    const QSize before = extent_;
+    extent_ = SmallestExtent(control);
+    return extent_ != before;
 }
 
 }  // namespace tumbler::qt

@@ -55,11 +55,7 @@ struct TumblerSwitch::Private : fw::ControlSite, fw::EventSink {
         picture.Invalidate();
         widget.ShowControlFont();
         widget.ShowControlCaption();
-        const QSize smallest = tumbler::qt::SmallestExtent(control);
-        if (smallest != minimumSize) {
-            minimumSize = smallest;
-            widget.updateGeometry();
-        }
+        if (minimumSize.Update(control)) widget.updateGeometry();
         widget.update();
     }
     void* ContainerWindow() const override { return widget.window(); }
@@ -76,7 +72,7 @@ struct TumblerSwitch::Private : fw::ControlSite, fw::EventSink {
     tumbler::CTumblerCtrl control;
     tumbler::qt::SwitchPicture picture;
     FollowedLook look;
-    QSize minimumSize;
+    tumbler::qt::KeptSmallestExtent minimumSize;
     std::uint32_t cookie = 0;
     bool showingFont = false;  // the widget's font is being set to the control's
     bool syncing = false;      // checked is being set to follow the control
@@ -230,7 +226,7 @@ QSize TumblerSwitch::sizeHint() const {
 }
 
 QSize TumblerSwitch::minimumSizeHint() const {
-    return d_->minimumSize;
+    return d_->minimumSize.Get();
 }
 
 void TumblerSwitch::doClick() {
