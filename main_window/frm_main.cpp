@@ -57,6 +57,7 @@ void frmMain::connectHandlers() {
     connect(mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
     connect(mnuComSetting, &QAction::triggered, this, &frmMain::mnuComSetting_Click);
     connect(mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
+    connect(mnuTrend, &QAction::triggered, this, &frmMain::mnuTrend_Click);
     connect(cmdLoad, &QPushButton::clicked, this, &frmMain::cmdLoad_Click);
     connect(cmdUpLoad, &QPushButton::clicked, this, &frmMain::cmdUpLoad_Click);
     connect(cmdFileRead, &QPushButton::clicked, this, &frmMain::cmdFileRead_Click);
@@ -114,10 +115,16 @@ void frmMain::closeEvent(QCloseEvent* event) {
 }
 
 void frmMain::closeOtherWindows() {
-    // The dialogs and message boxes are children of this window, in the order they opened.
-    const QList<QDialog*> dialogs = findChildren<QDialog*>(Qt::FindDirectChildrenOnly);
-    for (auto it = dialogs.crbegin(); it != dialogs.crend(); ++it) {
-        if ((*it)->isVisible()) (*it)->reject();
+    // The dialogs, message boxes and other windows are children of this window, in the order
+    // they were made.
+    const QList<QWidget*> children = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (auto it = children.crbegin(); it != children.crend(); ++it) {
+        QWidget* child = *it;
+        if (!child->isWindow() || !child->isVisible()) continue;
+        if (auto* dialog = qobject_cast<QDialog*>(child))
+            dialog->reject();
+        else
+            child->close();
     }
 }
 
@@ -211,6 +218,11 @@ void frmMain::mnuAbout_Click() {
     switchMonitorOff();
     dialogs::frmAbout about(services_.identity, this);
     about.exec();
+}
+
+void frmMain::mnuTrend_Click() {
+    // Opens a window beside this one: the monitor keeps running and nothing goes on the line.
+    Q_EMIT trendRequested();
 }
 
 // The unit, file and monitor operations hook in below.

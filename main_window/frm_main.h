@@ -28,6 +28,7 @@ class QTabWidget;
 class QTimer;
 
 namespace unit_link {
+class MonitorListener;
 struct MonitorReading;
 }  // namespace unit_link
 
@@ -102,9 +103,16 @@ class frmMain : public QMainWindow, public unit_link::LinkWindow {
     // The monitor's view: the switch, the two displays and the lamps.
     bool monitorSwitchOn() const;
     void showMonitorReading(const unit_link::MonitorReading& reading);
+    // Who else follows the readings (none by default); it must outlive the window's ticks.
+    void setMonitorListener(unit_link::MonitorListener* listener) { monitorListener_ = listener; }
+    unit_link::MonitorListener* monitorListener() const { return monitorListener_; }
     // Where a rejected text sends the operator.
     void focusPhaseCount();
     void focusPresetData();
+
+  Q_SIGNALS:
+    // "Trend(&T)": the program opens the window that follows the readings; this one only asks.
+    void trendRequested();
 
   protected:
     // Shutdown: the other windows closed, then the position saved unless minimised.
@@ -114,6 +122,7 @@ class frmMain : public QMainWindow, public unit_link::LinkWindow {
     void mnuExit_Click();
     void mnuComSetting_Click();
     void mnuAbout_Click();
+    void mnuTrend_Click();
 
     // Handlers of the unit, file and monitor operations.
     void cmdLoad_Click();
@@ -132,6 +141,7 @@ class frmMain : public QMainWindow, public unit_link::LinkWindow {
     void connectHandlers();
     void restorePosition();
     void savePosition();
+    // The dialogs and any other window opened over this one, the most recent first.
     void closeOtherWindows();
     // A close that waited for the line to be free, unless a failed read dropped it.
     void closeAsked();
@@ -151,9 +161,11 @@ class frmMain : public QMainWindow, public unit_link::LinkWindow {
     widgets::InputGate* inputGate_ = nullptr;
     std::array<QLabel*, 2> statusPanels_{};
     std::unique_ptr<UnitOperations> operations_;
+    unit_link::MonitorListener* monitorListener_ = nullptr;
 
     QAction* mnuExit = nullptr;
     QAction* mnuComSetting = nullptr;
+    QAction* mnuTrend = nullptr;
     QAction* mnuAbout = nullptr;
 
     QStatusBar* StatusBar1 = nullptr;

@@ -12,6 +12,7 @@
 
 #include "main_window/frm_main.h"
 #include "main_window/window_icon.h"
+#include "unit_link/position_monitor.h"
 #include "widgets/display_label.h"
 #include "widgets/group_frame.h"
 #include "widgets/latching_switch.h"
@@ -127,6 +128,7 @@ void frmMain::buildMenu() {
     bar->setObjectName("MenuBar");
     mnuExit = Named(bar->addAction("Exit(&X)"), "mnuExit");
     mnuComSetting = Named(bar->addAction("Com Setting(&C)"), "mnuComSetting");
+    mnuTrend = Named(bar->addAction("Trend(&T)"), "mnuTrend");
     mnuAbout = Named(bar->addAction("About(&A)"), "mnuAbout");
 }
 
@@ -152,13 +154,10 @@ void frmMain::buildMonitorTab() {
     page->place(Frame1, FromTwips(240, 1440, 2955, 1875));
     Frame2 = Named(new QGroupBox("Sensor Status", page), "Frame2");
     page->place(Frame2, FromTwips(3360, 1440, 2655, 1875));
-    MakeStatusRows<3>(
-        Frame1, CWBtnUnitError, "CWBtnUnitError", lblUnitErrorTitle, "lblUnitErrorTitle",
-        {"Save parameter Error", "Save R/D Data Error", "Parameter Data Limit Error"});
+    MakeStatusRows<3>(Frame1, CWBtnUnitError, "CWBtnUnitError", lblUnitErrorTitle,
+                      "lblUnitErrorTitle", unit_link::UnitLampCaptions);
     MakeStatusRows<5>(Frame2, CWBtnSensorError, "CWBtnSensorError", lblSensorErrorTitle,
-                      "lblSensorErrorTitle",
-                      {"Fine Resolver Error", "Mid Resolver Error", "Cose Resolver Error",
-                       "Reserve", "Sensor Data Error"});
+                      "lblSensorErrorTitle", unit_link::SensorLampCaptions);
     widgets::KeepClearOfFrame(*Frame1);
     widgets::KeepClearOfFrame(*Frame2);
 

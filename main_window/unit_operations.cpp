@@ -45,7 +45,7 @@ void UnitOperations::FileWrite() {
 
 void UnitOperations::Tick() {
     // The monitor asks the guard itself.
-    unit_link::MonitorTick(window_.link(), *this);
+    unit_link::MonitorTick(window_.link(), *this, window_.monitorListener());
 }
 
 void UnitOperations::TabShown(int tab) {

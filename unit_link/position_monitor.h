@@ -23,6 +23,22 @@ using MonitorBlock = std::array<std::int32_t, 4>;
 // Word 0 holds position bits 0-15, the low byte of word 1 bits 16-23 (its high byte is
 // ignored); words 2 and 3 hold the unit's and the sensor's error bits.
 MonitorReading DecodeMonitorBlock(const MonitorBlock& words);
+std::uint32_t MonitorPosition(const MonitorBlock& words);
+
+// The captions beside the lamps, in lamp order, as the window shows them.
+inline constexpr std::array<const char*, 3> UnitLampCaptions{
+    "Save parameter Error", "Save R/D Data Error", "Parameter Data Limit Error"};
+inline constexpr std::array<const char*, 5> SensorLampCaptions{
+    "Fine Resolver Error", "Mid Resolver Error", "Cose Resolver Error", "Reserve",
+    "Sensor Data Error"};
+
+// The lamps as a string of '1' (lit) and '0', in lamp order.
+template <std::size_t N>
+std::string LampBits(const std::array<bool, N>& lamps) {
+    std::string bits;
+    for (const bool lit : lamps) bits += lit ? '1' : '0';
+    return bits;
+}
 
 // The part of the main window the monitor reads and drives.
 class MonitorView {
@@ -34,8 +50,11 @@ class MonitorView {
     virtual void showMonitorReading(const MonitorReading& reading) = 0;
 };
 
+class MonitorListener;
+
 // One tick of Timer1: reads the monitor block while the switch is on, unless a link
-// operation (its failure message included) is still under way.
-void MonitorTick(UnitLink& link, MonitorView& view);
+// operation (its failure message included) is still under way. `listener`, when given, gets
+// every block read and hears of every tick that found the switch off or the read failed.
+void MonitorTick(UnitLink& link, MonitorView& view, MonitorListener* listener = nullptr);
 
 }  // namespace unit_link

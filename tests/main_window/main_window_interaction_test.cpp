@@ -30,6 +30,9 @@ void pickFromList(QComboBox& box, int row) {
 
 class MainWindowInteractionTest : public MainWindowTest {
   protected:
+    static widgets::LatchingSwitch* cmdComStartOf(main_window::frmMain& w) {
+        return Child<widgets::LatchingSwitch>(w, "cmdComStart");
+    }
     main_window::frmMain& shownWindow() {
         main_window::frmMain& w = startWindow();
         w.show();
@@ -44,6 +47,7 @@ TEST_F(MainWindowInteractionTest, AltKeysTriggerTheMenuCommands) {
     QSignalSpy exit(Child<QAction>(w, "mnuExit"), &QAction::triggered);
     QSignalSpy comSetting(Child<QAction>(w, "mnuComSetting"), &QAction::triggered);
     QSignalSpy about(Child<QAction>(w, "mnuAbout"), &QAction::triggered);
+    QSignalSpy trend(&w, &main_window::frmMain::trendRequested);
     closeNextModal();
     QTest::keyClick(&w, Qt::Key_C, Qt::AltModifier);
     w.activateWindow();
@@ -52,6 +56,11 @@ TEST_F(MainWindowInteractionTest, AltKeysTriggerTheMenuCommands) {
     QTest::keyClick(&w, Qt::Key_A, Qt::AltModifier);
     w.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    cmdComStartOf(w)->setOn(true);
+    QTest::keyClick(&w, Qt::Key_T, Qt::AltModifier);
+    // The trend is asked for; the monitor goes on.
+    EXPECT_EQ(trend.count(), 1);
+    EXPECT_TRUE(cmdComStartOf(w)->isOn());
     QTest::keyClick(&w, Qt::Key_X, Qt::AltModifier);
     EXPECT_EQ(comSetting.count(), 1);
     EXPECT_EQ(about.count(), 1);

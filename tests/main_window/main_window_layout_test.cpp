@@ -126,11 +126,13 @@ TEST_F(MainWindowLayoutTest, WindowMenuAndTabs) {
     EXPECT_EQ(w.font().family(), "Arial");
 
     const QList<QAction*> menu = w.menuBar()->actions();
-    ASSERT_EQ(menu.size(), 3);
+    ASSERT_EQ(menu.size(), 4);
     EXPECT_EQ(menu[0], Child<QAction>(w, "mnuExit"));
     EXPECT_EQ(menu[0]->text(), "Exit(&X)");
     EXPECT_EQ(menu[1]->text(), "Com Setting(&C)");
-    EXPECT_EQ(menu[2]->text(), "About(&A)");
+    EXPECT_EQ(menu[2], Child<QAction>(w, "mnuTrend"));
+    EXPECT_EQ(menu[2]->text(), "Trend(&T)");
+    EXPECT_EQ(menu[3]->text(), "About(&A)");
     for (QAction* command : menu) EXPECT_EQ(command->menu(), nullptr);
 
     const QTabWidget* tabs = Child<QTabWidget>(w, "SSTab1");

@@ -166,6 +166,16 @@ TEST_F(MainWindowLifecycleTest, CloseUnloadsAnOpenDialogFirst) {
     EXPECT_NE(stored("MainLeft"), "<missing>");
 }
 
+TEST_F(MainWindowLifecycleTest, CloseEndsAWindowOpenedBesideIt) {
+    main_window::frmMain& w = startWindow();
+    w.show();
+    QWidget beside(&w, Qt::Window);
+    beside.show();
+    w.close();
+    EXPECT_FALSE(beside.isVisible());
+    EXPECT_NE(stored("MainLeft"), "<missing>");
+}
+
 // The operator closes the window while a monitor read waits on the line.
 class CloseDuringAReadTest : public MainWindowLifecycleTest {
   protected:

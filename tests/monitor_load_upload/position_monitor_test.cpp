@@ -1,6 +1,7 @@
 #include "unit_link/position_monitor.h"
 
 #include "tests/unit_link/link_fixture.h"
+#include "unit_link/monitor_listener.h"
 #include "unit_link/unit_commands.h"
 
 namespace unit_link {
@@ -44,9 +45,27 @@ class FakeMonitorView : public MonitorView {
     FakeLinkWindow& window_;
 };
 
+// Keeps what the monitor handed on: a block with its time, or 'interrupted'.
+class RecordingListener : public MonitorListener {
+  public:
+    void readingTaken(const MonitorBlock& words,
+                      std::chrono::system_clock::time_point arrived) override {
+        blocks.push_back(words);
+        times.push_back(arrived);
+        events += "r";
+    }
+    void readingsInterrupted() override { events += "-"; }
+
+    std::vector<MonitorBlock> blocks;
+    std::vector<std::chrono::system_clock::time_point> times;
+    std::string events;
+};
+
 class MonitorTickTest : public LinkTest {
   protected:
-    void Tick() { MonitorTick(link, view); }
+    void Tick() { MonitorTick(link, view, &listener); }
+
+    RecordingListener listener;
 
     FakeMonitorView view{window};
     const std::string monitorRequest = CommandFrame(ReadWordsBody(MonitorBlockAddress, 4));
@@ -81,6 +100,25 @@ TEST_F(MonitorTickTest, FailedReadShowsOneMessageAndStopsWithTheDisplaysKept) {
     EXPECT_FALSE(window.monitorOn);
     EXPECT_EQ(Requests().size(), 2u);
     EXPECT_EQ(view.readings.size(), 1u);
+}
+
+TEST_F(MonitorTickTest, TheListenerGetsEveryBlockAndEveryBreakInTheRun) {
+    window.monitorOn = false;
+    Tick();
+    window.monitorOn = true;
+    AnswerAtOnce(WordsReply("3456AB1200050010"));
+    const auto before = std::chrono::system_clock::now();
+    Tick();
+    const auto after = std::chrono::system_clock::now();
+    Tick();  // silent: fails and stops
+    Tick();
+    EXPECT_EQ(listener.events, "-r--");
+    ASSERT_EQ(listener.blocks.size(), 1u);
+    // The words as read, the ignored bits too; the time is when the reply came.
+    EXPECT_EQ(listener.blocks[0], (MonitorBlock{0x3456, 0xAB12, 5, 0x10}));
+    EXPECT_GE(listener.times[0], before);
+    EXPECT_LE(listener.times[0], after);
+    EXPECT_EQ(MonitorPosition(listener.blocks[0]), 0x123456u);
 }
 
 TEST_F(MonitorTickTest, TicksDuringAnOperationOrItsMessageDoNothing) {

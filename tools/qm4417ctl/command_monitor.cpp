@@ -3,13 +3,11 @@
 // --csv a header and rows "TIME,DECIMAL,HEX6,b0b1b2,b0b1b2b3b4" (TIME in UTC, ISO 8601 with
 // milliseconds), until interrupted or N readings.
 #include <chrono>
-#include <cstdio>
-#include <ctime>
 #include <thread>
 
 #include "tools/qm4417ctl/commands.h"
 #include "tools/qm4417ctl/ctl_arguments.h"
-#include "unit_link/position_monitor.h"
+#include "unit_link/monitor_csv.h"
 #include "unit_link/unit_commands.h"
 
 namespace qm4417ctl {
@@ -18,39 +16,10 @@ namespace {
 
 constexpr std::chrono::milliseconds TickInterval{100};
 
-template <std::size_t N>
-std::string Bits(const std::array<bool, N>& lamps) {
-    std::string bits;
-    for (const bool lit : lamps) bits += lit ? '1' : '0';
-    return bits;
-}
-
 std::string ReadingLine(const unit_link::MonitorReading& reading) {
-    return reading.positionDec + " " + reading.positionHex + " U=" + Bits(reading.unitLamps) +
-           " S=" + Bits(reading.sensorLamps);
-}
-
-constexpr const char* CsvHeader = "time,position,hex,unit_errors,sensor_errors";
-
-std::string UtcTimestamp(std::chrono::system_clock::time_point time) {
-    const auto sinceEpoch = time.time_since_epoch();
-    const std::time_t seconds =
-        std::chrono::duration_cast<std::chrono::seconds>(sinceEpoch).count();
-    const auto millis =
-        std::chrono::duration_cast<std::chrono::milliseconds>(sinceEpoch).count() % 1000;
-    std::tm utc{};
-    gmtime_r(&seconds, &utc);
-    char text[64];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d.%03dZ", utc.tm_year + 1900,
-                  utc.tm_mon + 1, utc.tm_mday, utc.tm_hour, utc.tm_min, utc.tm_sec,
-                  static_cast<int>(millis));
-    return text;
-}
-
-std::string CsvRow(const unit_link::MonitorReading& reading,
-                   std::chrono::system_clock::time_point time) {
-    return UtcTimestamp(time) + "," + reading.positionDec + "," + reading.positionHex + "," +
-           Bits(reading.unitLamps) + "," + Bits(reading.sensorLamps);
+    return reading.positionDec + " " + reading.positionHex +
+           " U=" + unit_link::LampBits(reading.unitLamps) +
+           " S=" + unit_link::LampBits(reading.sensorLamps);
 }
 
 struct MonitorOptions {
@@ -84,7 +53,7 @@ int RunMonitor(CtlContext& context) {
     const int count = options.count;
     unit_link::UnitLink* link = context.link.open();
     if (!link) return LinkFailure;
-    if (options.csv) context.out << CsvHeader << std::endl;
+    if (options.csv) context.out << unit_link::MonitorCsvHeader << std::endl;
 
     using Clock = std::chrono::steady_clock;
     auto nextTick = Clock::now();
@@ -95,7 +64,9 @@ int RunMonitor(CtlContext& context) {
         // The time the reading arrived.
         const auto arrived = std::chrono::system_clock::now();
         const unit_link::MonitorReading reading = unit_link::DecodeMonitorBlock(words);
-        context.out << (options.csv ? CsvRow(reading, arrived) : ReadingLine(reading)) << std::endl;
+        context.out << (options.csv ? unit_link::MonitorCsvRow(reading, arrived)
+                                    : ReadingLine(reading))
+                    << std::endl;
         // Ticks that fell inside a slow read are skipped, as the window's timer does.
         const auto now = Clock::now();
         do nextTick += TickInterval;
