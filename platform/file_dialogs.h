@@ -10,6 +10,8 @@ struct FileDialogSettings {
     std::string fileName;
     std::string filter;
     std::string initialFolder;
+    // The save form asks before it lets an existing file be chosen.
+    bool confirmReplace = false;
 };
 
 // The operator's answer: either a cancel, or the chosen file as a full path plus its

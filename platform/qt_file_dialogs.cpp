@@ -17,7 +17,7 @@ FileChoice QtFileDialogs::run(const FileDialogSettings& settings, bool saving) {
     QFileDialog dialog(parent_);
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !settings.confirmReplace);
     dialog.setDirectory(QString::fromStdString(settings.initialFolder));
     dialog.setNameFilter(QString::fromStdString(QtNameFilters(settings.filter)));
     dialog.selectFile(QString::fromStdString(settings.fileName));

@@ -44,7 +44,9 @@ const DependencyTable kSwitchControl{
 };
 
 // QM4417's folders, lowest first. The window sits on top; the dialogs and the parameter files
-// share the parameter record and the number reading below them, and never each other.
+// share the parameter record and the number reading below them, and never each other. The
+// trend window sits beside the main window, which hands it readings through the monitor's
+// listener and never includes it.
 const DependencyTable kQm4417{
     {"platform", {}},
     {"platform/fakes", {"platform"}},
@@ -54,6 +56,8 @@ const DependencyTable kQm4417{
     {"unit_link/fakes", {"unit_link"}},
     {"param_files", {"unit_parameters", "platform"}},
     {"dialogs", {"unit_parameters", "widgets", "platform"}},
+    {"trend", {"unit_link"}},
+    {"trend_window", {"trend", "widgets", "platform"}},
     {"main_window",
      {"dialogs", "param_files", "unit_link", "unit_parameters", "widgets", "platform"}},
 };

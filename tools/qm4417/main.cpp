@@ -25,8 +25,16 @@ int main(int argc, char* argv[]) {
     // A second instance on this desktop ends here, silently, before it reads or writes anything.
     if (!services.identity.claimSingleInstance()) return 0;
 
+    // Kept from the start, so the trend shows the last hour whenever it is opened.
+    trend::TrendFeed trendFeed;
     main_window::frmMain window(services.forWindow());
     services.setDialogParent(&window);
+    window.setMonitorListener(&trendFeed);
+    // A window of its own beside the main one, ended with it.
+    trend_window::TrendWindow trend(services.forTrend(), trendFeed, &window);
+    services.setTrendDialogParent(&trend);
+    QObject::connect(&window, &main_window::frmMain::trendRequested, &trend,
+                     &trend_window::TrendWindow::open);
     endRequests.setHandler([&window] { window.close(); });
     window.Form_Load();
     // Asked to end while a message of the start was open: the window is not shown at all.

@@ -19,4 +19,14 @@ void QtServices::setDialogParent(QWidget* window) {
     fileDialogs_.setParent(window);
 }
 
+trend_window::TrendServices QtServices::forTrend() {
+    return {trend_window::TrendServices{settings_, trendMessageBoxes_, trendFileDialogs_,
+                                        identity.title()}};
+}
+
+void QtServices::setTrendDialogParent(QWidget* trend) {
+    trendMessageBoxes_.setParent(trend);
+    trendFileDialogs_.setParent(trend);
+}
+
 }  // namespace qm4417

@@ -9,6 +9,7 @@
 #include "platform/qt_serial_port.h"
 #include "platform/qt_settings_store.h"
 #include "platform/system_steady_clock.h"
+#include "trend_window/trend_window.h"
 
 namespace qm4417 {
 
@@ -20,6 +21,9 @@ class QtServices {
     main_window::MainWindowServices forWindow();
     // Message boxes and file dialogs open over `window` once it exists.
     void setDialogParent(QWidget* window);
+    // The trend window's own boxes and dialogs, which open over `trend` once it exists.
+    trend_window::TrendServices forTrend();
+    void setTrendDialogParent(QWidget* trend);
 
     platform::QtProgramIdentity identity;
 
@@ -29,6 +33,8 @@ class QtServices {
     platform::QtSerialPort serialPort_;
     platform::QtMessageBoxes messageBoxes_;
     platform::QtFileDialogs fileDialogs_;
+    platform::QtMessageBoxes trendMessageBoxes_;
+    platform::QtFileDialogs trendFileDialogs_;
     platform::SystemSteadyClock clock_;
     platform::QtEventPump eventPump_;
 };
