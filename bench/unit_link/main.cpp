@@ -13,6 +13,7 @@
 #include "bench/timing/median_timing.h"
 #include "platform/com_port_map.h"
 #include "platform/fakes/fake_settings_store.h"
+#include "platform/forwarding_serial_port.h"
 #include "platform/qt_event_pump.h"
 #include "platform/qt_serial_port.h"
 #include "platform/system_steady_clock.h"
@@ -33,25 +34,10 @@ constexpr const char* Line = "9600,e,8,1";
 
 // The Qt port with its wait taken out: the transaction's poll then spins, reading
 // and processing events without a pause, as a plain polling loop does.
-class SpinningPort : public platform::SerialPort {
+class SpinningPort : public platform::ForwardingSerialPort {
   public:
-    explicit SpinningPort(platform::SerialPort& port) : port_(port) {}
-    void setPortNumber(int number) override { port_.setPortNumber(number); }
-    int portNumber() const override { return port_.portNumber(); }
-    bool setSettings(const std::string& settings) override { return port_.setSettings(settings); }
-    std::string settings() const override { return port_.settings(); }
-    platform::PortDevice deviceOf(int number) const override { return port_.deviceOf(number); }
-    bool isOpen() const override { return port_.isOpen(); }
-    bool open(std::string& error) override { return port_.open(error); }
-    void close() override { port_.close(); }
-    bool deviceLost() const override { return port_.deviceLost(); }
-    bool write(std::string_view bytes) override { return port_.write(bytes); }
-    std::string readAll() override { return port_.readAll(); }
-    void discardInput() override { port_.discardInput(); }
+    using ForwardingSerialPort::ForwardingSerialPort;
     void waitForInput(nanoseconds, std::size_t) override {}
-
-  private:
-    platform::SerialPort& port_;
 };
 
 double ThreadCpuMilliseconds() {

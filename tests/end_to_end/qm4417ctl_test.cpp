@@ -6,7 +6,10 @@
 #include <chrono>
 #include <cstdio>
 #include <ctime>
+#include <fstream>
 #include <sstream>
+
+#include <unistd.h>
 
 #include "tests/end_to_end/sim_fixture.h"
 #include "tools/qm4417ctl/run_ctl.h"
@@ -122,6 +125,48 @@ TEST_F(CtlTest, MonitorCsvHasAHeaderAndATimedRowAReading) {
     EXPECT_EQ(rows, 2);
     // The options in either order.
     EXPECT_EQ(runOnUnit({"monitor", "--count", "1", "--csv"}).exitCode, 0);
+}
+
+TEST_F(CtlTest, TraceWritesEveryBurstAndChangesNothingTheCommandDoes) {
+    const std::string path = testing::TempDir() + "qm4417ctl_trace_" + std::to_string(::getpid());
+    const CtlResult plain = runOnUnit({"read", "FFEF2E", "2"});
+    const CtlResult traced =
+        run({"--trace", path, "--port", unit.devicePath(), "--line", Line, "read", "FFEF2E", "2"});
+    EXPECT_EQ(traced.exitCode, plain.exitCode);
+    EXPECT_EQ(traced.out, plain.out);
+    EXPECT_EQ(traced.err, plain.err);
+    std::ifstream file(path);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(file, line);) lines.push_back(line);
+    std::remove(path.c_str());
+    ASSERT_GE(lines.size(), 3u);
+    EXPECT_TRUE(lines[0].starts_with("# qm4417ctl wire trace: port COM1 (" + unit.devicePath() +
+                                     "), line " + Line + ", opened at "))
+        << lines[0];
+    // The request: STX, "4FFEF2E;2;", its checksum and ETX, in hex and as text.
+    EXPECT_EQ(lines[1].substr(10),
+              " TX 02 34 46 46 45 46 32 45 3B 32 3B 30 32 36 41 03  .4FFEF2E;2;026A.");
+    // The reply may come in bursts; together they are the words and an ETX.
+    std::string received;
+    for (std::size_t i = 2; i < lines.size(); ++i) {
+        EXPECT_EQ(lines[i].substr(10, 3), " RX") << lines[i];
+        received += lines[i].substr(lines[i].rfind("  ") + 2);
+    }
+    EXPECT_NE(received.find("00000000"), std::string::npos) << received;
+    EXPECT_EQ(received.back(), '.');
+}
+
+TEST_F(CtlTest, ATraceThatCannotBeWrittenFailsBeforeAnythingIsSent) {
+    control("position 5");
+    const CtlResult result = runOnUnit({"write", "FFEF34", "7"});
+    ASSERT_EQ(result.exitCode, 0);
+    const CtlResult traced = run({"--trace", "/no such folder/trace.txt", "--port",
+                                  unit.devicePath(), "--line", Line, "write", "FFEF34", "9"});
+    EXPECT_EQ(traced.exitCode, 1);
+    EXPECT_NE(traced.err.find("cannot write the trace /no such folder/trace.txt: No such file"),
+              std::string::npos)
+        << traced.err;
+    EXPECT_EQ(control("peek FFEF34"), "0x0007");
 }
 
 TEST_F(CtlTest, WithoutOptionsUsesTheStoredCodeAndTheComMapping) {

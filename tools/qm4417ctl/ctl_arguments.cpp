@@ -35,7 +35,7 @@ GlobalOptions ParseGlobalOptions(const std::vector<std::string>& arguments) {
     for (; i < arguments.size() && arguments[i].starts_with("--"); ++i) {
         const std::string& option = arguments[i];
         if (option != "--port" && option != "--line" && option != "--timeout" &&
-            option != "--retries")
+            option != "--retries" && option != "--trace")
             throw UsageError("unknown option '" + option + "'");
         if (i + 1 >= arguments.size()) throw UsageError("missing value after " + option);
         const std::string& value = arguments[++i];
@@ -45,6 +45,8 @@ GlobalOptions ParseGlobalOptions(const std::vector<std::string>& arguments) {
             options.limits.read = ParseSeconds(value, "timeout");
         } else if (option == "--retries") {
             options.limits.retries = ParseCount(value, 0, kMaxRetries, "retries");
+        } else if (option == "--trace") {
+            options.trace = value;
         } else {
             if (!platform::ParseLineSettings(value)) Bad("line settings", value);
             options.line = value;

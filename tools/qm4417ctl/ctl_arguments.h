@@ -11,12 +11,13 @@
 
 namespace qm4417ctl {
 
-// The options before the command: --port COMn|DEVICE, --line 9600,e,8,1, --timeout SECONDS
-// and --retries N.
+// The options before the command: --port COMn|DEVICE, --line 9600,e,8,1, --timeout SECONDS,
+// --retries N and --trace FILE.
 struct GlobalOptions {
     std::optional<std::string> port;
     std::optional<std::string> line;
     unit_link::TransactionLimits limits;
+    std::optional<std::string> trace;  // the file that gets every byte on the wire
     std::vector<std::string> command;  // the command's name and its arguments
 };
 

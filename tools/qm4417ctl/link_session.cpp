@@ -1,6 +1,8 @@
 #include "tools/qm4417ctl/link_session.h"
 
 #include <cctype>
+#include <cerrno>
+#include <cstring>
 
 #include "dialogs/com_port_code.h"
 
@@ -48,24 +50,44 @@ LinkSession::LinkSession(platform::SettingsStore& settings, const GlobalOptions&
     : err_(err),
       choice_(ChoosePort(options, settings)),
       limits_(options.limits),
+      tracePath_(options.trace),
       settings_(settings, choice_),
       ports_(settings_, SettingsApplication),
       port_(ports_),
       window_(err) {}
 
+platform::SerialPort* LinkSession::linkPort() {
+    if (!tracePath_) return &port_;
+    if (!tracing_) {
+        traceFile_.open(*tracePath_, std::ios::out | std::ios::trunc);
+        if (!traceFile_) {
+            err_ << "qm4417ctl: cannot write the trace " << *tracePath_ << ": "
+                 << std::strerror(errno) << "\n";
+            return nullptr;
+        }
+        tracing_.emplace(port_, clock_, traceFile_);
+    }
+    return &*tracing_;
+}
+
 unit_link::UnitLink* LinkSession::open() {
     if (link_) return &*link_;
     if (openFailed_) return nullptr;
-    port_.setPortNumber(choice_.number);
-    port_.setSettings(choice_.line);
+    platform::SerialPort* port = linkPort();
+    if (!port) {
+        openFailed_ = true;
+        return nullptr;
+    }
+    port->setPortNumber(choice_.number);
+    port->setSettings(choice_.line);
     std::string error;
-    if (!port_.open(error)) {
+    if (!port->open(error)) {
         // The window's words for a port that cannot be opened, then why, as its box's detail.
         err_ << "The Comm Port Number is Illegal\n" << error << "\n";
         openFailed_ = true;
         return nullptr;
     }
-    link_.emplace(unit_link::LinkServices{port_, clock_, events_, limits_}, window_);
+    link_.emplace(unit_link::LinkServices{*port, clock_, events_, limits_}, window_);
     return &*link_;
 }
 

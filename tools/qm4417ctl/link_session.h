@@ -1,5 +1,6 @@
 #pragma once
 
+#include <fstream>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -11,6 +12,7 @@
 #include "platform/system_steady_clock.h"
 #include "tools/qm4417ctl/ctl_arguments.h"
 #include "tools/qm4417ctl/ctl_command.h"
+#include "tools/qm4417ctl/wire_trace.h"
 #include "unit_link/console_link_window.h"
 
 namespace qm4417ctl {
@@ -52,9 +54,15 @@ class LinkSession : public LinkAccess {
         const PortChoice& choice_;
     };
 
+    // The port the link uses: the Qt one, or the Qt one traced with --trace.
+    platform::SerialPort* linkPort();
+
     std::ostream& err_;
     PortChoice choice_;
     unit_link::TransactionLimits limits_;
+    std::optional<std::string> tracePath_;
+    std::ofstream traceFile_;
+    std::optional<TracingSerialPort> tracing_;
     DeviceOverride settings_;
     platform::ComPortMap ports_;
     platform::QtSerialPort port_;

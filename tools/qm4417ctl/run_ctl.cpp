@@ -12,12 +12,13 @@ namespace {
 
 void PrintUsage(std::ostream& err) {
     err << "usage: qm4417ctl [--port COMn|DEVICE] [--line 9600,e,8,1] [--timeout SECONDS]\n"
-           "                 [--retries N] COMMAND ...\n"
+           "                 [--retries N] [--trace FILE] COMMAND ...\n"
            "commands:\n";
     for (const CtlCommand& command : Commands()) err << "  " << command.usage << '\n';
     err << "Without --port and --line the stored ComPort setting and the COM mapping apply.\n"
            "--timeout is the read limit (default 1.0; writes wait twice as long); --retries\n"
            "sends a failed exchange again up to N times (default 0).\n"
+           "--trace FILE writes every byte sent and received to FILE, a line per burst.\n"
            "Exit status: 0 success, 1 link or file failure, 2 usage error, 3 verify found\n"
            "differing fields.\n";
 }
