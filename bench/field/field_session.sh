@@ -131,6 +131,19 @@ switch_monitor_on() {
     return 1
 }
 
+# Alt+T on the main window; true once "QM4417 Trend" is mapped (its span as stored: the
+# session's fresh settings give 1 min).
+open_trend() {
+    xdotool windowactivate --sync "$window_id" 2>/dev/null || true
+    xdotool key alt+t
+    for _ in $(seq 50); do
+        xdotool search --all --onlyvisible --pid "$window_pid" --name "QM4417 Trend" >/dev/null 2>&1 \
+            && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
 # Processor time (user + system) of a whole process, all threads, in clock ticks.
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 resident_kb() { awk '/^VmRSS:/ {print $2}' "/proc/$1/status"; }
