@@ -1,5 +1,6 @@
 #include "trend/readout.h"
 
+#include <charconv>
 #include <cinttypes>
 #include <cstdio>
 
@@ -10,6 +11,15 @@
 namespace trend {
 
 namespace {
+
+// `value` with a sign and `decimals` places, a point whatever the locale.
+std::string Signed(double value, int decimals) {
+    char text[64];
+    const auto end =
+        std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals).ptr;
+    const std::string number(text, end);
+    return number.starts_with('-') ? number : "+" + number;
+}
 
 std::string LitLamps(std::uint8_t lamps) {
     std::string text;
@@ -33,17 +43,12 @@ std::string ReadoutText(const Sample& sample, bool unwrap, Millis utcOffset,
     if (!reference) return text;
     const std::int64_t counts = PlottedValue(sample, unwrap) - PlottedValue(*reference, unwrap);
     const Millis millis = sample.time - reference->time;
-    char difference[128];
-    if (millis == 0) {
-        std::snprintf(difference, sizeof difference, "from reference: %+" PRId64 " counts in 0 s",
-                      counts);
-    } else {
-        std::snprintf(difference, sizeof difference,
-                      "from reference: %+" PRId64 " counts in %+.3f s = %+.1f counts/s", counts,
-                      static_cast<double>(millis) / 1000.0,
-                      static_cast<double>(counts) * 1000.0 / static_cast<double>(millis));
-    }
-    return text + "\n" + difference;
+    std::string difference = "from reference: " + std::string(counts < 0 ? "" : "+") +
+                             std::to_string(counts) + " counts in ";
+    if (millis == 0) return text + "\n" + difference + "0 s";
+    const double seconds = static_cast<double>(millis) / 1000.0;
+    return text + "\n" + difference + Signed(seconds, 3) +
+           " s = " + Signed(static_cast<double>(counts) / seconds, 1) + " counts/s";
 }
 
 }  // namespace trend

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+
 namespace trend {
 namespace {
 
@@ -29,6 +31,19 @@ TEST(Readout, FromAReferenceGivesCountsSecondsAndRate) {
     // The reference itself: no time between, no rate.
     const std::string same = ReadoutText(history[0], false, 0, &history[0]);
     EXPECT_EQ(same.substr(same.find('\n') + 1), "from reference: +0 counts in 0 s");
+}
+
+TEST(Readout, ReadsTheSameInACommaDecimalLocale) {
+    ReadingHistory history;
+    history.add({0, 0, 0, 0}, 10'000);
+    history.add({0x0010, 0, 0, 0x10}, 12'500);
+    const std::string inC = ReadoutText(history[1], false, 0, &history[0]);
+    const std::string saved = std::setlocale(LC_ALL, nullptr);
+    if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) GTEST_SKIP() << "no de_DE.UTF-8 locale";
+    const std::string inGerman = ReadoutText(history[1], false, 0, &history[0]);
+    std::setlocale(LC_ALL, saved.c_str());
+    EXPECT_EQ(inGerman, inC);
+    EXPECT_NE(inC.find("+2.500 s = +6.4 counts/s"), std::string::npos) << inC;
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <QFile>
+#include <clocale>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -56,6 +57,17 @@ TEST_F(TrendCsvTest, ASpanIsTheHeaderAndTheReadingsInsideIt) {
               "2026-12-09T06:05:01.100Z,1,000001,000,00000\n"
               "2026-12-09T06:05:01.200Z,2,000002,000,00000\n"
               "2026-12-09T06:05:01.300Z,3,000003,000,00000\n");
+}
+
+TEST_F(TrendCsvTest, ACommaDecimalLocaleWritesTheSameRows) {
+    ReadingHistory history;
+    history.add({0x3456, 0x0012, 5, 0x1F}, 1'796'796'301'007);
+    const std::string inC = CsvOfSpan(history, 0, 1'796'796'301'007);
+    const std::string saved = std::setlocale(LC_ALL, nullptr);
+    if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) GTEST_SKIP() << "no de_DE.UTF-8 locale";
+    const std::string inGerman = CsvOfSpan(history, 0, 1'796'796'301'007);
+    std::setlocale(LC_ALL, saved.c_str());
+    EXPECT_EQ(inGerman, inC);
 }
 
 TEST_F(TrendCsvTest, ARecordingHoldsEveryRowAsSoonAsItIsWritten) {
