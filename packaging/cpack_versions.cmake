@@ -1,9 +1,13 @@
-# Read by cpack at packaging time: the version of the one package this run makes.
-if(CPACK_COMPONENTS_ALL STREQUAL "qm4417")
-  set(CPACK_PACKAGE_VERSION ${CPACK_QM4417_VERSION})
-elseif(CPACK_COMPONENTS_ALL STREQUAL "tumbler")
-  set(CPACK_PACKAGE_VERSION ${CPACK_TUMBLER_VERSION})
-else()
-  message(FATAL_ERROR "Each package has its own version: make one a run, "
-                      "cpack -D CPACK_COMPONENTS_ALL=qm4417 (or tumbler).")
-endif()
+# Read by cpack at packaging time: the version of the packages this run makes, which must all
+# come from one source (components.cmake).
+unset(CPACK_PACKAGE_VERSION)
+foreach(component IN LISTS CPACK_COMPONENTS_ALL)
+  set(version ${CPACK_QM_VERSION_${component}})
+  if(NOT version)
+    message(FATAL_ERROR "No package is made of component \"${component}\".")
+  elseif(DEFINED CPACK_PACKAGE_VERSION AND NOT version STREQUAL CPACK_PACKAGE_VERSION)
+    message(FATAL_ERROR "Each source has its own version: make one source a run "
+                        "(tools/package.sh), not ${CPACK_COMPONENTS_ALL}.")
+  endif()
+  set(CPACK_PACKAGE_VERSION ${version})
+endforeach()

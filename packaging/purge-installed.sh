@@ -1,7 +1,11 @@
 #!/usr/bin/env bash
-# Purges the qm4417 and tumbler packages and checks that nothing of theirs is left.
+# Purges the packages made into FOLDER (default packages/) and checks that nothing of theirs
+# is left:  packaging/purge-installed.sh [FOLDER]
 set -euo pipefail
-packages=(qm4417 tumbler)
+folder=${1:-$(dirname "$0")/../packages}
+packages=()
+for deb in "$folder"/*.deb; do packages+=("$(dpkg-deb -f "$deb" Package)"); done
+[ ${#packages[@]} -gt 0 ] || { echo "purge: no packages in $folder" >&2; exit 1; }
 files=$(mktemp)
 trap 'rm -f "$files"' EXIT
 dpkg-query -L "${packages[@]}" > "$files"

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Smoke of the installed qm4417 and tumbler packages: runs the programs from /usr in a scratch
-# folder outside the source tree, with a fresh home, as a user of the machine would.
+# Smoke of the installed packages: runs the programs from /usr in a scratch folder outside the
+# source tree, with a fresh home, as a user of the machine would, and builds a small CMake
+# program against the installed widget packages.
 set -euo pipefail
-forms=$(cd "$(dirname "$0")/smoke" && pwd)
+here=$(cd "$(dirname "$0")" && pwd)
+forms=$here/smoke
 work=$(mktemp -d /tmp/qm-smoke-XXXXXX)
 sim=""
 cleanup() {
@@ -78,6 +80,27 @@ echo "$dump"
 status=0
 tumbler-switch-panel --form "$forms/plain-form.ui" --dump > /dev/null || status=$?
 [ "$status" -eq 1 ] || fail "a form without a switch ended with $status, not 1"
+
+step "a CMake program on the installed widget, with no Designer library"
+cp -r "$forms/switch_program" "$work/program"
+cmake -S "$work/program" -B "$work/program/build" > "$work/program.log" 2>&1 &&
+    cmake --build "$work/program/build" >> "$work/program.log" 2>&1 ||
+    { cat "$work/program.log" >&2; fail "the program did not build against the installed packages"; }
+program="$work/program/build/switch-smoke"
+libraries=$(ldd "$program")
+echo "$libraries"
+grep -q "libtumbler_widget.so.1 => /usr/lib/$multiarch/libtumbler_widget.so.1" <<< "$libraries" ||
+    fail "the program does not run on the installed widget library"
+! grep -E 'Designer|UiTools|UiPlugin|not found' <<< "$libraries" ||
+    fail "the program needs a Designer library or misses one"
+dump=$("$program" --dump)
+echo "$dump"
+[ "$(grep -c '^shape[0-6] S[0-6] 1$' <<< "$dump")" -eq 7 ] || fail "a click did not turn a switch on"
+[ "$(grep -c '^shape[0-6] on$' <<< "$dump")" -eq 7 ] || fail "a click was not told as a toggle"
+
+step "the widget's reference"
+"$here/check-reference.sh" /usr/share/doc/libtumbler-widget-dev/html
+[ -s /usr/share/doc/libtumbler-widget-dev/html/jquery.js ] || fail "the reference's jquery.js does not resolve"
 
 step "manual pages, desktop entries and icons"
 for page in qm4417 qm4417ctl kv3907-sim regctl tumbler-container tumbler-render \

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the two Debian packages, qm4417 and tumbler, with CPack, into packages/ (or FOLDER):
+# Builds the Debian packages of packaging/components.cmake with CPack into packages/ (or FOLDER):
 #   tools/package.sh [FOLDER]
 # then installs them with: sudo apt-get install ./packages/*.deb
 set -euo pipefail
@@ -20,10 +20,18 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_MODULE_LINKER_FLAGS="$ldflags"
 cmake --build "$build"
 
-# One package a run: each carries its own deliverable's version.
-rm -f "$out"/qm4417_*.deb "$out"/tumbler_*.deb
-for package in qm4417 tumbler; do
-    cpack --config "$build/CPackConfig.cmake" -B "$build/cpack" -D CPACK_COMPONENTS_ALL=$package
-    mv "$build"/cpack/${package}_*.deb "$out"/
+# One run a source: the packages of a source share its version. packages.txt holds a line a
+# package: source, version, component, package.
+# Also the single "tumbler" package of 1.0.0.2, which the Tumbler packages replace.
+for package in $(cut -d' ' -f4 "$build/packages.txt") tumbler; do
+    rm -f "$out/${package}"_*.deb
 done
-ls -1 "$out"/qm4417_*.deb "$out"/tumbler_*.deb
+for source in $(cut -d' ' -f1 "$build/packages.txt" | sort -u); do
+    components=$(awk -v s="$source" '$1 == s { printf "%s%s", sep, $3; sep = ";" }' "$build/packages.txt")
+    rm -rf "$build/cpack"
+    cpack --config "$build/CPackConfig.cmake" -B "$build/cpack" -D CPACK_COMPONENTS_ALL="$components"
+    mv "$build"/cpack/*.deb "$out"/
+done
+for package in $(cut -d' ' -f4 "$build/packages.txt"); do
+    ls -1 "$out/${package}"_*.deb
+done

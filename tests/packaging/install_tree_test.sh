@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs the build's two components into a scratch prefix and runs them from there: programs
-# find their libraries through relative run paths alone, the system class registry names the
-# installed module and is found through XDG_DATA_DIRS, and every page, entry and icon is there.
+# Installs the build's packaged components into a scratch prefix and runs them from there:
+# nothing is installed outside a packaged component, programs find their libraries through
+# relative run paths alone, the system class registry names the installed module and is found
+# through XDG_DATA_DIRS, and every page, entry and icon is there.
 #   install_tree_test.sh BUILD_FOLDER
 set -euo pipefail
 build=$1
@@ -9,9 +10,14 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 prefix="$work/prefix"
 fail() { echo "FAILED: $*" >&2; exit 1; }
-for component in qm4417 tumbler; do
-    cmake --install "$build" --prefix "$prefix" --component $component > /dev/null
+for component in $(cut -d' ' -f3 "$build/packages.txt"); do
+    cmake --install "$build" --prefix "$prefix" --component "$component" > /dev/null
 done
+# A file whose install() names no packaged component would be in no package.
+cmake --install "$build" --prefix "$work/everything" > /dev/null
+unpackaged=$(comm -23 <(cd "$work/everything" && find . -not -type d | sort) \
+                      <(cd "$prefix" && find . -not -type d | sort))
+[ -z "$unpackaged" ] || fail "installed in no package: $unpackaged"
 unset LD_LIBRARY_PATH
 export XDG_DATA_HOME="$work/user" XDG_DATA_DIRS="$prefix/share" QT_QPA_PLATFORM=offscreen
 
@@ -40,6 +46,11 @@ plugin=$(find "$prefix" -path '*/plugins/designer/*.so' | head -n 1)
 [ -n "$plugin" ] || fail "no Designer plugin installed"
 widget=$(find "$prefix/${libdir%/tumbler}" -maxdepth 1 -name 'libtumbler_widget.so*' | head -n 1)
 [ -n "$widget" ] || fail "the widget library is not installed"
+
+# The widget's reference, where the Designer plugin's Help opens it.
+if [ -e "$build/packaging/reference/index.html" ]; then
+    "$(dirname "$0")/../../packaging/check-reference.sh" "$prefix/share/doc/libtumbler-widget-dev/html"
+fi
 
 # Run paths: relative to the file only, never a build folder.
 for elf in "$prefix"/bin/* "$prefix/$libdir"/*.so "$module" "$plugin" "$widget"; do
