@@ -21,6 +21,7 @@ for package in "${packages[@]}"; do
 done
 # Folders shared with other packages stay; every file and folder of ours must be gone.
 while read -r path; do
+    [ "$path" != /. ] || continue  # the root, listed by a package dpkg-deb made
     [ -e "$path" ] || [ -L "$path" ] || continue
     [ -d "$path" ] && ! [ -L "$path" ] && dpkg-query -S "$path" > /dev/null 2>&1 && continue
     echo "purge: left behind: $path" >&2
