@@ -27,7 +27,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # A package's programs may need libraries of a sister package, which is not installed while
 # packages are made: dpkg-shlibdeps finds those in the build, and the sister's dependency is
 # stated below.
-foreach(library tumbler_framework tumbler_framework_module tumbler_framework_ui tumbler_widget)
+foreach(library tumbler_framework tumbler_framework_module tumbler_framework_ui tumbler_qt
+        tumbler_widget)
   get_target_property(folder ${library} BINARY_DIR)
   list(APPEND CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${folder})
 endforeach()

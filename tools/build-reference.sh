@@ -3,7 +3,7 @@
 # FOLDER/index.html): Doxygen over the public header and docs/reference/mainpage.md, with a
 # picture of every shape off and on drawn by tumbler-render.
 #   tools/build-reference.sh TUMBLER_RENDER FOLDER
-# Doxygen's warnings go to standard error; the script fails when Doxygen does.
+# Doxygen's warnings go to standard error, and any warning fails the script.
 set -euo pipefail
 [ $# -eq 2 ] || { echo "usage: tools/build-reference.sh TUMBLER_RENDER FOLDER" >&2; exit 2; }
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -43,6 +43,7 @@ HAVE_DOT               = NO
 HTML_TIMESTAMP         = NO
 QUIET                  = YES
 WARN_IF_UNDOCUMENTED   = YES
+WARN_AS_ERROR          = FAIL_ON_WARNINGS
 EXCLUDE_SYMBOLS        = tumbler
 EOF
 doxygen "$work/Doxyfile" >&2
