@@ -110,12 +110,17 @@ and tumbler-switch-panel.")
 
 set(CPACK_DEBIAN_QML_MODULE_PACKAGE_SECTION libs)
 set(CPACK_COMPONENT_QML_MODULE_DEPENDS widget_runtime)
+# The QML modules that TumblerSwitch.qml imports, with those they import in turn: Debian's QML
+# module packages do not pull each other in, and shlibdeps sees only the C++ libraries.
+set(CPACK_DEBIAN_QML_MODULE_PACKAGE_DEPENDS
+    "qml6-module-qtquick, qml6-module-qtquick-templates, qml6-module-qtqml, qml6-module-qtqml-models, qml6-module-qtqml-workerscript")
 set(CPACK_COMPONENT_QML_MODULE_DESCRIPTION
     "Tumbler switch for Qt Quick - QML module Norvikon.Tumbler
 TumblerSwitch is a two-state switch (rocker, toggle lever or push button, with
 an optional LED and caption) in seven shapes, as a checkable Qt Quick button
 drawn by the same control as the widget.
 
-This package holds the QML module (import Norvikon.Tumbler) in Qt's QML folder.")
+This package holds the QML module (import Norvikon.Tumbler) in Qt's QML folder,
+and an example panel for Qt's qml tool.")
 
 include(CPack)

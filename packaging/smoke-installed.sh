@@ -99,6 +99,23 @@ echo "$dump"
 [ "$(grep -c '^shape[0-6] S[0-6] 1$' <<< "$dump")" -eq 7 ] || fail "a click did not turn a switch on"
 [ "$(grep -c '^shape[0-6] on$' <<< "$dump")" -eq 7 ] || fail "a click was not told as a toggle"
 
+step "a QML program on the installed module: no import path, no Qt Widgets"
+qml_module=/usr/lib/$multiarch/qt6/qml/Norvikon/Tumbler
+plugin=$qml_module/libnorvikon_tumbler_plugin.so
+[ -s "$qml_module/qmldir" ] && [ -s "$plugin" ] || fail "Norvikon.Tumbler is not in Qt's QML folder"
+! ldd "$plugin" | grep -E 'Widgets|not found' || fail "the QML module needs Qt Widgets or misses a library"
+status=0
+LD_DEBUG=files QT_QUICK_BACKEND=software /usr/lib/qt6/bin/qmltestrunner \
+    -input "$forms/tumbler_switch_installed.qml" > qmltest.out 2> qmltest.libs || status=$?
+cat qmltest.out
+[ "$status" -eq 0 ] || fail "the QML test of the installed module failed ($status)"
+grep -q "file=$plugin " qmltest.libs || fail "the QML test did not load the installed module"
+! grep -q 'file=[^ ]*libQt6Widgets' qmltest.libs || fail "a QML program loaded Qt Widgets for the switch"
+status=0
+timeout 5 /usr/lib/qt6/bin/qml /usr/share/doc/qml6-module-norvikon-tumbler/examples/panel.qml \
+    2> panel.err || status=$?
+[ "$status" -eq 124 ] || fail "qml ended the example panel by itself ($status): $(cat panel.err)"
+
 step "the widget's reference"
 "$here/check-reference.sh" /usr/share/doc/libtumbler-widget-dev/html
 [ -s /usr/share/doc/libtumbler-widget-dev/html/jquery.js ] || fail "the reference's jquery.js does not resolve"
