@@ -43,4 +43,10 @@ ValueRange RangeOf(const std::vector<Column>& columns) {
     return range;
 }
 
+bool RedrawDue(Millis moved, int width, Millis span, bool lampChanged) {
+    constexpr int StepPixels = 3;
+    constexpr Millis LongestWait = 1000;
+    return lampChanged || moved >= LongestWait || moved * width >= StepPixels * span;
+}
+
 }  // namespace trend

@@ -38,4 +38,10 @@ struct ValueRange {
 };
 ValueRange RangeOf(const std::vector<Column>& columns);
 
+// Whether a plot `width` pixels wide over `span` is worth drawing again when its newest reading
+// is `moved` past the last drawing: once the line has moved 3 pixels, a lamp changed, or a
+// second has passed. Drawing costs more than a reading; this keeps the line within 3 pixels or a
+// second of the newest reading while drawing a third as often at 10 readings a second.
+bool RedrawDue(Millis moved, int width, Millis span, bool lampChanged);
+
 }  // namespace trend

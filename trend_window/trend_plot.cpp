@@ -102,9 +102,9 @@ void TrendPlot::clearReference() {
     update();
 }
 
-void TrendPlot::readingAdded() {
+void TrendPlot::readingAdded(bool lampChanged) {
     if (paused()) return;
-    update();
+    if (trend::RedrawDue(viewEnd() - drawnEnd_, plotArea().width(), span_, lampChanged)) update();
     if (cursor_) showReadout();
 }
 
@@ -136,6 +136,7 @@ void TrendPlot::paintEvent(QPaintEvent*) {
 
     const trend::Millis end = viewEnd();
     const trend::Millis from = end - span_;
+    drawnEnd_ = end;
     // One past the end, so that the newest reading is in view.
     const std::vector<trend::Column> columns =
         trend::DecimateToColumns(history_, from, end + 1, area.width(), unwrap_);

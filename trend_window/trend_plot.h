@@ -43,8 +43,9 @@ class TrendPlot : public QWidget {
     std::optional<trend::Sample> sampleAt(QPoint point) const;
     const std::optional<trend::Sample>& reference() const { return reference_; }
     void clearReference();
-    // A reading came: draws again, and tells what the cursor now points at.
-    void readingAdded();
+    // A reading came: draws again when it is due (always when a lamp changed), and tells what
+    // the cursor now points at.
+    void readingAdded(bool lampChanged);
 
   Q_SIGNALS:
     // What the cursor points at, empty when it points at nothing.
@@ -68,6 +69,7 @@ class TrendPlot : public QWidget {
     trend::ValueRange shownRange_;
     std::optional<trend::Sample> reference_;
     std::optional<QPoint> cursor_;
+    trend::Millis drawnEnd_ = 0;  // where the last drawing's view ended
 };
 
 }  // namespace trend_window

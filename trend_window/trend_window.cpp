@@ -260,7 +260,8 @@ void TrendWindow::closeEvent(QCloseEvent* event) {
 
 void TrendWindow::readingAdded() {
     if (!isVisible()) return;
-    picTrend->readingAdded();
+    const bool lampChanged = feed_.events().added() != eventsListed_;
+    picTrend->readingAdded(lampChanged);
     followEvents();
 }
 

@@ -63,5 +63,18 @@ TEST(DecimateToColumns, AFullHourComesToAtMostOneColumnAPixel) {
     EXPECT_TRUE(DecimateToColumns(history, 100, 100, 800, false).empty());
 }
 
+TEST(RedrawDue, WhenTheLineHasMovedThreePixelsALampChangedOrASecondPassed) {
+    // 1 min over 800 pixels: 75 ms a pixel.
+    EXPECT_FALSE(RedrawDue(100, 800, 60'000, false));
+    EXPECT_FALSE(RedrawDue(200, 800, 60'000, false));
+    EXPECT_TRUE(RedrawDue(225, 800, 60'000, false));
+    EXPECT_TRUE(RedrawDue(100, 800, 60'000, true));
+    // 1 h: a pixel is 4.5 s, yet the newest reading shows within a second.
+    EXPECT_FALSE(RedrawDue(900, 800, 3'600'000, false));
+    EXPECT_TRUE(RedrawDue(1000, 800, 3'600'000, false));
+    // 10 s: every reading moves the line 8 pixels.
+    EXPECT_TRUE(RedrawDue(100, 800, 10'000, false));
+}
+
 }  // namespace
 }  // namespace trend
