@@ -2,8 +2,8 @@
 # Tumbler's packages replace the single package "tumbler" 1.0.0.2 and live beside Debian's own
 # "tumbler" (Xfce's thumbnailer). On a machine with neither installed:
 #   1. installs a stand-in of tumbler 1.0.0.2 with that package's files (debian/tumbler-1.0.0.2.files),
-#   2. installs the packages of FOLDER (default packages/) as the README says, with no archive
-#      in sight: tumbler 1.0.0.2 must go, and its files must now be ours,
+#   2. unpacks the packages of FOLDER (default packages/) over it and removes it: its files
+#      must now be ours,
 #   3. installs Xfce's tumbler from the archive, or says why it cannot and skips this step,
 #   4. checks that the packages coexist with our files intact, then removes what step 3 fetched
 #      and checks our files once more.
@@ -56,13 +56,15 @@ dpkg-deb --root-owner-group --build "$root" "$work/tumbler_1.0.0.2.deb" > /dev/n
 $sudo dpkg -i "$work/tumbler_1.0.0.2.deb" > /dev/null
 [ "$(status tumbler)" = "ii 1.0.0.2" ] || fail "the stand-in did not install: $(status tumbler)"
 
-step "2. our packages over it, no archive in sight"
-# An empty source list: apt may only remove the old package, never fetch a newer "tumbler".
-mkdir "$work/no-sources"
-$sudo apt-get install -y -qq -o Dir::Etc::SourceList=/dev/null -o Dir::Etc::SourceParts="$work/no-sources" \
-    "$folder"/*.deb > "$work/apt.log" 2>&1 || { cat "$work/apt.log" >&2; fail "apt-get install"; }
+step "2. our packages unpacked over it, then it is removed"
+# dpkg unpacks ours while 1.0.0.2 is still installed, as an upgrade from an archive may: each
+# file of both must change hands (Replaces), and 1.0.0.2 is only deconfigured (Breaks).
+# dpkg ends in error there: it cannot configure the deconfigured 1.0.0.2 again.
+$sudo dpkg --auto-deconfigure -i "$folder"/*.deb > "$work/dpkg.log" 2>&1 || true
+$sudo dpkg --remove tumbler > "$work/remove.log" 2>&1 || { cat "$work/remove.log" >&2; fail "dpkg --remove"; }
 for package in "${ours[@]}"; do
-    [[ "$(status "$package")" == ii* ]] || fail "$package is not installed: $(status "$package")"
+    [[ "$(status "$package")" == ii* ]] ||
+        { cat "$work/dpkg.log" >&2; fail "$package is not installed: $(status "$package")"; }
 done
 [[ "$(status tumbler)" != ii* ]] || fail "tumbler 1.0.0.2 is still installed"
 taken=0
