@@ -1,5 +1,6 @@
 #include "platform/com_port_map.h"
 
+#include "platform/com_entry.h"
 #include "platform/serial_device.h"
 
 namespace platform {
@@ -32,8 +33,9 @@ void ComPortMap::set(int number, const std::string& device) {
 }
 
 std::optional<std::string> ComPortMap::refusal(const std::string& name) {
-    if (name.empty()) return "no device or network name given";
-    return std::nullopt;
+    ComEntryReading reading = ReadComEntry(name);
+    if (reading.entry) return std::nullopt;
+    return std::move(reading.fault);
 }
 
 std::optional<std::string> ComPortMap::setEntry(int number, const std::string& name) {

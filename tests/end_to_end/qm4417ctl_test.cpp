@@ -236,6 +236,10 @@ TEST_F(CtlTest, UsageErrorsExitTwoAndNameTheBadArgument) {
         {{"--retries", "-1", "read", "0", "1"}, "'-1'"},
         {{"--retries", "101", "read", "0", "1"}, "'101'"},
         {{"--retries", "1.5", "read", "0", "1"}, "'1.5'"},
+        {{"ports", "set", "COM2", "tcp://cab7-ds"},
+         "bad port name 'tcp://cab7-ds': no port after the host (tcp://HOST:PORT)"},
+        {{"--port", "rfc2217://[::1]:0", "read", "0", "1"},
+         "bad port name 'rfc2217://[::1]:0': the port '0' is not a number from 1 to 65535"},
     };
     for (const auto& [arguments, named] : cases) {
         const CtlResult result = run(arguments);
@@ -244,6 +248,7 @@ TEST_F(CtlTest, UsageErrorsExitTwoAndNameTheBadArgument) {
         EXPECT_NE(result.err.find("usage: qm4417ctl"), std::string::npos);
     }
     EXPECT_TRUE(control("status").ends_with("requests=0"));  // none reached the unit
+    EXPECT_FALSE((settings.values.contains({"QM4417", "Ports", "COM2"})));
 }
 
 TEST_F(CtlTest, RetriesSendAFailedExchangeAgainBeforeItFails) {
@@ -297,6 +302,8 @@ TEST_F(CtlTest, PortsListsSetsAndResetsTheMapping) {
     EXPECT_EQ(all[0], "COM1 " + unit.devicePath() + " exists (set)");
     EXPECT_EQ(all[2], "COM3 /dev/serial/by-id/usb-x missing (set)");
     EXPECT_TRUE(all[15].starts_with("COM16 /dev/ttyS15 ")) << all[15];
+    EXPECT_EQ(run({"ports", "set", "COM4", "rfc2217://[::1]:4001"}).exitCode, 0);
+    EXPECT_EQ((settings.values[{"QM4417", "Ports", "COM4"}]), "rfc2217://[::1]:4001");
     EXPECT_EQ(run({"ports", "reset", "COM3"}).exitCode, 0);
     result = run({"ports"});
     EXPECT_NE(result.out.find("\nCOM3 /dev/ttyS2 "), std::string::npos) << result.out;

@@ -1,6 +1,6 @@
 // ports: the sixteen COM numbers, the device each maps to and whether it exists;
-// ports set COMn DEVICE and ports reset COMn edit the mapping; ports devices lists the serial
-// devices present with their stable names.
+// ports set COMn DEVICE|URL and ports reset COMn edit the mapping; ports devices lists the
+// serial devices present with their stable names.
 #include "dialogs/com_port_code.h"
 #include "platform/com_port_map.h"
 #include "platform/serial_device.h"
@@ -31,10 +31,10 @@ int RunPorts(CtlContext& context) {
         return Success;
     }
     if (arguments[0] == "set") {
-        ExpectArgumentCount(arguments, 3, "ports set COMn DEVICE");
+        ExpectArgumentCount(arguments, 3, "ports set COMn DEVICE|URL");
         const int number = ParseComNumber(arguments[1]);
         if (const auto refused = ports.setEntry(number, arguments[2]))
-            throw UsageError("bad device '" + arguments[2] + "': " + *refused);
+            throw UsageError(BadPortName(arguments[2], *refused));
         return Success;
     }
     if (arguments[0] == "devices") {

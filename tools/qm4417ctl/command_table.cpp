@@ -7,7 +7,7 @@ std::span<const CtlCommand> Commands() {
         {"read", "read ADDRESS COUNT", RunRead},
         {"write", "write ADDRESS VALUE", RunWrite},
         {"monitor", "monitor [--csv] [--count N]", RunMonitor},
-        {"ports", "ports | ports set COMn DEVICE | ports reset COMn | ports devices", RunPorts},
+        {"ports", "ports | ports set COMn DEVICE|URL | ports reset COMn | ports devices", RunPorts},
         {"load", "load FILE.par", RunLoad},
         {"upload", "upload FILE.par", RunUpload},
         {"verify", "verify FILE.par", RunVerify},

@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "dialogs/com_port_code.h"
+#include "platform/com_port_map.h"
 #include "platform/line_settings.h"
 #include "tools/qm4417ctl/ctl_command.h"
 #include "unit_parameters/number_text.h"
@@ -40,7 +41,7 @@ GlobalOptions ParseGlobalOptions(const std::vector<std::string>& arguments) {
         if (i + 1 >= arguments.size()) throw UsageError("missing value after " + option);
         const std::string& value = arguments[++i];
         if (option == "--port") {
-            options.port = value;
+            options.port = dialogs::ParsePortName(value) ? value : ParseLineName(value);
         } else if (option == "--timeout") {
             options.limits.read = ParseSeconds(value, "timeout");
         } else if (option == "--retries") {
@@ -88,6 +89,16 @@ std::chrono::nanoseconds ParseSeconds(std::string_view text, std::string_view wh
     if (!seconds || *seconds < kShortestLimitSeconds || *seconds > kLongestLimitSeconds)
         Bad(what, text);
     return std::chrono::round<std::chrono::nanoseconds>(std::chrono::duration<double>(*seconds));
+}
+
+std::string BadPortName(std::string_view name, std::string_view reason) {
+    return "bad port name '" + std::string(name) + "': " + std::string(reason);
+}
+
+std::string ParseLineName(std::string_view text) {
+    if (const auto refused = platform::ComPortMap::refusal(std::string(text)))
+        throw UsageError(BadPortName(text, *refused));
+    return std::string(text);
 }
 
 void ExpectArgumentCount(const std::vector<std::string>& arguments, std::size_t count,

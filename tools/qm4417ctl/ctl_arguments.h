@@ -31,6 +31,10 @@ std::int32_t ParseWordValue(std::string_view text);  // decimal -32768..65535, o
 int ParseComNumber(std::string_view text);           // COM1..COM16
 // Decimal seconds, the point a point in every locale ("0.5"), from 0.01 to 3600.
 std::chrono::nanoseconds ParseSeconds(std::string_view text, std::string_view what);
+// A device path or a network name (tcp://, socket://, rfc2217://HOST:PORT), as given.
+std::string ParseLineName(std::string_view text);
+// "bad port name 'NAME': REASON"
+std::string BadPortName(std::string_view name, std::string_view reason);
 
 // Throws UsageError unless there are exactly `count` arguments.
 void ExpectArgumentCount(const std::vector<std::string>& arguments, std::size_t count,

@@ -11,7 +11,7 @@ namespace qm4417ctl {
 namespace {
 
 void PrintUsage(std::ostream& err) {
-    err << "usage: qm4417ctl [--port COMn|DEVICE] [--line 9600,e,8,1] [--timeout SECONDS]\n"
+    err << "usage: qm4417ctl [--port COMn|DEVICE|URL] [--line 9600,e,8,1] [--timeout SECONDS]\n"
            "                 [--retries N] [--trace FILE] COMMAND ...\n"
            "commands:\n";
     for (const CtlCommand& command : Commands()) err << "  " << command.usage << '\n';
