@@ -18,7 +18,7 @@ class ForwardingSerialPort : public SerialPort {
     bool isOpen() const override { return port_.isOpen(); }
     bool open(std::string& error) override { return port_.open(error); }
     void close() override { port_.close(); }
-    bool deviceLost() const override { return port_.deviceLost(); }
+    bool lost() const override { return port_.lost(); }
     bool write(std::string_view bytes) override { return port_.write(bytes); }
     std::string readAll() override { return port_.readAll(); }
     void discardInput() override { port_.discardInput(); }

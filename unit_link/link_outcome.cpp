@@ -13,7 +13,7 @@ const char* LinkOutcomeCause(LinkOutcome outcome) {
         case LinkOutcome::Garbled:
             return "the unit's reply could not be read";
         case LinkOutcome::PortClosed:
-            return "the serial port is closed or its device is gone";
+            return "the line is closed, or its device or connection is gone";
     }
     return "";
 }

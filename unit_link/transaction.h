@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "platform/event_pump.h"
-#include "platform/serial_port.h"
+#include "platform/byte_link.h"
 #include "platform/steady_clock.h"
 #include "unit_link/link_outcome.h"
 
@@ -27,7 +27,7 @@ struct TransactionLimits {
 
 // What a transaction waits with.
 struct LinkServices {
-    platform::SerialPort& port;
+    platform::ByteLink& port;  // the line, whatever carries it
     platform::SteadyClock& clock;
     platform::EventPump& events;
     TransactionLimits limits{};

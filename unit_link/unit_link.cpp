@@ -22,8 +22,8 @@ int ClampedCount(std::int16_t count, std::size_t arraySize) {
 class UnitLink::Running {
   public:
     explicit Running(UnitLink& link) : hold_(link.guard_) {
-        platform::SerialPort& port = link.link_.port;
-        if (!port.isOpen() && port.deviceLost()) {
+        platform::ByteLink& port = link.link_.port;
+        if (!port.isOpen() && port.lost()) {
             std::string error;
             port.open(error);
         }

@@ -81,9 +81,10 @@ unit_requests() {
     tail -n1 "$work/$unit_name.out" | sed -n 's/.*requests=\([0-9]*\).*/\1/p'
 }
 
-# The window on COM1 -> the unit; sets window_pid and window_id.
+# The window on COM1 -> the unit, or -> NAME (a network line) when given; sets window_pid
+# and window_id.
 start_window() {
-    "$build/tools/qm4417ctl/qm4417ctl" ports set COM1 "$work/$unit_name" >/dev/null
+    "$build/tools/qm4417ctl/qm4417ctl" ports set COM1 "${1:-$work/$unit_name}" >/dev/null
     "$build/tools/qm4417/qm4417" >"$work/qm4417.log" 2>&1 &
     started_pids+=($!)
     window_pid=$!
@@ -159,3 +160,13 @@ cpu_percent() {
 }
 
 machine_load() { uptime | sed 's/.*load average/load average/'; }
+
+# monitor_figures PID: "<percent of a core> <readings/s>" over $seconds, readings counted by
+# the unit.
+monitor_figures() {
+    local first last percent
+    first=$(unit_requests)
+    percent=$(cpu_percent "$1" "$seconds")
+    last=$(unit_requests)
+    echo "$percent $(awk -v n=$((last - first)) -v s="$seconds" 'BEGIN { printf "%.1f", n / s }')"
+}

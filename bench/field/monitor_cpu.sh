@@ -12,20 +12,11 @@ seconds=20
 parse_options "$@"
 start_session
 
-# measure PID: "<percent> <readings/s>" over $seconds, readings counted by the unit.
-measure() {
-    local first last percent
-    first=$(unit_requests)
-    percent=$(cpu_percent "$1" "$seconds")
-    last=$(unit_requests)
-    echo "$percent $(awk -v n=$((last - first)) -v s="$seconds" 'BEGIN { printf "%.1f", n / s }')"
-}
-
 start_unit window-unit
 start_window
 switch_monitor_on || { echo "the Monitor switch did not turn on" >&2; exit 1; }
 sleep 2  # settle into the tick rhythm
-read -r window_cpu window_rate < <(measure "$window_pid")
+read -r window_cpu window_rate < <(monitor_figures "$window_pid")
 window_load=$(machine_load)
 open_trend || { echo "the trend window did not open" >&2; exit 1; }
 sleep 2
@@ -39,7 +30,7 @@ start_unit ctl-unit
 started_pids+=($!)
 ctl_pid=$!
 sleep 3
-read -r ctl_cpu ctl_rate < <(measure "$ctl_pid")
+read -r ctl_cpu ctl_rate < <(monitor_figures "$ctl_pid")
 ctl_load=$(machine_load)
 
 echo "Monitoring cost, whole process, ${seconds} s each, simulated unit at 9600,e,8,1 (display $DISPLAY)"

@@ -42,19 +42,19 @@ class FakeSerialPort : public SerialPort {
             return false;
         }
         opened = true;
-        lost = false;
+        lineLost = false;
         ++opens;
         return true;
     }
     void close() override {
         opened = false;
-        lost = false;
+        lineLost = false;
     }
-    bool deviceLost() const override { return lost; }
+    bool lost() const override { return lineLost; }
     // The device goes away: the port closes itself.
     void loseDevice() {
         opened = false;
-        lost = true;
+        lineLost = true;
     }
 
     bool write(std::string_view bytes) override {
@@ -94,7 +94,7 @@ class FakeSerialPort : public SerialPort {
     int portNumberSet = 1;
     std::string settingsText = "9600,n,8,1";
     bool opened = true;
-    bool lost = false;
+    bool lineLost = false;
     int opens = 0;
     bool writeSucceeds = true;  // false: every write fails to go out whole
     std::string openError;      // open() fails with this text when set

@@ -8,7 +8,6 @@ sim=$1
 ctl=$2
 work=$(mktemp -d)
 export XDG_CONFIG_HOME="$work"
-failures=0
 sim_pid=""
 finish() {
     [ -n "$sim_pid" ] && kill "$sim_pid" 2>/dev/null
@@ -16,19 +15,7 @@ finish() {
 }
 trap finish EXIT
 
-check() {  # check WHAT EXPECTED ACTUAL
-    if [ "$2" != "$3" ]; then
-        echo "FAIL: $1: expected '$2', got '$3'"
-        failures=$((failures + 1))
-    fi
-}
-wait_for() {  # wait_for TEST...: at most 5 s
-    for _ in $(seq 50); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    return 1
-}
+source "$(dirname "$0")/script_checks.sh"
 answered() {  # answered N: the simulator has said "ok" N times
     [ "$(grep -c '^ok$' "$work/sim.out")" -ge "$1" ]
 }

@@ -1,4 +1,4 @@
-// The link's operations through QSerialPort on a real pseudo-terminal against the
+// The link's operations through the termios serial device on a real pseudo-terminal against the
 // simulated unit: the bytes on the wire and what each operation gives back.
 #include <gtest/gtest.h>
 

@@ -112,7 +112,7 @@ TEST_F(WindowInTheField, AUnitBackBehindTheSameLinkIsReadAgainAtTheNextMonitorSt
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].text, unit_link::LinkFailureText);
     EXPECT_FALSE(port.isOpen());
-    EXPECT_TRUE(port.deviceLost());
+    EXPECT_TRUE(port.lost());
 
     startUnit();  // a new one behind the same link
     unit->withUnit([](unit_sim::SimulatedUnit& simulated, auto now) {

@@ -18,6 +18,8 @@
 #include "platform/line_settings.h"
 #include "platform/qt_serial_port.h"
 #include "platform/serial_device.h"
+#include "platform/watched_descriptor.h"
+#include "tests/unit_link/core_application.h"
 
 namespace platform {
 namespace {
@@ -97,10 +99,7 @@ class PtyPort : public ::testing::Test {
         });
     }
 
-    int argc_ = 1;
-    char arg0_[8] = "test";
-    char* argv_[1] = {arg0_};
-    QCoreApplication app_{argc_, argv_};
+    CoreApplication app_;
     FakeSettingsStore store;
     ComPortMap ports{store, "QM4417"};
     QtSerialPort port{ports};
@@ -167,11 +166,38 @@ TEST(PortOpenFailure, NamesTheReasonInTheOperatorsTerms) {
     EXPECT_EQ(ClassifyOpenFault(DeviceAccess::Usable, true), PortOpenFault::Busy);
     EXPECT_EQ(ClassifyOpenFault(DeviceAccess::Usable, false), PortOpenFault::Other);
     const std::string denied =
-        PortOpenFailureText(2, "/dev/ttyUSB0", PortOpenFault::PermissionDenied, "x");
+        PortOpenFailureText(2, "/dev/ttyUSB0", {PortOpenFault::PermissionDenied, "x"});
     EXPECT_EQ(denied.rfind("COM2 opens /dev/ttyUSB0: permission denied.\n", 0), 0u) << denied;
     EXPECT_NE(denied.find("dialout"), std::string::npos);
-    EXPECT_EQ(PortOpenFailureText(2, "/dev/x", PortOpenFault::Other, "Inappropriate ioctl"),
+    EXPECT_EQ(PortOpenFailureText(2, "/dev/x", {PortOpenFault::Other, "Inappropriate ioctl"}),
               "COM2 opens /dev/x: Inappropriate ioctl");
+}
+
+TEST(PortOpenFailure, NamesANetworkLinesReasonAndTheSettingTheServerKept) {
+    const std::string line = "rfc2217://cab7-ds:4001";
+    const auto text = [&line](PortOpenFailure failure) {
+        return PortOpenFailureText(1, line, failure);
+    };
+    EXPECT_EQ(text({PortOpenFault::ConnectionRefused}),
+              "COM1 opens " + line + ": connection refused.");
+    EXPECT_EQ(text({PortOpenFault::HostNotFound}), "COM1 opens " + line + ": host not found.");
+    EXPECT_EQ(text({PortOpenFault::NoAnswer}), "COM1 opens " + line + ": no answer in 3 s.");
+    const std::pair<PortOpenFailure, std::string> kept[] = {
+        {PortOpenFailure::OfSetting(PortOpenFault::SettingKept, LineSetting::Parity, 1, 3),
+         "the device server kept parity none; even was asked."},
+        {PortOpenFailure::OfSetting(PortOpenFault::SettingKept, LineSetting::BaudRate, 19200, 9600),
+         "the device server kept baud rate 19200; 9600 was asked."},
+        {PortOpenFailure::OfSetting(PortOpenFault::SettingKept, LineSetting::StopBits, 3, 1),
+         "the device server kept stop bits 1.5; 1 was asked."},
+        {PortOpenFailure::OfSetting(PortOpenFault::SettingKept, LineSetting::FlowControl, 3, 1),
+         "the device server kept flow control hardware; none was asked."},
+        {PortOpenFailure::OfSetting(PortOpenFault::SettingKept, LineSetting::Parity, 9, 2),
+         "the device server kept parity value 9; odd was asked."},
+        {PortOpenFailure::OfSetting(PortOpenFault::SettingUnanswered, LineSetting::DataBits),
+         "the device server did not answer the data bits setting in 3 s."},
+    };
+    for (const auto& [failure, reason] : kept)
+        EXPECT_EQ(text(failure), "COM1 opens " + line + ": " + reason);
 }
 
 // Root may open any device, so the refusal is seen only as another user.
@@ -221,7 +247,7 @@ TEST_F(PtyPort, BytesArrivingAtLinePaceAreTakenInGroups) {
     unit.join();
     EXPECT_EQ(received, reply);
     // One wake a group of InputGroupBytes bytes, and a few more for the pace's jitter.
-    EXPECT_LE(wakes, static_cast<int>(reply.size()) / QtSerialPort::InputGroupBytes + 3);
+    EXPECT_LE(wakes, static_cast<int>(reply.size()) / WatchedDescriptor::InputGroupBytes + 3);
 }
 
 // The waiting thread's sleeps that ended, each a wake: getrusage counts them for it alone.
@@ -287,7 +313,7 @@ TEST_F(PtyPort, DiscardDropsWhatWasReceived) {
 TEST_F(PtyPort, ALostDeviceClosesThePortAndEndsTheWaitAtOnce) {
     std::string error;
     ASSERT_TRUE(port.open(error)) << error;
-    EXPECT_FALSE(port.deviceLost());
+    EXPECT_FALSE(port.lost());
     // The unit's side goes away, as a pulled USB adapter's device does.
     QTimer::singleShot(50, [this] {
         close(master_);
@@ -298,7 +324,7 @@ TEST_F(PtyPort, ALostDeviceClosesThePortAndEndsTheWaitAtOnce) {
     port.waitForInput(5s);
     EXPECT_LT(timer.elapsed(), 2000);
     EXPECT_FALSE(port.isOpen());
-    EXPECT_TRUE(port.deviceLost());
+    EXPECT_TRUE(port.lost());
     EXPECT_FALSE(port.write("x"));
 
     // Plugged back behind the same mapping: opening it again works and clears the loss.
@@ -307,10 +333,10 @@ TEST_F(PtyPort, ALostDeviceClosesThePortAndEndsTheWaitAtOnce) {
     ASSERT_EQ(openpty(&master_, &slave_, name, nullptr, nullptr), 0);
     ports.set(4, name);
     ASSERT_TRUE(port.open(error)) << error;
-    EXPECT_FALSE(port.deviceLost());
+    EXPECT_FALSE(port.lost());
     EXPECT_TRUE(port.write("x"));
     port.close();
-    EXPECT_FALSE(port.deviceLost());
+    EXPECT_FALSE(port.lost());
 }
 
 // A COM entry naming a stable link (/dev/serial/by-id/...) is opened by that name each time:

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QSocketNotifier>
+#include <chrono>
+#include <cstddef>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+
+class QEventLoop;
+
+namespace platform {
+
+// An open, non-blocking descriptor of a serial device or of a connection to a device server,
+// watched for input by a notifier of its own, and the one rule by which both wait for input.
+//
+// Received bytes are read as soon as they come (so that a hang-up is seen at once, even between
+// exchanges) and kept until readAll(). An end of input or an error closes the descriptor: the
+// line is then lost, as a pulled adapter or a device server gone.
+class WatchedDescriptor {
+  public:
+    // What becomes of received bytes before they are kept; the network line's Telnet layer.
+    using InputFilter = std::function<std::string(std::string_view received)>;
+
+    // A wait told no count looks for this many bytes.
+    static constexpr int InputGroupBytes = 8;
+
+    WatchedDescriptor() = default;
+    ~WatchedDescriptor() { close(); }
+    WatchedDescriptor(const WatchedDescriptor&) = delete;
+    WatchedDescriptor& operator=(const WatchedDescriptor&) = delete;
+
+    // Takes `descriptor` (non-blocking) over; `byteTime` is one byte's time on the line,
+    // `socket` says writes go through send() so that a closed peer raises no SIGPIPE.
+    void attach(int descriptor, std::chrono::nanoseconds byteTime, bool socket);
+    void setInputFilter(InputFilter filter) { filter_ = std::move(filter); }
+    int descriptor() const { return descriptor_; }
+
+    bool isOpen() const { return descriptor_ >= 0; }
+    // Closed on purpose: not lost.
+    void close();
+    bool lost() const { return lost_; }
+
+    // Hands every byte to the system at once; false (and lost) when it refuses them.
+    bool write(std::string_view bytes);
+    std::string readAll();
+    // Drops what has been received; `flushDevice` also drops what the system still holds.
+    void discardInput(const std::function<void(int)>& flushDevice = {});
+    // Sleeps, letting the program's events run, until bytes are kept or the timeout has passed.
+    // A reply comes a byte at a time at line pace, and every byte that reaches a watched
+    // descriptor wakes the program, which cost more than the whole exchange. Like a UART's
+    // receive FIFO, the descriptor is left unwatched for the line time of what is still going
+    // out and of the `expectedBytes` looked for, while the window's events go on; then what came
+    // is taken at once, and should it fall short the next wait looks for the rest.
+    void waitForInput(std::chrono::nanoseconds timeout, std::size_t expectedBytes);
+    // Sleeps, letting the program's events run, until `done` holds after input came, the line
+    // is lost, or the timeout has passed; for a line's own setting up.
+    void waitUntil(const std::function<bool()>& done, std::chrono::nanoseconds timeout);
+
+  private:
+    // Reads what the system holds; an end of input or an error loses the line.
+    void readAvailable();
+    void loseLine();
+    // The event loop of a wait: ends at `limit`, or once input came and `done` holds; input
+    // is not watched for the first `unwatched` milliseconds.
+    void runWait(int limit, int unwatched, const std::function<bool()>& done);
+    std::chrono::nanoseconds outputStillGoing() const;
+
+    int descriptor_ = -1;
+    bool socket_ = false;
+    bool lost_ = false;
+    std::chrono::nanoseconds byteTime_{};
+    std::chrono::steady_clock::time_point outputEnds_{};
+    std::unique_ptr<QSocketNotifier> notifier_;
+    InputFilter filter_;
+    std::string received_;
+    QEventLoop* waiting_ = nullptr;  // the wait running now, which a close ends
+};
+
+}  // namespace platform

@@ -1,0 +1,16 @@
+# Sourced by the end-to-end scripts: checks that count failures, and a bounded wait.
+failures=0
+
+check() {  # check WHAT EXPECTED ACTUAL
+    if [ "$2" != "$3" ]; then
+        echo "FAIL: $1: expected '$2', got '$3'"
+        failures=$((failures + 1))
+    fi
+}
+wait_for() {  # wait_for TEST...: at most 5 s
+    for _ in $(seq 50); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
