@@ -32,15 +32,19 @@ void WatchedDescriptor::attach(int descriptor, std::chrono::nanoseconds byteTime
     lost_ = false;
     outputEnds_ = {};
     notifier_ = std::make_unique<QSocketNotifier>(descriptor, QSocketNotifier::Read);
-    QObject::connect(notifier_.get(), &QSocketNotifier::activated, notifier_.get(),
-                     [this] { readAvailable(); });
+    QObject::connect(notifier_.get(), &QSocketNotifier::activated, notifier_.get(), [this] {
+        notifying_ = true;
+        readAvailable();
+        notifying_ = false;
+    });
 }
 
 void WatchedDescriptor::close() {
     if (notifier_) {
         notifier_->setEnabled(false);
-        // It may be the notifier whose signal is running now.
-        notifier_.release()->deleteLater();
+        // The notifier whose signal is running now is deleted once it returns.
+        if (notifying_) notifier_.release()->deleteLater();
+        notifier_.reset();
     }
     if (descriptor_ >= 0) ::close(descriptor_);
     descriptor_ = -1;

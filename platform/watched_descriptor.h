@@ -70,6 +70,7 @@ class WatchedDescriptor {
     int descriptor_ = -1;
     bool socket_ = false;
     bool lost_ = false;
+    bool notifying_ = false;  // the notifier's signal is running
     std::chrono::nanoseconds byteTime_{};
     std::chrono::steady_clock::time_point outputEnds_{};
     std::unique_ptr<QSocketNotifier> notifier_;
