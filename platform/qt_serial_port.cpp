@@ -23,9 +23,11 @@ bool QtSerialPort::open(std::string& error) {
     // comes back by its name (a by-id link finds the adapter under its new device).
     const std::string name = ports_.device(number_);
     const ComEntryReading reading = ReadComEntry(name);
+    const bool wasLost = lost();
     close();
     if (!reading.entry) {
         error = PortOpenFailureText(number_, name, {PortOpenFault::Other, reading.fault + "."});
+        stillLost_ = wasLost;
         return false;
     }
     const ComEntry& entry = *reading.entry;
@@ -35,11 +37,14 @@ bool QtSerialPort::open(std::string& error) {
         line_ =
             std::make_unique<NetworkLine>(number_, name, entry.kind, entry.endpoint, lineSettings_);
     }
-    return line_->open(error);
+    const bool opened = line_->open(error);
+    stillLost_ = wasLost && !opened;
+    return opened;
 }
 
 void QtSerialPort::close() {
     if (line_) line_->close();
+    stillLost_ = false;
 }
 
 PortDevice QtSerialPort::deviceOf(int number) const {

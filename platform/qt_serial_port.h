@@ -26,7 +26,7 @@ class QtSerialPort : public SerialPort {
     bool isOpen() const override { return line_ && line_->isOpen(); }
     bool open(std::string& error) override;
     void close() override;
-    bool lost() const override { return line_ && line_->lost(); }
+    bool lost() const override { return stillLost_ || (line_ && line_->lost()); }
 
     bool write(std::string_view bytes) override { return line_ && line_->write(bytes); }
     std::string readAll() override { return line_ ? line_->readAll() : std::string(); }
@@ -43,6 +43,8 @@ class QtSerialPort : public SerialPort {
     LineSettings lineSettings_;
     std::string settingsText_ = "9600,n,8,1";
     std::unique_ptr<ByteLink> line_;
+    // A lost line that did not open again stays lost, so the next operation tries it again.
+    bool stillLost_ = false;
 };
 
 }  // namespace platform
