@@ -361,7 +361,7 @@ TEST_F(PtyPort, AStableLinkIsReopenedByItsNameAfterAReplug) {
         master_ = -1;
     });
     port.waitForInput(5s);
-    ASSERT_TRUE(port.deviceLost());
+    ASSERT_TRUE(port.lost());
     // Plugged back, the adapter is another device now (the old one still held, so its number
     // is not given again); udev moves the link to it.
     const int oldSlave = slave_;
