@@ -20,7 +20,7 @@ read -r window_cpu window_rate < <(monitor_figures "$window_pid")
 window_load=$(machine_load)
 open_trend || { echo "the trend window did not open" >&2; exit 1; }
 sleep 2
-read -r trend_cpu trend_rate < <(measure "$window_pid")
+read -r trend_cpu trend_rate < <(monitor_figures "$window_pid")
 trend_load=$(machine_load)
 stop_window
 
