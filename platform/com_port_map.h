@@ -20,14 +20,20 @@ class ComPortMap {
     bool isMapped(int number) const;
     void set(int number, const std::string& device);
     // A COM entry as an operator names it (qm4417ctl ports set, the port-map dialog): stored
-    // when refusal() passes it, else nothing is stored and the refusal returned.
+    // when refusal() passes it, a device path made absolute without resolving links, else
+    // nothing is stored and the refusal returned.
     std::optional<std::string> setEntry(int number, const std::string& name);
     // Why `name` cannot be a COM entry, or nothing when it can.
     static std::optional<std::string> refusal(const std::string& name);
     void reset(int number);  // back to the default device
 
-    // What COM `number` opens now, in words for a tooltip or a list ("COM3 opens ...").
+    // What COM `number` opens now, in words for a tooltip or a list: "COM3 opens
+    // rfc2217://cab7-ds:4001.", for tcp:// that the line settings are the server's, for a
+    // device whether it is there and, for a by-id link, what it points to.
     std::string describe(int number) const;
+    // What kind of line COM `number` opens: "device", "tcp", "rfc2217", or "malformed" for an
+    // entry written into the settings by hand that no name reading takes.
+    std::string kind(int number) const;
 
     static std::string defaultDevice(int number);
 

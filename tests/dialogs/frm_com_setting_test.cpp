@@ -172,6 +172,13 @@ TEST_F(FrmComSettingTest, EachPortEntryTellsItsDeviceAndWhetherItIsThere) {
     PortBox(dialog)->setCurrentIndex(1);
     EXPECT_EQ(PortBox(dialog)->toolTip().toStdString(), tip(1));
 
+    // A network entry is named as it stands; nothing reaches for it.
+    settings.portMap().set(4, "tcp://cab7-ds.invalid:4000");
+    PortBox(dialog)->showPopup();
+    EXPECT_EQ(tip(3),
+              "COM4 opens tcp://cab7-ds.invalid:4000; the line settings are the device server's.");
+    PortBox(dialog)->hidePopup();
+
     // The adapter is plugged in while the dialog is open: opening the list looks again.
     std::ofstream(adapter).put('\n');
     PortBox(dialog)->showPopup();

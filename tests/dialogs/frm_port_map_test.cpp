@@ -97,6 +97,24 @@ TEST_F(FrmPortMapTest, TypedNamesEditTheSelectedEntryAndCancelStoresNothing) {
     EXPECT_EQ(store.read("QM4417", "Ports", "COM5", ""), "/dev/ttyUSB4");
 }
 
+TEST_F(FrmPortMapTest, OkRefusesAMalformedNameWithItsReasonAndStaysOpen) {
+    frmPortMap dialog(settings, 0);
+    dialog.show();
+    Child<QListWidget>(dialog, "lstPorts")->setCurrentRow(2);
+    QTest::keyClicks(Child<QLineEdit>(dialog, "txtEntry"), "rfc2217://cab7-ds");
+    Child<QListWidget>(dialog, "lstPorts")->setCurrentRow(0);
+    Child<QPushButton>(dialog, "cmdOk")->click();
+    EXPECT_TRUE(dialog.isVisible());
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].title, "QM4417");
+    EXPECT_EQ(boxes.shown[0].icon, platform::MessageIcon::Warning);
+    EXPECT_EQ(boxes.shown[0].text,
+              "COM3 cannot open \"rfc2217://cab7-ds\": no port after the host "
+              "(rfc2217://HOST:PORT)");
+    EXPECT_EQ(Child<QListWidget>(dialog, "lstPorts")->currentRow(), 2);  // back on the bad one
+    EXPECT_EQ(store.writes, 0);
+}
+
 TEST_F(FrmPortMapTest, RefreshLooksForDevicesAgain) {
     frmPortMap dialog(settings, 0);
     dialog.show();

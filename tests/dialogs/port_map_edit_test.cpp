@@ -46,5 +46,23 @@ TEST_F(PortMapEditTest, OkStoresEveryEditAndAnEmptyEntryResets) {
     EXPECT_EQ(edit.rowText(1), "COM2  /dev/ttyS1");
 }
 
+TEST_F(PortMapEditTest, AMalformedNameStopsOkAndNothingIsStored) {
+    PortMapEdit edit(ports);
+    edit.edit(0, "rfc2217://cab7-ds:4001");
+    edit.edit(4, "tcp://cab7-ds");
+    edit.edit(6, "rfc2217://[::1]:0");
+    const auto refused = edit.store();
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(refused->portIndex, 4);
+    EXPECT_EQ(refused->reason, "no port after the host (tcp://HOST:PORT)");
+    EXPECT_EQ(store.writes, 0);
+    EXPECT_TRUE(edit.edited(0));  // the edits are kept for the operator to mend
+    edit.edit(4, "tcp://cab7-ds:4000");
+    edit.edit(6, "");
+    EXPECT_FALSE(edit.store());
+    EXPECT_EQ(stored(1), "rfc2217://cab7-ds:4001");
+    EXPECT_EQ(stored(5), "tcp://cab7-ds:4000");
+}
+
 }  // namespace
 }  // namespace dialogs

@@ -299,14 +299,30 @@ TEST_F(CtlTest, PortsListsSetsAndResetsTheMapping) {
     std::vector<std::string> all;
     for (std::string line; std::getline(lines, line);) all.push_back(line);
     ASSERT_EQ(all.size(), 16u);
-    EXPECT_EQ(all[0], "COM1 " + unit.devicePath() + " exists (set)");
-    EXPECT_EQ(all[2], "COM3 /dev/serial/by-id/usb-x missing (set)");
-    EXPECT_TRUE(all[15].starts_with("COM16 /dev/ttyS15 ")) << all[15];
+    EXPECT_EQ(all[0], "COM1 " + unit.devicePath() + " device exists (set)");
+    EXPECT_EQ(all[2], "COM3 /dev/serial/by-id/usb-x device missing (set)");
+    EXPECT_TRUE(all[15].starts_with("COM16 /dev/ttyS15 device ")) << all[15];
     EXPECT_EQ(run({"ports", "set", "COM4", "rfc2217://[::1]:4001"}).exitCode, 0);
     EXPECT_EQ((settings.values[{"QM4417", "Ports", "COM4"}]), "rfc2217://[::1]:4001");
     EXPECT_EQ(run({"ports", "reset", "COM3"}).exitCode, 0);
     result = run({"ports"});
-    EXPECT_NE(result.out.find("\nCOM3 /dev/ttyS2 "), std::string::npos) << result.out;
+    EXPECT_NE(result.out.find("\nCOM3 /dev/ttyS2 device "), std::string::npos) << result.out;
+}
+
+TEST_F(CtlTest, PortsNamesEachNetworkEntrysKindWithoutReachingForIt) {
+    // Addresses no test may reach: the listing must not try.
+    EXPECT_EQ(run({"ports", "set", "COM2", "tcp://cab7-ds.invalid:4000"}).exitCode, 0);
+    EXPECT_EQ(run({"ports", "set", "COM3", "rfc2217://[2001:db8::7]:4001"}).exitCode, 0);
+    EXPECT_EQ(run({"ports", "set", "COM4", "socket://192.0.2.7:2000"}).exitCode, 0);
+    settings.values[{"QM4417", "Ports", "COM5"}] = "xyz://hand-edited";
+    const CtlResult result = run({"ports"});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_NE(result.out.find("\nCOM2 tcp://cab7-ds.invalid:4000 tcp (set)\n"), std::string::npos)
+        << result.out;
+    EXPECT_NE(result.out.find("\nCOM3 rfc2217://[2001:db8::7]:4001 rfc2217 (set)\n"),
+              std::string::npos);
+    EXPECT_NE(result.out.find("\nCOM4 socket://192.0.2.7:2000 tcp (set)\n"), std::string::npos);
+    EXPECT_NE(result.out.find("\nCOM5 xyz://hand-edited malformed (set)\n"), std::string::npos);
 }
 
 }  // namespace

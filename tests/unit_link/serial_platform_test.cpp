@@ -59,6 +59,43 @@ TEST(ComPortMap, MapsToTheStoredDeviceElseToTtyS) {
     EXPECT_EQ(ports.device(3), "/dev/ttyS2");
 }
 
+// The words of a tooltip, for every kind of entry, with no connection tried: none of these
+// addresses may be reached from a test.
+TEST(ComPortMap, DescribesWhatEachEntryOpensWithoutReachingTheNetwork) {
+    FakeSettingsStore store;
+    ComPortMap ports(store, "QM4417");
+    ports.set(3, "rfc2217://cab7-ds.invalid:4001");
+    ports.set(4, "tcp://[2001:db8::7]:4000");
+    ports.set(5, "/nonexistent/ttyUSB0");
+    ports.set(6, "xyz://hand-edited");
+    EXPECT_EQ(ports.describe(3), "COM3 opens rfc2217://cab7-ds.invalid:4001.");
+    EXPECT_EQ(ports.describe(4),
+              "COM4 opens tcp://[2001:db8::7]:4000; the line settings are the device server's.");
+    EXPECT_EQ(ports.describe(5), "COM5 opens /nonexistent/ttyUSB0, which does not exist now.");
+    EXPECT_TRUE(ports.describe(6).starts_with(
+        "COM6 opens xyz://hand-edited, which cannot be opened: 'xyz://' is no kind of line"))
+        << ports.describe(6);
+    EXPECT_EQ(ports.kind(3), "rfc2217");
+    EXPECT_EQ(ports.kind(4), "tcp");
+    EXPECT_EQ(ports.kind(5), "device");
+    EXPECT_EQ(ports.kind(6), "malformed");
+}
+
+TEST(ComPortMap, SetEntryRefusesAMalformedNameWithItsReasonAndStoresNothing) {
+    FakeSettingsStore store;
+    ComPortMap ports(store, "QM4417");
+    EXPECT_EQ(ports.setEntry(2, "tcp://cab7-ds"), "no port after the host (tcp://HOST:PORT)");
+    EXPECT_EQ(ports.setEntry(2, ""), "the name is empty");
+    EXPECT_EQ(store.writes, 0);
+    EXPECT_EQ(ports.setEntry(2, "socket://cab7-ds:4000"), std::nullopt);
+    EXPECT_EQ(ports.device(2), "socket://cab7-ds:4000");
+    // A relative device path opens from any folder later; a link's name is kept, not resolved.
+    EXPECT_EQ(ports.setEntry(3, "by-id/../by-id/usb-x"), std::nullopt);
+    EXPECT_EQ(ports.device(3), (std::filesystem::current_path() / "by-id/usb-x").string());
+    EXPECT_EQ(ports.setEntry(4, "/dev/serial/by-id/usb-x"), std::nullopt);
+    EXPECT_EQ(ports.device(4), "/dev/serial/by-id/usb-x");
+}
+
 // A pseudo-terminal: the test holds the unit's (master) side, the port opens the
 // other. The slave descriptor stays open so the master never reads EIO.
 class PtyPort : public ::testing::Test {

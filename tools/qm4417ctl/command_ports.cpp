@@ -1,4 +1,4 @@
-// ports: the sixteen COM numbers, the device each maps to and whether it exists;
+// ports: the sixteen COM numbers, what each maps to, its kind and whether a device exists;
 // ports set COMn DEVICE|URL and ports reset COMn edit the mapping; ports devices lists the
 // serial devices present with their stable names.
 #include "dialogs/com_port_code.h"
@@ -12,12 +12,18 @@ namespace qm4417ctl {
 
 namespace {
 
+// "COM3 /dev/ttyUSB0 device exists (set)", "COM4 rfc2217://cab7-ds:4001 rfc2217 (set)": a
+// network line is named without reaching for it.
 void ListPorts(const platform::ComPortMap& ports, std::ostream& out) {
     for (int number = 1; number <= dialogs::kPortCount; ++number) {
-        const std::string device = ports.device(number);
-        const bool present = platform::ProbeDevice(device) != platform::DeviceAccess::Missing;
-        out << dialogs::PortName(number - 1) << ' ' << device << ' '
-            << (present ? "exists" : "missing") << (ports.isMapped(number) ? " (set)" : "") << '\n';
+        const std::string name = ports.device(number);
+        const std::string kind = ports.kind(number);
+        out << dialogs::PortName(number - 1) << ' ' << name << ' ' << kind;
+        if (kind == "device") {
+            const bool present = platform::ProbeDevice(name) != platform::DeviceAccess::Missing;
+            out << (present ? " exists" : " missing");
+        }
+        out << (ports.isMapped(number) ? " (set)" : "") << '\n';
     }
 }
 
