@@ -4,29 +4,29 @@
 
 namespace main_window {
 
+void FocusRejected(ParameterView& view, unit_parameters::PanelCheck check) {
+    if (check == unit_parameters::PanelCheck::PhaseCountRejected)
+        view.focusPhaseCount();
+    else
+        view.focusPresetData();
+}
+
 bool CheckPanelForLoad(const unit_parameters::ParameterPanel& panel, ParameterView& view,
                        platform::MessageBoxes& boxes, const std::string& programTitle) {
-    const auto warn = [&](const std::string& text) {
-        boxes.show(programTitle, text, platform::MessageIcon::Warning,
-                   platform::MessageButtons::Ok);
-    };
-    switch (unit_parameters::ValidateParameterPanel(panel)) {
-        case unit_parameters::PanelCheck::PhaseCountRejected:
-            view.focusPhaseCount();
-            warn("Phase Count is Over Flow");
-            return false;
-        case unit_parameters::PanelCheck::PresetDataRejected:
-            view.focusPresetData();
-            warn("Preset Data is Over Flow");
-            return false;
-        case unit_parameters::PanelCheck::Accepted:
-            break;
-    }
-    return true;
+    const unit_parameters::PanelCheck check = unit_parameters::ValidateParameterPanel(panel);
+    if (check == unit_parameters::PanelCheck::Accepted) return true;
+    FocusRejected(view, check);
+    boxes.show(programTitle, unit_parameters::RejectionText(check), platform::MessageIcon::Warning,
+               platform::MessageButtons::Ok);
+    return false;
 }
 
 void ParameterTransfer::Load() {
     runAlone(&ParameterTransfer::load);
+}
+
+void ParameterTransfer::LoadAsIs() {
+    runAlone(&ParameterTransfer::send);
 }
 
 void ParameterTransfer::Upload() {
@@ -47,6 +47,10 @@ void ParameterTransfer::load() {
     const unit_parameters::ParameterPanel panel = view_.readPanel();
     if (!CheckPanelForLoad(panel, view_, boxes_, title_)) return;
     unit_parameters::PanelToParameters(panel, record_);
+    send();
+}
+
+void ParameterTransfer::send() {
     view_.setStatusText("Parameter Load Busy...Please Wait!");
     for (std::size_t i = 0; i < record_.size(); ++i) {
         link_.WriteWord(unit_link::ParameterBaseAddress + 2 * static_cast<int>(i), record_[i]);

@@ -20,6 +20,9 @@ class ParameterView {
     virtual bool linkFailed() const = 0;
 };
 
+// Moves the focus to the text box whose text `check` rejected.
+void FocusRejected(ParameterView& view, unit_parameters::PanelCheck check);
+
 // The Load's check of the panel's texts, phase count first. On a rejection the focus moves
 // to the rejected text box, its warning is shown, and the answer is false.
 bool CheckPanelForLoad(const unit_parameters::ParameterPanel& panel, ParameterView& view,
@@ -44,11 +47,14 @@ class ParameterTransfer {
 
     // "Data Load": checks the panel, then the seven parameter words and the store word.
     void Load();
+    // The record's seven words as they stand, without the panel, then the store word.
+    void LoadAsIs();
     // "Data UpLoad": the seven parameter words into the record, then onto the panel.
     void Upload();
 
   private:
     void load();
+    void send();
     void upload();
     void showBox(const std::string& text, platform::MessageIcon icon);
     void runAlone(void (ParameterTransfer::*operation)());

@@ -55,10 +55,11 @@ void UnitOperations::TabShown(int tab) {
         setStatusText("");
 }
 
-param_files::ParameterFileServices UnitOperations::fileServices() const {
+param_files::ParameterFileServices UnitOperations::fileServices() {
     const MainWindowServices& services = window_.services();
     return {services.fileDialogs, services.messageBoxes, window_.programTitle(),
-            window_.parameterFolder()};
+            window_.parameterFolder(),
+            [this](unit_parameters::PanelCheck check) { FocusRejected(*this, check); }};
 }
 
 bool UnitOperations::monitorSwitchOn() const {

@@ -35,7 +35,7 @@ class UnitOperations : public unit_link::MonitorView, public ParameterView {
     void setStatusText(const std::string& text) override;
 
   private:
-    param_files::ParameterFileServices fileServices() const;
+    param_files::ParameterFileServices fileServices();
     // Runs a file operation unless an exchange is under way, holding the guard meanwhile.
     template <typename Operation>
     void runAlone(Operation operation);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "platform/file_dialogs.h"
@@ -13,10 +14,12 @@ struct ParameterFileServices {
     platform::MessageBoxes& boxes;
     std::string programTitle;
     std::string parameterFolder;  // the "Parameter" folder beside the program
+    // Moves the focus to the text a check rejected, as Load does; may be empty.
+    std::function<void(unit_parameters::PanelCheck)> focusRejected = {};
 };
 
-// The "File Write" click: panel to record, save dialog, confirmation, then the file.
-// A panel whose texts have no defined record is refused with the write failure box.
+// The "File Write" click: the panel checked as Load checks it, panel to record, save dialog,
+// confirmation, then the file. A rejected text shows Load's warning and writes nothing.
 void WriteParameterFile(const unit_parameters::ParameterPanel& panel,
                         unit_parameters::UnitParameters& record,
                         const ParameterFileServices& services);

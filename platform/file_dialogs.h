@@ -12,11 +12,13 @@ struct FileDialogSettings {
     std::string initialFolder;
     // The save form asks before it lets an existing file be chosen.
     bool confirmReplace = false;
+    // Added, after a dot, to a typed name that has no extension ("test1" becomes
+    // "test1.par"); none when empty.
+    std::string defaultExtension;
 };
 
 // The operator's answer: either a cancel, or the chosen file as a full path plus its
-// bare name without the folder. The path is exactly what the dialog gave back: no
-// extension is added.
+// bare name without the folder.
 struct FileChoice {
     bool cancelled = true;
     std::string path;

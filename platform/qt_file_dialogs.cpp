@@ -20,6 +20,7 @@ FileChoice QtFileDialogs::run(const FileDialogSettings& settings, bool saving) {
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !settings.confirmReplace);
     dialog.setDirectory(QString::fromStdString(settings.initialFolder));
     dialog.setNameFilter(QString::fromStdString(QtNameFilters(settings.filter)));
+    dialog.setDefaultSuffix(QString::fromStdString(settings.defaultExtension));
     dialog.selectFile(QString::fromStdString(settings.fileName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     const QString path = dialog.selectedFiles().constFirst();

@@ -6,8 +6,7 @@ class QWidget;
 
 namespace platform {
 
-// QFileDialog without its own overwrite question (the program asks its own) and
-// without a default suffix.
+// QFileDialog without its own overwrite question (the program asks its own).
 class QtFileDialogs : public FileDialogs {
   public:
     explicit QtFileDialogs(QWidget* parent = nullptr) : parent_(parent) {}

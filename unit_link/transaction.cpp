@@ -57,6 +57,10 @@ FrameReply RunFrameTransaction(const LinkServices& link, std::string_view frame,
             return !reply.text.empty() && reply.text.back() == ETX;
         },
         [&reply, replyLength] { return MissingReplyBytes(reply.text, replyLength); });
+    // A unit that refuses a read answers with a lone NAK; the wait for ETX stays as it is,
+    // but the cause is the refusal.
+    if (reply.outcome == LinkOutcome::TimedOut && reply.text == std::string(1, NAK))
+        reply.outcome = LinkOutcome::Refused;
     if (!reply.answered()) reply.text.clear();
     return reply;
 }

@@ -57,7 +57,8 @@ struct FrameReply {
 };
 
 // Writes the frame and collects the answer until its newest character is ETX.
-// TimedOut when the read limit passes first; PortClosed at once when the port is
+// TimedOut when the read limit passes first, Refused when by then a lone NAK was all
+// that came; PortClosed at once when the port is
 // closed, closes meanwhile, or does not take the whole frame. Input left over
 // from an earlier exchange is dropped before the request goes out, so it cannot
 // shift the reply's positions. `replyLength` is the whole reply's length on a sound

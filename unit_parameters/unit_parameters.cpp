@@ -1,5 +1,6 @@
 #include "unit_parameters/unit_parameters.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <limits>
 #include <optional>
@@ -38,6 +39,13 @@ std::string PresetText(const UnitParameters& record) {
 
 }  // namespace
 
+std::string_view FieldName(ParameterField field) {
+    static constexpr std::array<std::string_view, ParameterFieldCount> Names = {
+        "Code",           "Dir",          "StrobeCycle", "PhaseCount", "SensorType",
+        "PresetDataHigh", "PresetDataLow"};
+    return Names.at(field);
+}
+
 UnitParameters DefaultParameters() {
     return {0, 0, 2, 1000, 1, 0, 0};
 }
@@ -74,10 +82,40 @@ void ParametersToPanel(const UnitParameters& record, ParameterPanel& panel) {
 }
 
 bool ParametersFitPanel(const UnitParameters& record) {
+    return !FieldPanelCannotShow(record);
+}
+
+std::optional<ParameterField> FieldPanelCannotShow(const UnitParameters& record) {
+    if (record[SensorType] < 0 || record[SensorType] > kSensorTypeEntries) return SensorType;
     const std::int64_t preset = PresetSum(record);
-    return record[SensorType] >= 0 && record[SensorType] <= kSensorTypeEntries &&
-           preset >= std::numeric_limits<std::int32_t>::min() &&
-           preset <= std::numeric_limits<std::int32_t>::max();
+    if (preset < std::numeric_limits<std::int32_t>::min() ||
+        preset > std::numeric_limits<std::int32_t>::max())
+        return PresetDataHigh;
+    return std::nullopt;
+}
+
+std::vector<std::string> FieldsOutsideTable(const UnitParameters& record) {
+    std::vector<std::string> outside;
+    const auto check = [&](ParameterField field, bool inside, const char* allowed) {
+        if (!inside)
+            outside.push_back(std::string(FieldName(field)) + " " + std::to_string(record[field]) +
+                              " is " + allowed);
+    };
+    const auto within = [&](ParameterField field, std::int32_t low, std::int32_t high) {
+        return record[field] >= low && record[field] <= high;
+    };
+    check(Code, within(Code, 0, 1), "not 0 or 1");
+    check(Dir, within(Dir, 0, 1), "not 0 or 1");
+    check(StrobeCycle,
+          std::find(kStrobeCycles.begin(), kStrobeCycles.end(), record[StrobeCycle]) !=
+              kStrobeCycles.end(),
+          "not 2, 5 or 10");
+    check(PhaseCount, within(PhaseCount, 0, kMaxPhaseCount), "outside 0 to 2000");
+    check(SensorType, within(SensorType, 0, kSensorTypeEntries), "outside 0 to 3");
+    // The halves of a preset 0 to FFFFFF.
+    check(PresetDataHigh, within(PresetDataHigh, 0, 0xFF), "outside 0 to 255");
+    check(PresetDataLow, within(PresetDataLow, 0, 0xFFFF), "outside 0 to 65535");
+    return outside;
 }
 
 bool PhaseCountAccepted(const std::string& text) {
@@ -96,6 +134,18 @@ PanelCheck ValidateParameterPanel(const ParameterPanel& panel) {
     if (!PhaseCountAccepted(panel.phaseCountText)) return PanelCheck::PhaseCountRejected;
     if (!PresetDataAccepted(panel.presetDataText)) return PanelCheck::PresetDataRejected;
     return PanelCheck::Accepted;
+}
+
+std::string RejectionText(PanelCheck check) {
+    switch (check) {
+        case PanelCheck::PhaseCountRejected:
+            return "Phase Count is Over Flow";
+        case PanelCheck::PresetDataRejected:
+            return "Preset Data is Over Flow";
+        case PanelCheck::Accepted:
+            break;
+    }
+    return {};
 }
 
 }  // namespace unit_parameters

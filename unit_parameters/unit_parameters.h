@@ -3,7 +3,10 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace unit_parameters {
 
@@ -23,6 +26,9 @@ enum ParameterField : std::size_t {
 // The unit's seven setup parameters. Any 32-bit value may stand in any field: the record is
 // filled unchecked from the unit and from files.
 using UnitParameters = std::array<std::int32_t, ParameterFieldCount>;
+
+// The field's name as the record calls it ("StrobeCycle").
+std::string_view FieldName(ParameterField field);
 
 // Code PB, Dir CCW, strobe 2 ms, phase count 1000, sensor SEMI-ABSOLUTE (1X), preset 0.
 UnitParameters DefaultParameters();
@@ -54,6 +60,14 @@ void ParametersToPanel(const UnitParameters& record, ParameterPanel& panel);
 // Whether `record` lies inside what the panel can show faithfully: a sensor type of 0 to 3 and
 // preset halves whose sum fits a signed 32-bit integer.
 bool ParametersFitPanel(const UnitParameters& record);
+// The first field that keeps `record` from fitting the panel: SensorType, or PresetDataHigh
+// for the two preset halves; nothing when it fits.
+std::optional<ParameterField> FieldPanelCannotShow(const UnitParameters& record);
+
+// Every field whose value lies outside the parameter table (Code and Dir 0 or 1, StrobeCycle
+// 2, 5 or 10, PhaseCount 0 to 2000, SensorType 0 to 3, a preset 0 to FFFFFF), one text a
+// field naming it and its value: "StrobeCycle 99 is not 2, 5 or 10".
+std::vector<std::string> FieldsOutsideTable(const UnitParameters& record);
 
 enum class PanelCheck { Accepted, PhaseCountRejected, PresetDataRejected };
 
@@ -62,5 +76,8 @@ bool PresetDataAccepted(const std::string& text);
 
 // Phase count first, then preset data; the first rejection ends the checks.
 PanelCheck ValidateParameterPanel(const ParameterPanel& panel);
+
+// The warning a rejection shows: "Phase Count is Over Flow", "Preset Data is Over Flow".
+std::string RejectionText(PanelCheck check);
 
 }  // namespace unit_parameters

@@ -44,6 +44,7 @@ class ParameterFiles : public ::testing::Test {
         EXPECT_EQ(dialogs.shown[0].settings.filter, "Parameter File(*.par)|*.par");
         EXPECT_EQ(dialogs.shown[0].settings.initialFolder, "/opt/qm4417/Parameter");
         EXPECT_EQ(dialogs.shown[0].settings.fileName, "");
+        EXPECT_EQ(dialogs.shown[0].settings.defaultExtension, "par");
     }
 
     QTemporaryDir folder;
@@ -93,38 +94,70 @@ TEST_F(ParameterFiles, CancelAndNoWriteNothingButTheRecordFollowsThePanel) {
     EXPECT_EQ(folderEntries(), QStringList{"old.par"});
 }
 
-TEST_F(ParameterFiles, FailedWriteShowsTheBoxAndKeepsTheOldFile) {
+TEST_F(ParameterFiles, WriteRefusesWhatLoadRefusesWithLoadsWarningAndWritesNothing) {
+    std::vector<unit_parameters::PanelCheck> focused;
+    services.focusRejected = [&](unit_parameters::PanelCheck check) { focused.push_back(check); };
+    using unit_parameters::PanelCheck;
+    const struct {
+        const char* phase;
+        const char* preset;
+        PanelCheck check;
+        const char* warning;
+    } refused[] = {
+        {"abc", "000000", PanelCheck::PhaseCountRejected, "Phase Count is Over Flow"},
+        {"2001", "000000", PanelCheck::PhaseCountRejected, "Phase Count is Over Flow"},
+        {"4294967296", "000000", PanelCheck::PhaseCountRejected, "Phase Count is Over Flow"},
+        {"1000", "XYZ", PanelCheck::PresetDataRejected, "Preset Data is Over Flow"},
+        {"1000", "1000000", PanelCheck::PresetDataRejected, "Preset Data is Over Flow"},
+    };
+    for (const auto& [phase, preset, check, warning] : refused) {
+        SCOPED_TRACE(std::string(phase) + " " + preset);
+        boxes.shown.clear();
+        focused.clear();
+        panel.phaseCountText = phase;
+        panel.presetDataText = preset;
+        dialogs.choose(path("never.par"));
+        WriteParameterFile(panel, record, services);
+        ASSERT_EQ(boxes.shown.size(), 1u);
+        EXPECT_EQ(boxes.shown[0].title, "QM4417");
+        EXPECT_EQ(boxes.shown[0].text, warning);
+        EXPECT_EQ(boxes.shown[0].icon, MessageIcon::Warning);
+        EXPECT_EQ(focused, std::vector<PanelCheck>{check});
+        EXPECT_TRUE(dialogs.shown.empty());
+        dialogs.answers.clear();
+        EXPECT_EQ(record, unit_parameters::DefaultParameters());
+    }
+    EXPECT_TRUE(folderEntries().isEmpty());
+
+    // Load's rounding is kept: "1.500" is written as 2.
+    panel.phaseCountText = "1.500";
+    panel.presetDataText = "000000";
+    dialogs.choose(path("rounded.par"));
+    WriteParameterFile(panel, record, services);
+    EXPECT_EQ(readAll(folder.filePath("rounded.par")), "0\r\n0\r\n2\r\n2\r\n1\r\n0\r\n0\r\n");
+}
+
+TEST_F(ParameterFiles, FailedWriteShowsTheBoxWithItsReasonAndKeepsTheOldFile) {
     writeBytes(folder.filePath("keep.par"), "previous");
-    const auto expectFailureFor = [&](const std::string& target) {
+    const auto expectFailureFor = [&](const std::string& target, const std::string& reason) {
         ASSERT_EQ(boxes.shown.size(), 2u);
         EXPECT_EQ(boxes.shown[1].title, "QM4417 Error!");
         EXPECT_EQ(boxes.shown[1].text, target + " Can't Write Parameter File");
         EXPECT_EQ(boxes.shown[1].icon, MessageIcon::Stop);
         EXPECT_EQ(boxes.shown[1].buttons, MessageButtons::Ok);
+        EXPECT_EQ(boxes.shown[1].detail, reason);
         boxes.shown.clear();
     };
 
-    // Texts without a defined record: not hexadecimal, more than eight digits, 33 bits.
-    for (const auto& [phase, preset] : {std::pair{"1000", "XYZ"}, std::pair{"1000", "123456789"},
-                                        std::pair{"4294967296", "000000"}}) {
-        SCOPED_TRACE(preset);
-        panel.phaseCountText = phase;
-        panel.presetDataText = preset;
-        dialogs.choose(path("keep.par"));
-        WriteParameterFile(panel, record, services);
-        expectFailureFor(path("keep.par"));
-        EXPECT_EQ(record, unit_parameters::DefaultParameters());
-    }
-
-    panel = shown(record);
     dialogs.choose(path("missing-folder/new.par"));
     WriteParameterFile(panel, record, services);
-    expectFailureFor(path("missing-folder/new.par"));
+    expectFailureFor(path("missing-folder/new.par"),
+                     "The folder " + path("missing-folder") + " does not exist.");
 
     ASSERT_TRUE(QDir(folder.path()).mkdir("keep.dir"));
     dialogs.choose(path("keep.dir"));
     WriteParameterFile(panel, record, services);
-    expectFailureFor(path("keep.dir"));
+    expectFailureFor(path("keep.dir"), "It is a folder, not a file.");
 
     EXPECT_EQ(readAll(folder.filePath("keep.par")), "previous");
     EXPECT_EQ(folderEntries(), QStringList{"keep.par"});
@@ -151,8 +184,22 @@ TEST_F(ParameterFiles, ReadFailuresShowOneBoxAndChangeNothing) {
     writeBytes(folder.filePath("preset.par"), "0\r\n0\r\n2\r\n1000\r\n1\r\n32768\r\n0\r\n");
     ASSERT_TRUE(QDir(folder.path()).mkdir("folder.par"));
 
-    for (const char* name :
-         {"missing.par", "short.par", "big.par", "sensor.par", "preset.par", "folder.par"}) {
+    writeBytes(folder.filePath("bom.par"),
+               "\xEF\xBB\xBF"
+               "0\r\n0\r\n2\r\n1000\r\n1\r\n0\r\n0\r\n");
+    writeBytes(folder.filePath("text.par"), "0\r\n0\r\n2\r\nabc\r\n1\r\n0\r\n0\r\n");
+
+    const std::pair<const char*, const char*> failures[] = {
+        {"missing.par", "There is no such file."},
+        {"short.par", "It holds 6 lines where 7 are needed."},
+        {"big.par", "Line 4 is outside 32 bits: \"4294967296\"."},
+        {"text.par", "Line 4 is not a whole decimal number: \"abc\"."},
+        {"bom.par", "It starts with a byte-order mark; a parameter file is plain ASCII text."},
+        {"sensor.par", "Line 5, the sensor type, is 4; the panel shows 0 to 3."},
+        {"preset.par", "Lines 6 and 7, the preset (32768, 0), make more than 32 bits."},
+        {"folder.par", "It is a folder, not a file."},
+    };
+    for (const auto& [name, reason] : failures) {
         SCOPED_TRACE(name);
         boxes.shown.clear();
         dialogs.choose(path(name));
@@ -161,6 +208,7 @@ TEST_F(ParameterFiles, ReadFailuresShowOneBoxAndChangeNothing) {
         EXPECT_EQ(boxes.shown[0].title, "QM4417 Error!");
         EXPECT_EQ(boxes.shown[0].text, path(name) + " Can't Read Parameter File");
         EXPECT_EQ(boxes.shown[0].icon, MessageIcon::Stop);
+        EXPECT_EQ(boxes.shown[0].detail, reason);
         EXPECT_EQ(record, recordBefore);
         EXPECT_EQ(panel, panelBefore);
     }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QLineEdit>
@@ -47,7 +48,9 @@ void answerDialog(const QString& name, ShownDialog& shown) {
 class QtFileDialogs : public ::testing::Test {
   protected:
     platform::FileDialogSettings settings() const {
-        return {"", "Parameter File(*.par)|*.par", folder.path().toStdString()};
+        return {.filter = "Parameter File(*.par)|*.par",
+                .initialFolder = folder.path().toStdString(),
+                .defaultExtension = "par"};
     }
 
     QTemporaryDir folder;
@@ -55,13 +58,27 @@ class QtFileDialogs : public ::testing::Test {
     ShownDialog shown;
 };
 
-TEST_F(QtFileDialogs, SaveKeepsThePathAsTypedAndReportsTheBareName) {
+TEST_F(QtFileDialogs, ANameWithoutExtensionGetsTheDefaultOneInBothForms) {
     answerDialog("plain", shown);
-    const auto choice = dialogs.save(settings());
+    auto choice = dialogs.save(settings());
     EXPECT_FALSE(choice.cancelled);
-    EXPECT_EQ(choice.path, folder.filePath("plain").toStdString());
-    EXPECT_EQ(choice.name, "plain");
+    EXPECT_EQ(choice.path, folder.filePath("plain.par").toStdString());
+    EXPECT_EQ(choice.name, "plain.par");
     EXPECT_EQ(shown.folder, QDir(folder.path()).absolutePath());
+
+    // A name with an extension of its own stays as typed.
+    answerDialog("notes.txt", shown);
+    choice = dialogs.save(settings());
+    EXPECT_EQ(choice.path, folder.filePath("notes.txt").toStdString());
+
+    QFile existing(folder.filePath("unit.par"));
+    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+    existing.close();
+    answerDialog("unit", shown);
+    choice = dialogs.open(settings());
+    EXPECT_FALSE(choice.cancelled);
+    EXPECT_EQ(choice.path, folder.filePath("unit.par").toStdString());
+    EXPECT_EQ(choice.name, "unit.par");
 }
 
 TEST_F(QtFileDialogs, CancelIsReportedAsSuch) {

@@ -123,26 +123,55 @@ TEST_F(CtlParameters, LoadRefusesWhatTheWindowWouldBeforeSendingAnything) {
     writeFile("short.par", "0\r\n0\r\n2\r\n1000\r\n");
     const CtlResult phase = run("load", "phase.par");
     EXPECT_EQ(phase.exitCode, 1);
-    EXPECT_EQ(phase.err, "Phase Count is Over Flow\n");
+    EXPECT_EQ(phase.err, "PhaseCount 2001 is outside 0 to 2000\n");
+    // The reason stands under the window's text.
     const CtlResult missing = run("load", "short.par");
     EXPECT_EQ(missing.exitCode, 1);
-    EXPECT_EQ(missing.err, path("short.par") + " Can't Read Parameter File\n");
+    EXPECT_EQ(
+        missing.err,
+        path("short.par") + " Can't Read Parameter File\nIt holds 4 lines where 7 are needed.\n");
     EXPECT_TRUE(received().empty());
 }
 
-TEST_F(CtlParameters, LoadRefusesWhatThePanelWouldCutInsteadOfSendingIt) {
-    writeFile("preset.par", "0\r\n0\r\n2\r\n1000\r\n1\r\n256\r\n0\r\n");
-    writeFile("sensor.par", "0\r\n0\r\n2\r\n1000\r\n7\r\n0\r\n0\r\n");
-    writeFile("low.par", "0\r\n0\r\n2\r\n1000\r\n1\r\n0\r\n-1\r\n");
-    const CtlResult preset = run("load", "preset.par");
-    EXPECT_EQ(preset.exitCode, 1);
-    EXPECT_EQ(preset.out, "");
-    EXPECT_EQ(preset.err, "Preset Data is Over Flow\n");
-    const CtlResult sensor = run("load", "sensor.par");
-    EXPECT_EQ(sensor.exitCode, 1);
-    EXPECT_EQ(sensor.err, "Sensor Type 7 is outside 0 to 3\n");
-    EXPECT_EQ(run("load", "low.par").err, "Preset Data is Over Flow\n");
+TEST_F(CtlParameters, LoadRefusesEveryFieldOutsideTheTableNamingItsValue) {
+    writeFile("all.par", "2\r\n-1\r\n99\r\n-3\r\n7\r\n256\r\n-1\r\n");
+    writeFile("strobe.par", "0\r\n0\r\n-3\r\n1000\r\n1\r\n0\r\n0\r\n");
+    const CtlResult all = run("load", "all.par");
+    EXPECT_EQ(all.exitCode, 1);
+    EXPECT_EQ(all.out, "");
+    EXPECT_EQ(all.err,
+              "Code 2 is not 0 or 1\n"
+              "Dir -1 is not 0 or 1\n"
+              "StrobeCycle 99 is not 2, 5 or 10\n"
+              "PhaseCount -3 is outside 0 to 2000\n"
+              "SensorType 7 is outside 0 to 3\n"
+              "PresetDataHigh 256 is outside 0 to 255\n"
+              "PresetDataLow -1 is outside 0 to 65535\n");
+    EXPECT_EQ(run("load", "strobe.par").err, "StrobeCycle -3 is not 2, 5 or 10\n");
     EXPECT_TRUE(received().empty());
+}
+
+TEST_F(CtlParameters, LoadRawSendsTheSevenWordsAsTheyStand) {
+    writeFile("raw.par", "2\r\n-1\r\n99\r\n-3\r\n7\r\n256\r\n65535\r\n");
+    const CtlResult result = runOnUnit({"load", "--raw", path("raw.par")});
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(received(), (std::vector<std::string>{
+                              "2FFEF2E,0002;", "2FFEF30,FFFF;", "2FFEF32,0063;", "2FFEF34,FFFD;",
+                              "2FFEF36,0007;", "2FFEF38,0100;", "2FFEF3A,FFFF;", "2FFEF66,0001;"}));
+    EXPECT_EQ(result.out,
+              "Parameter Load Busy...Please Wait!\nLoad was Complated.\nLoad commparate.\n");
+    EXPECT_EQ(runOnUnit({"verify", "--raw", path("raw.par")}).exitCode, 0);
+
+    // A value that is no 16-bit word would arrive as another one.
+    writeFile("wide.par", "0\r\n0\r\n2\r\n70000\r\n1\r\n0\r\n-32769\r\n");
+    const std::size_t before = received().size();
+    const CtlResult wide = runOnUnit({"load", "--raw", path("wide.par")});
+    EXPECT_EQ(wide.exitCode, 1);
+    EXPECT_EQ(wide.err,
+              "PhaseCount 70000 is not a 16-bit word\n"
+              "PresetDataLow -32769 is not a 16-bit word\n");
+    EXPECT_EQ(received().size(), before);
+    EXPECT_EQ(runOnUnit({"load", "--raw"}).exitCode, 2);
 }
 
 TEST_F(CtlParameters, VerifyAfterLoadAgreesAndNamesAFieldChangedSince) {
@@ -167,14 +196,17 @@ TEST_F(CtlParameters, VerifyAfterLoadAgreesAndNamesAFieldChangedSince) {
 }
 
 TEST_F(CtlParameters, VerifyComparesWithWhatLoadWouldSend) {
-    // Code 5 goes out as GRAY, 1; a strobe cycle of 7 selects no option and stays 7.
+    // A strobe cycle of 7 and a code of 5 are refused as load refuses them; --raw takes them.
     writeFile("unit.par", "5\r\n0\r\n7\r\n1000\r\n0\r\n0\r\n0\r\n");
-    setUnitParameters({1, 0, 7, 1000, 0, 0, 0});
-    EXPECT_EQ(run("verify", "unit.par").exitCode, 0);
     setUnitParameters({5, 0, 7, 1000, 0, 0, 0});
-    const CtlResult code = run("verify", "unit.par");
+    const CtlResult checked = run("verify", "unit.par");
+    EXPECT_EQ(checked.exitCode, 1);
+    EXPECT_EQ(checked.err, "Code 5 is not 0 or 1\nStrobeCycle 7 is not 2, 5 or 10\n");
+    EXPECT_EQ(runOnUnit({"verify", "--raw", path("unit.par")}).exitCode, 0);
+    setUnitParameters({1, 0, 7, 1000, 0, 0, 0});
+    const CtlResult code = runOnUnit({"verify", "--raw", path("unit.par")});
     EXPECT_EQ(code.exitCode, 3);
-    EXPECT_EQ(code.out, "Code file=1 unit=5\n");
+    EXPECT_EQ(code.out, "Code file=5 unit=1\n");
 }
 
 TEST_F(CtlParameters, VerifyFailsOnTheLinkOrTheFile) {
@@ -182,10 +214,11 @@ TEST_F(CtlParameters, VerifyFailsOnTheLinkOrTheFile) {
     writeFile("sensor.par", "0\r\n0\r\n2\r\n1000\r\n9\r\n0\r\n0\r\n");
     const CtlResult refused = run("verify", "sensor.par");
     EXPECT_EQ(refused.exitCode, 1);
-    EXPECT_EQ(refused.err, "Sensor Type 9 is outside 0 to 3\n");
+    EXPECT_EQ(refused.err, "SensorType 9 is outside 0 to 3\n");
     const CtlResult missing = run("verify", "none.par");
     EXPECT_EQ(missing.exitCode, 1);
-    EXPECT_EQ(missing.err, path("none.par") + " Can't Read Parameter File\n");
+    EXPECT_EQ(missing.err,
+              path("none.par") + " Can't Read Parameter File\nThere is no such file.\n");
     EXPECT_TRUE(received().empty());
     control("fault silence");
     const CtlResult silent = run("verify", "unit.par");
@@ -212,19 +245,30 @@ TEST_F(CtlParameters, UploadWritesTheUnitsWordsAsRead) {
     EXPECT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(received(), std::vector<std::string>{"4FFEF2E;7;"});
     EXPECT_EQ(result.out, "Parameter Upload Busy...Please Wait!\nUpload was Complated.\n");
-    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(result.err, "warning: Code 5 is not 0 or 1\n");
     EXPECT_EQ(readFile("unit.par"), "5\r\n1\r\n10\r\n500\r\n3\r\n1\r\n9029\r\n");
 }
 
-TEST_F(CtlParameters, UploadKeepsWhatTheWindowCannotShowAndWarns) {
-    setUnitParameters({0, 0, 2, 1000, 7, 256, 0xFFFF});
+TEST_F(CtlParameters, UploadKeepsValuesOutsideTheTableAndWarnsAFieldEach) {
+    setUnitParameters({5, 0, 3, 2001, 7, 256, 0xFFFF});
     const CtlResult result = run("upload", "unit.par");
     EXPECT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(result.out, "Parameter Upload Busy...Please Wait!\nUpload was Complated.\n");
     EXPECT_EQ(result.err,
-              "warning: the window cannot show this record: Preset Data is Over Flow\n"
-              "warning: the window cannot show this record: Sensor Type 7 is outside 0 to 3\n");
-    EXPECT_EQ(readFile("unit.par"), "0\r\n0\r\n2\r\n1000\r\n7\r\n256\r\n65535\r\n");
+              "warning: Code 5 is not 0 or 1\n"
+              "warning: StrobeCycle 3 is not 2, 5 or 10\n"
+              "warning: PhaseCount 2001 is outside 0 to 2000\n"
+              "warning: SensorType 7 is outside 0 to 3\n"
+              "warning: PresetDataHigh 256 is outside 0 to 255\n");
+    EXPECT_EQ(readFile("unit.par"), "5\r\n0\r\n3\r\n2001\r\n7\r\n256\r\n65535\r\n");
+}
+
+TEST_F(CtlParameters, UploadToAFileItCannotWriteSaysNoSuccess) {
+    const CtlResult result = run("upload", "missing/unit.par");
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.out, "Parameter Upload Busy...Please Wait!\n");
+    EXPECT_EQ(result.err, path("missing/unit.par") + " Can't Write Parameter File\nThe folder " +
+                              path("missing") + " does not exist.\n");
 }
 
 TEST_F(CtlParameters, FailedUploadKeepsThePreviousFile) {
@@ -241,7 +285,7 @@ TEST_F(CtlParameters, FailedUploadKeepsThePreviousFile) {
 TEST_F(CtlParameters, AShortReplyWritesNoFileAndVerifiesNothing) {
     TwoWordUnit shortUnit;
     writeFile("unit.par", "previous");
-    writeFile("same.par", "1\r\n2\r\n2\r\n1000\r\n1\r\n0\r\n0\r\n");
+    writeFile("same.par", "1\r\n1\r\n2\r\n1000\r\n1\r\n0\r\n0\r\n");
     const auto runOnShortUnit = [&](const std::string& command, const std::string& file) {
         std::ostringstream out, err;
         const int code = qm4417ctl::RunCtl(

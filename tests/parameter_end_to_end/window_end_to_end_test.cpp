@@ -263,6 +263,20 @@ TEST_F(WindowFiles, WriteAfterStartUpGivesTheTwentyFourByteFile) {
     EXPECT_EQ(boxes.shown[0].text, "File Name : start.par\r\nWrite The Parameter File?");
 }
 
+TEST_F(WindowFiles, WriteOfATextLoadRefusesWarnsFocusesItAndWritesNothing) {
+    showParameterTab();
+    auto* txtPresetData = Child<QLineEdit>(window, "txtPresetData");
+    txtPresetData->setText("XYZ");
+    dialogs.choose(path("typed.par"));
+    Child<QPushButton>(window, "cmdFileWrite")->click();
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, "Preset Data is Over Flow");
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(window.focusWidget(), txtPresetData);
+    EXPECT_EQ(fileBytes("typed.par"), "<missing>");
+    EXPECT_EQ(window.unitParameters(), unit_parameters::DefaultParameters());
+}
+
 TEST_F(WindowFiles, CancelAndNoWriteNothing) {
     auto* cmdFileWrite = Child<QPushButton>(window, "cmdFileWrite");
     showParameterTab();
@@ -305,6 +319,8 @@ TEST_F(WindowFiles, ReadShowsTheFileAndFailuresLeaveThePanel) {
     EXPECT_EQ(boxes.shown[0].text, path("short.par") + " Can't Read Parameter File");
     EXPECT_EQ(boxes.shown[1].text, path("missing.par") + " Can't Read Parameter File");
     EXPECT_EQ(boxes.shown[1].title, "QM4417 Error!");
+    EXPECT_EQ(boxes.shown[0].detail, "It holds 3 lines where 7 are needed.");
+    EXPECT_EQ(boxes.shown[1].detail, "There is no such file.");
     EXPECT_EQ(txtPhaseCount->text(), "777");
     EXPECT_EQ(window.unitParameters(),
               (unit_parameters::UnitParameters{1, 1, 10, 500, 3, 18, 13398}));

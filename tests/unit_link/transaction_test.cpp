@@ -54,6 +54,17 @@ TEST_F(FrameTransaction, NothingByTheLimitFailsAtTheFirstPollAfterIt) {
     EXPECT_LE(clock.now(), ReadTimeout + 1ms);
 }
 
+TEST_F(FrameTransaction, ALoneNakIsARefusalAfterTheSameWait) {
+    Answer({{20ms, Nak}});
+    EXPECT_EQ(Run(), std::nullopt);
+    EXPECT_EQ(outcome, LinkOutcome::Refused);
+    EXPECT_GT(clock.now(), ReadTimeout);
+    // A NAK among other bytes is no refusal, only a reply that never ended.
+    Answer({{20ms, "x" + Nak}});
+    EXPECT_EQ(Run(), std::nullopt);
+    EXPECT_EQ(outcome, LinkOutcome::TimedOut);
+}
+
 TEST_F(FrameTransaction, CompletenessIsTheNewestCharacterOnly) {
     // An ETX followed by more bytes in the same read is not the end.
     Answer({{100ms, WordsReply("0001") + "xx"}});

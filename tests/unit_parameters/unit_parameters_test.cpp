@@ -163,5 +163,17 @@ TEST(ValidateParameterPanel, PhaseCountIsCheckedFirst) {
     EXPECT_EQ(ValidateParameterPanel(panel), PanelCheck::PhaseCountRejected);
 }
 
+TEST(FieldsOutsideTable, NameEachFieldBeyondItsBoundsWithItsValue) {
+    EXPECT_TRUE(FieldsOutsideTable({1, 1, 10, 2000, 3, 0xFF, 0xFFFF}).empty());
+    EXPECT_TRUE(FieldsOutsideTable({0, 0, 5, 0, 0, 0, 0}).empty());
+    EXPECT_EQ(FieldsOutsideTable({0, 0, 7, 2001, 4, 0, 0x10000}),
+              (std::vector<std::string>{
+                  "StrobeCycle 7 is not 2, 5 or 10", "PhaseCount 2001 is outside 0 to 2000",
+                  "SensorType 4 is outside 0 to 3", "PresetDataLow 65536 is outside 0 to 65535"}));
+    EXPECT_EQ(FieldsOutsideTable({-1, 0, 2, 1000, -1, 0x100, 0}),
+              (std::vector<std::string>{"Code -1 is not 0 or 1", "SensorType -1 is outside 0 to 3",
+                                        "PresetDataHigh 256 is outside 0 to 255"}));
+}
+
 }  // namespace
 }  // namespace unit_parameters

@@ -8,9 +8,9 @@ std::span<const CtlCommand> Commands() {
         {"write", "write ADDRESS VALUE", RunWrite},
         {"monitor", "monitor [--csv] [--count N]", RunMonitor},
         {"ports", "ports | ports set COMn DEVICE|URL | ports reset COMn | ports devices", RunPorts},
-        {"load", "load FILE.par", RunLoad},
+        {"load", "load [--raw] FILE.par", RunLoad},
         {"upload", "upload FILE.par", RunUpload},
-        {"verify", "verify FILE.par", RunVerify},
+        {"verify", "verify [--raw] FILE.par", RunVerify},
     };
     return table;
 }

@@ -1,11 +1,11 @@
 // upload FILE.par: the seven parameter words, written to the file exactly as the unit
-// sent them, all or nothing; a record the window could not show is written too, with a
-// warning.
+// sent them, all or nothing; a value outside the parameter table is written too, with a
+// warning a field. Success is said once the file is written.
+#include "param_files/parameter_file_failure.h"
 #include "param_files/parameter_record_file.h"
 #include "tools/qm4417ctl/commands.h"
 #include "tools/qm4417ctl/console_parameter_view.h"
 #include "tools/qm4417ctl/ctl_arguments.h"
-#include "tools/qm4417ctl/parameter_record_check.h"
 #include "tools/qm4417ctl/whole_block_read.h"
 
 namespace qm4417ctl {
@@ -19,15 +19,18 @@ int RunUpload(CtlContext& context) {
     MarkNotReceived(record);
     const ConsoleStreams streams(context.link, context.out, context.err);
     ConsoleParameterView view(context.link, streams);
+    view.holdStatus("Upload was Complated.");
     StreamMessageBoxes boxes(streams);
     main_window::ParameterTransfer(*link, view, boxes, ProgramTitle, record).Upload();
     if (context.link.linkFailed() || !AllReceived(record, context.err)) return LinkFailure;
-    for (const std::string& reason : WhyPanelCannotShow(record))
-        context.err << "warning: the window cannot show this record: " << reason << '\n';
-    if (!param_files::WriteParameterRecord(path, record)) {
-        context.err << path << " Can't Write Parameter File\n";
+    for (const std::string& field : unit_parameters::FieldsOutsideTable(record))
+        context.err << "warning: " << field << '\n';
+    const std::string reason = param_files::WriteParameterRecord(path, record);
+    if (!reason.empty()) {
+        param_files::ShowWriteFailure(boxes, ProgramTitle, path, reason);
         return LinkFailure;
     }
+    view.printHeld();
     return Success;
 }
 

@@ -1,28 +1,20 @@
-// verify FILE.par: one block read of the seven parameter words, compared field by field
-// with the record that load would send; a line "NAME file=X unit=Y" a differing field.
+// verify [--raw] FILE.par: one block read of the seven parameter words, compared field by
+// field with the record that load would send; a line "NAME file=X unit=Y" a differing field.
 #include <array>
 
 #include "tools/qm4417ctl/commands.h"
 #include "tools/qm4417ctl/console_parameter_view.h"
-#include "tools/qm4417ctl/ctl_arguments.h"
 #include "tools/qm4417ctl/parameter_record_check.h"
 #include "tools/qm4417ctl/whole_block_read.h"
 #include "unit_link/unit_commands.h"
 
 namespace qm4417ctl {
 
-namespace {
-
-constexpr std::array<const char*, unit_parameters::ParameterFieldCount> FieldNames = {
-    "Code", "Dir", "StrobeCycle", "PhaseCount", "SensorType", "PresetDataHigh", "PresetDataLow"};
-
-}  // namespace
-
 int RunVerify(CtlContext& context) {
-    ExpectArgumentCount(context.arguments, 1, "verify FILE.par");
+    const LoadArguments arguments = ParseLoadArguments(context.arguments, "verify");
     const ConsoleStreams streams(context.link, context.out, context.err);
     StreamMessageBoxes boxes(streams);
-    const auto expected = RecordToLoad(context.arguments[0], boxes, context.err);
+    const auto expected = RecordToLoad(arguments.path, arguments.form, boxes);
     if (!expected) return LinkFailure;
     unit_link::UnitLink* link = context.link.open();
     if (!link) return LinkFailure;
@@ -35,7 +27,8 @@ int RunVerify(CtlContext& context) {
         const std::int32_t sent = (*expected)[i] & 0xFFFF;
         if (sent == unit[i]) continue;
         equal = false;
-        context.out << FieldNames[i] << " file=" << (*expected)[i] << " unit=" << unit[i] << '\n';
+        context.out << unit_parameters::FieldName(static_cast<unit_parameters::ParameterField>(i))
+                    << " file=" << (*expected)[i] << " unit=" << unit[i] << '\n';
     }
     return equal ? Success : VerifyMismatch;
 }

@@ -1,5 +1,7 @@
 #include "tools/qm4417ctl/console_parameter_view.h"
 
+#include <utility>
+
 namespace qm4417ctl {
 
 std::ostream& ConsoleStreams::forText(platform::MessageIcon icon) const {
@@ -22,7 +24,13 @@ platform::MessageAnswer StreamMessageBoxes::show(const std::string&, const std::
 
 void ConsoleParameterView::setStatusText(const std::string& text) {
     status = text;
-    streams_.forText(platform::MessageIcon::None) << text << '\n';
+    holding_ = !held_.empty() && text == held_;
+    if (!holding_) streams_.forText(platform::MessageIcon::None) << text << '\n';
+}
+
+void ConsoleParameterView::printHeld() {
+    if (std::exchange(holding_, false))
+        streams_.forText(platform::MessageIcon::None) << status << '\n';
 }
 
 }  // namespace qm4417ctl

@@ -50,10 +50,17 @@ class ConsoleParameterView : public main_window::ParameterView {
     void setStatusText(const std::string& text) override;
     bool linkFailed() const override { return link_.linkFailed(); }
 
+    // The status `text` is kept, not printed, until printHeld(): a success that depends on
+    // what the command does after the window's operation.
+    void holdStatus(std::string text) { held_ = std::move(text); }
+    void printHeld();
+
     unit_parameters::ParameterPanel panel;
     std::string status;  // the latest status text
 
   private:
+    std::string held_;
+    bool holding_ = false;
     const LinkAccess& link_;
     const ConsoleStreams& streams_;
 };

@@ -1,8 +1,10 @@
 #include "tools/qm4417ctl/parameter_record_check.h"
 
 #include "main_window/load_upload.h"
+#include "param_files/parameter_file_failure.h"
 #include "param_files/parameter_record_file.h"
 #include "tools/qm4417ctl/console_parameter_view.h"
+#include "tools/qm4417ctl/ctl_arguments.h"
 
 namespace qm4417ctl {
 
@@ -21,40 +23,51 @@ class CheckOnlyView : public main_window::ParameterView {
     bool linkFailed() const override { return false; }
 };
 
-}  // namespace
-
-std::vector<std::string> WhyPanelCannotShow(const UnitParameters& record) {
-    std::vector<std::string> reasons;
-    const std::int32_t high = record[unit_parameters::PresetDataHigh];
-    const std::int32_t low = record[unit_parameters::PresetDataLow];
-    // The panel keeps six hexadecimal digits and splits them again on Load.
-    if (high < 0 || high > 0xFF || low < 0 || low > 0xFFFF)
-        reasons.push_back("Preset Data is Over Flow");
-    const std::int32_t sensor = record[unit_parameters::SensorType];
-    if (sensor < 0 || sensor > 3)
-        reasons.push_back("Sensor Type " + std::to_string(sensor) + " is outside 0 to 3");
-    return reasons;
+// A word travels as its low 16 bits: a field beyond them would arrive as another value.
+std::vector<std::string> FieldsBeyondWords(const UnitParameters& record) {
+    std::vector<std::string> beyond;
+    for (std::size_t i = 0; i < record.size(); ++i) {
+        if (record[i] >= -32768 && record[i] <= 0xFFFF) continue;
+        beyond.push_back(std::string(unit_parameters::FieldName(
+                             static_cast<unit_parameters::ParameterField>(i))) +
+                         " " + std::to_string(record[i]) + " is not a 16-bit word");
+    }
+    return beyond;
 }
 
-std::optional<UnitParameters> RecordToLoad(const std::string& path, platform::MessageBoxes& boxes,
-                                           std::ostream& err) {
-    auto record = param_files::ReadParameterWords(path);
-    if (!record) {
-        err << path << " Can't Read Parameter File\n";
+}  // namespace
+
+std::optional<UnitParameters> RecordToLoad(const std::string& path, LoadForm form,
+                                           platform::MessageBoxes& boxes) {
+    const param_files::RecordRead read = param_files::ReadParameterWords(path);
+    if (!read.record) {
+        param_files::ShowReadFailure(boxes, ProgramTitle, path, read.reason);
         return std::nullopt;
     }
-    // Refused rather than cut to what the panel shows.
-    const auto reasons = WhyPanelCannotShow(*record);
-    for (const std::string& reason : reasons)
-        boxes.show(ProgramTitle, reason, platform::MessageIcon::Warning,
+    UnitParameters record = *read.record;
+    // Refused rather than cut to what the panel shows or to 16 bits.
+    const auto refusals = form == LoadForm::Raw ? FieldsBeyondWords(record)
+                                                : unit_parameters::FieldsOutsideTable(record);
+    for (const std::string& refusal : refusals)
+        boxes.show(ProgramTitle, refusal, platform::MessageIcon::Warning,
                    platform::MessageButtons::Ok);
-    if (!reasons.empty()) return std::nullopt;
+    if (!refusals.empty()) return std::nullopt;
+    if (form == LoadForm::Raw) return record;
     unit_parameters::ParameterPanel panel;
-    unit_parameters::ParametersToPanel(*record, panel);
+    unit_parameters::ParametersToPanel(record, panel);
     CheckOnlyView view;
     if (!main_window::CheckPanelForLoad(panel, view, boxes, ProgramTitle)) return std::nullopt;
-    unit_parameters::PanelToParameters(panel, *record);
+    unit_parameters::PanelToParameters(panel, record);
     return record;
+}
+
+LoadArguments ParseLoadArguments(const std::vector<std::string>& arguments,
+                                 const std::string& command) {
+    const std::string usage = command + " [--raw] FILE.par";
+    const bool raw = !arguments.empty() && arguments[0] == "--raw";
+    const std::vector<std::string> files(arguments.begin() + (raw ? 1 : 0), arguments.end());
+    ExpectArgumentCount(files, 1, usage);
+    return {raw ? LoadForm::Raw : LoadForm::Checked, files[0]};
 }
 
 }  // namespace qm4417ctl

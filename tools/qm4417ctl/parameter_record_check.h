@@ -1,7 +1,6 @@
 #pragma once
 
 #include <optional>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -10,16 +9,23 @@
 
 namespace qm4417ctl {
 
-// Why the window's panel could not show `record` so that a Load sends it back unchanged:
-// a preset whose halves are not those of a preset 0 to FFFFFF, a sensor type outside 0 to
-// 3. One text a reason, in the window's words where it has them; empty when it can.
-std::vector<std::string> WhyPanelCannotShow(const unit_parameters::UnitParameters& record);
+// How `load` and `verify` take a file: through the window's panel and its Load checks,
+// or, with --raw, its seven words as they stand.
+enum class LoadForm { Checked, Raw };
 
-// The record that `load FILE.par` sends: the file through the window's panel and its Load
-// checks. Nothing, with the reason on `boxes` or `err`, when the file cannot be read or the
-// window would not load it.
-std::optional<unit_parameters::UnitParameters> RecordToLoad(const std::string& path,
-                                                            platform::MessageBoxes& boxes,
-                                                            std::ostream& err);
+// The record that `load FILE.par` sends. Checked, every field must lie inside the parameter
+// table and the record then goes through the window's panel and its Load checks; raw, every
+// field must be a 16-bit word. Nothing, with each reason on `boxes`, when the file cannot be
+// read or a field is refused.
+std::optional<unit_parameters::UnitParameters> RecordToLoad(const std::string& path, LoadForm form,
+                                                            platform::MessageBoxes& boxes);
+
+// "load FILE.par", "load --raw FILE.par": the form and the file; throws UsageError otherwise.
+struct LoadArguments {
+    LoadForm form = LoadForm::Checked;
+    std::string path;
+};
+LoadArguments ParseLoadArguments(const std::vector<std::string>& arguments,
+                                 const std::string& command);
 
 }  // namespace qm4417ctl
