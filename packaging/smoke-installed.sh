@@ -125,6 +125,7 @@ for page in qm4417 qm4417ctl kv3907-sim regctl tumbler-container tumbler-render 
     tumbler-switch-panel; do
     [ "$(man -w $page)" = /usr/share/man/man1/$page.1.gz ] || fail "man -w $page"
 done
+[ "$(man -w 5 qm4417-par)" = /usr/share/man/man5/qm4417-par.5.gz ] || fail "man -w 5 qm4417-par"
 desktop-file-validate /usr/share/applications/qm4417.desktop
 desktop-file-validate /usr/share/applications/tumbler-container.desktop
 for icon in 48x48/apps/qm4417.png scalable/apps/qm4417.svg 48x48/apps/tumbler-container.png; do

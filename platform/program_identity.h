@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace platform {
@@ -34,6 +35,13 @@ class ProgramIdentity {
     // Claims the one running instance of the program on this user's desktop. False when
     // another instance holds it; the claim is released when the program ends.
     virtual bool claimSingleInstance() = 0;
+    // A start that found the claim held: asks the running instance to bring its window
+    // forward, handing on the launcher's start-up token (empty when there was none). False
+    // when it could not be asked.
+    virtual bool askRunningInstanceToShow(const std::string& startupToken) = 0;
+    // The instance holding the claim: `show` runs, on the event loop, for each such request,
+    // with the token (empty when the launcher gave none).
+    virtual void whenAskedToShow(std::function<void(const std::string& startupToken)> show) = 0;
 };
 
 }  // namespace platform

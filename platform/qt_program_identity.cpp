@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QLockFile>
 
+#include "platform/instance_channel.h"
+
 namespace platform {
 
 namespace {
@@ -42,6 +44,7 @@ std::string whyNotMade(const QString& path) {
 }  // namespace
 
 QtProgramIdentity::QtProgramIdentity(std::ostream& warnings) : warnings_(warnings) {}
+
 QtProgramIdentity::~QtProgramIdentity() = default;
 
 std::string QtProgramIdentity::title() const {
@@ -92,6 +95,32 @@ std::string QtProgramIdentity::lockFilePath(const std::string& title) {
     if (display.isEmpty()) display = qEnvironmentVariable("DISPLAY");
     display.replace('/', '_');
     return (folder + '/' + name + '-' + display + ".lock").toStdString();
+}
+
+std::string QtProgramIdentity::channelPath(const std::string& title) {
+    std::string path = lockFilePath(title);
+    return path.substr(0, path.size() - std::string_view(".lock").size()) + ".socket";
+}
+
+std::string QtProgramIdentity::startupToken() {
+    QByteArray token = qgetenv("XDG_ACTIVATION_TOKEN");
+    if (token.isEmpty()) token = qgetenv("DESKTOP_STARTUP_ID");
+    return token.toStdString();
+}
+
+bool QtProgramIdentity::askRunningInstanceToShow(const std::string& startupToken) {
+    // The token lets the running instance end the launcher's busy cursor and take the focus.
+    return InstanceChannel::ask(channelPath(title()), startupToken);
+}
+
+void QtProgramIdentity::whenAskedToShow(std::function<void(const std::string&)> show) {
+    channel_ = std::make_unique<InstanceChannel>(channelPath(title()));
+    std::string error;
+    if (!channel_->listen(std::move(show), error)) {
+        warnings_ << title() << ": a second start cannot bring this window forward: " << error
+                  << "\n";
+        channel_.reset();
+    }
 }
 
 bool QtProgramIdentity::claimSingleInstance() {

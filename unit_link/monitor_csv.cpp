@@ -24,7 +24,7 @@ std::string UtcTimestamp(std::chrono::system_clock::time_point time) {
 std::string MonitorCsvRow(const MonitorReading& reading,
                           std::chrono::system_clock::time_point arrived) {
     return UtcTimestamp(arrived) + "," + reading.positionDec + "," + reading.positionHex + "," +
-           LampBits(reading.unitLamps) + "," + LampBits(reading.sensorLamps);
+           LampWord(reading.unitLamps) + "," + LampWord(reading.sensorLamps);
 }
 
 }  // namespace unit_link

@@ -15,7 +15,9 @@ inline constexpr const char* MonitorCsvHeader = "time,position,hex,unit_errors,s
 std::string UtcTimestamp(std::chrono::system_clock::time_point time);
 
 // One row, without its line end: the time the reading arrived, the position in decimal and as
-// six hexadecimal digits, then the lamps.
+// six hexadecimal digits, then the lamps of the unit and of the sensor as their words in
+// hexadecimal with a prefix ("0x0005"), which a spreadsheet keeps as written where it would
+// take a bit string such as "011" for the number 11.
 std::string MonitorCsvRow(const MonitorReading& reading,
                           std::chrono::system_clock::time_point arrived);
 

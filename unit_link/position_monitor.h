@@ -40,6 +40,17 @@ std::string LampBits(const std::array<bool, N>& lamps) {
     return bits;
 }
 
+// The lamps as the word they came in, bit i for lamp i, in hexadecimal with a prefix: "0x0005".
+template <std::size_t N>
+std::string LampWord(const std::array<bool, N>& lamps) {
+    static constexpr char Digits[] = "0123456789ABCDEF";
+    unsigned word = 0;
+    for (std::size_t i = 0; i < N; ++i) word |= (lamps[i] ? 1u : 0u) << i;
+    std::string text = "0x";
+    for (int shift = 12; shift >= 0; shift -= 4) text += Digits[(word >> shift) & 0xF];
+    return text;
+}
+
 // The part of the main window the monitor reads and drives.
 class MonitorView {
   public:

@@ -2,6 +2,7 @@
 
 #include <set>
 #include <string>
+#include <vector>
 
 #include "platform/program_identity.h"
 
@@ -23,8 +24,17 @@ class FakeProgramIdentity : public ProgramIdentity {
         return true;
     }
     bool claimSingleInstance() override { return !otherInstanceRunning; }
+    bool askRunningInstanceToShow(const std::string& startupToken) override {
+        showRequests.push_back(startupToken);
+        return otherInstanceRunning;
+    }
+    void whenAskedToShow(std::function<void(const std::string&)> show) override {
+        showHandler = std::move(show);
+    }
 
     bool otherInstanceRunning = false;
+    std::vector<std::string> showRequests;
+    std::function<void(const std::string&)> showHandler;
     bool programFolderWritable = true;
     bool runsInstalled = false;
     std::set<std::string> madeFolders;

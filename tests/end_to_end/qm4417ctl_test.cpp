@@ -6,10 +6,16 @@
 #include <chrono>
 #include <cstdio>
 #include <ctime>
+#include <filesystem>
 #include <fstream>
+#include <regex>
 #include <sstream>
 
 #include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include "tests/end_to_end/sim_fixture.h"
 #include "tools/qm4417ctl/run_ctl.h"
@@ -120,7 +126,7 @@ TEST_F(CtlTest, MonitorCsvHasAHeaderAndATimedRowAReading) {
         EXPECT_GE(time, previous) << line;
         EXPECT_LE(time, after + 0.001) << line;
         previous = time;
-        EXPECT_EQ(line.substr(24), ",1193046,123456,101,01001");
+        EXPECT_EQ(line.substr(24), ",1193046,123456,0x0005,0x0012");
     }
     EXPECT_EQ(rows, 2);
     // The options in either order.
@@ -290,6 +296,19 @@ TEST_F(CtlTest, HelpAnywhereGoesToStandardOutputAndSendsNothing) {
     EXPECT_TRUE(control("status").ends_with("requests=0"));
 }
 
+TEST_F(CtlTest, VersionIsPrintedAsGnuToolsDoAndOpensNothing) {
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{"--version"}, {"monitor", "--version"}}) {
+        const CtlResult result = run(arguments);
+        EXPECT_EQ(result.exitCode, 0);
+        EXPECT_TRUE(std::regex_match(
+            result.out, std::regex(R"(qm4417ctl \(QM4417\) [0-9]+\.[0-9]+\.[0-9]+\n)")))
+            << result.out;
+        EXPECT_EQ(result.err, "");
+    }
+    EXPECT_TRUE(control("status").ends_with("requests=0"));
+}
+
 TEST_F(CtlTest, PortsListsSetsAndResetsTheMapping) {
     EXPECT_EQ(run({"ports", "set", "COM3", "/dev/serial/by-id/usb-x"}).exitCode, 0);
     EXPECT_EQ((settings.values[{"QM4417", "Ports", "COM3"}]), "/dev/serial/by-id/usb-x");
@@ -323,6 +342,24 @@ TEST_F(CtlTest, PortsNamesEachNetworkEntrysKindWithoutReachingForIt) {
               std::string::npos);
     EXPECT_NE(result.out.find("\nCOM4 socket://192.0.2.7:2000 tcp (set)\n"), std::string::npos);
     EXPECT_NE(result.out.find("\nCOM5 xyz://hand-edited malformed (set)\n"), std::string::npos);
+}
+
+TEST_F(CtlTest, PortsSetStoresAnAbsolutePathWithItsLinksAsGiven) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(QDir(folder.path()).mkpath("devices/real"));
+    ASSERT_TRUE(QFile::link(folder.filePath("devices/real"), folder.filePath("by-id")));
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(folder.path().toStdString() + "/devices");
+    const CtlResult relative = run({"ports", "set", "COM4", "unit"});
+    const CtlResult dotted = run({"ports", "set", "COM5", "./real/../../by-id/port0"});
+    std::filesystem::current_path(before);
+    EXPECT_EQ(relative.exitCode, 0) << relative.err;
+    EXPECT_EQ(dotted.exitCode, 0) << dotted.err;
+    EXPECT_EQ((settings.values[{"QM4417", "Ports", "COM4"}]),
+              folder.filePath("devices/unit").toStdString());
+    // The link "by-id" stays in the name; it is not replaced by devices/real.
+    EXPECT_EQ((settings.values[{"QM4417", "Ports", "COM5"}]),
+              folder.filePath("by-id/port0").toStdString());
 }
 
 }  // namespace

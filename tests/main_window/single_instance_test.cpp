@@ -4,15 +4,27 @@
 #include <unistd.h>
 
 #include <sstream>
+#include <vector>
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include "platform/qt_program_identity.h"
 
 namespace {
+
+// Runs the event loop until `done`, at most 10 s.
+template <class Done>
+bool SpinUntil(Done done) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!done() && timer.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    return done();
+}
 
 class SingleInstanceTest : public testing::Test {
   protected:
@@ -93,16 +105,42 @@ TEST_F(SingleInstanceTest, EachDisplayHasItsOwnClaim) {
     EXPECT_TRUE(QString::fromStdString(one).startsWith(runtime.path()));
 }
 
-TEST_F(SingleInstanceTest, ASecondProgramEndsAtOnceAndWritesNothing) {
+TEST_F(SingleInstanceTest, ASecondStartAsksTheHolderToShowItselfWithTheLaunchersToken) {
     platform::QtProgramIdentity running;
     ASSERT_TRUE(running.claimSingleInstance());
+    std::vector<std::string> asked;
+    running.whenAskedToShow([&](const std::string& token) { asked.push_back(token); });
+    platform::QtProgramIdentity second;
+    ASSERT_FALSE(second.claimSingleInstance());
+    EXPECT_TRUE(second.askRunningInstanceToShow("launcher-1-host-qm4417-0_TIME42"));
+    EXPECT_TRUE(second.askRunningInstanceToShow(""));
+    ASSERT_TRUE(SpinUntil([&] { return asked.size() == 2; })) << asked.size();
+    EXPECT_EQ(asked, (std::vector<std::string>{"launcher-1-host-qm4417-0_TIME42", ""}));
+}
+
+TEST_F(SingleInstanceTest, NobodyToAskWhenNoInstanceListens) {
+    platform::QtProgramIdentity lone;
+    EXPECT_FALSE(lone.askRunningInstanceToShow("token"));
+}
+
+TEST_F(SingleInstanceTest, ASecondProgramAsksTheRunningOneThenEndsAndWritesNothing) {
+    platform::QtProgramIdentity running;
+    ASSERT_TRUE(running.claimSingleInstance());
+    std::vector<std::string> asked;
+    running.whenAskedToShow([&](const std::string& token) { asked.push_back(token); });
     QProcess second;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("DESKTOP_STARTUP_ID", "menu-7-host-qm4417-0_TIME99");
+    environment.remove("XDG_ACTIVATION_TOKEN");
+    second.setProcessEnvironment(environment);
     second.start(QM4417_PROGRAM, {});
     ASSERT_TRUE(second.waitForFinished(20000));
     EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(second.exitCode(), 0);
     EXPECT_TRUE(QDir(config.path()).isEmpty());
     EXPECT_EQ(second.readAllStandardError(), "");
+    ASSERT_TRUE(SpinUntil([&] { return !asked.empty(); }));
+    EXPECT_EQ(asked, std::vector<std::string>{"menu-7-host-qm4417-0_TIME99"});
 }
 
 TEST_F(SingleInstanceTest, TheProgramStartsWhenItsLockCannotBeMade) {

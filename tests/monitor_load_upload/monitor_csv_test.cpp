@@ -21,7 +21,9 @@ TEST(MonitorCsv, TimesAreUtcWithMillisecondsKept) {
 
 TEST(MonitorCsv, ARowIsTheTimeBothPositionsAndTheLamps) {
     EXPECT_EQ(MonitorCsvRow(DecodeMonitorBlock({0x3456, 0x0012, 5, 0x10}), At(1'796'796'301'007)),
-              "2026-12-09T06:05:01.007Z,1193046,123456,101,00001");
+              "2026-12-09T06:05:01.007Z,1193046,123456,0x0005,0x0010");
+    EXPECT_EQ(MonitorCsvRow(DecodeMonitorBlock({0, 0, 0, 0x1F}), At(0)).substr(24),
+              ",0,000000,0x0000,0x001F");
     EXPECT_STREQ(MonitorCsvHeader, "time,position,hex,unit_errors,sensor_errors");
 }
 

@@ -37,9 +37,9 @@ for file in bin/qm4417 bin/qm4417ctl bin/kv3907-sim bin/tumbler-container bin/re
             share/icons/hicolor/48x48/apps/tumbler-container.png; do
     [ -e "$prefix/$file" ] || fail "$file is not installed"
 done
-for page in qm4417 qm4417ctl kv3907-sim regctl tumbler-container tumbler-render \
-    tumbler-switch-panel; do
-    gzip -t "$prefix/share/man/man1/$page.1.gz" || fail "$page.1.gz is not gzip"
+for page in man1/qm4417.1 man1/qm4417ctl.1 man1/kv3907-sim.1 man5/qm4417-par.5 man1/regctl.1 \
+    man1/tumbler-container.1 man1/tumbler-render.1 man1/tumbler-switch-panel.1; do
+    gzip -t "$prefix/share/man/$page.gz" || fail "$page.gz is not gzip"
 done
 
 plugin=$(find "$prefix" -path '*/plugins/designer/*.so' | head -n 1)

@@ -54,9 +54,9 @@ TEST_F(TrendCsvTest, ASpanIsTheHeaderAndTheReadingsInsideIt) {
     for (int i = 0; i < 5; ++i) history.add({i, 0, 0, 0}, 1'796'796'301'000 + i * 100);
     EXPECT_EQ(CsvOfSpan(history, 1'796'796'301'100, 1'796'796'301'300),
               "time,position,hex,unit_errors,sensor_errors\n"
-              "2026-12-09T06:05:01.100Z,1,000001,000,00000\n"
-              "2026-12-09T06:05:01.200Z,2,000002,000,00000\n"
-              "2026-12-09T06:05:01.300Z,3,000003,000,00000\n");
+              "2026-12-09T06:05:01.100Z,1,000001,0x0000,0x0000\n"
+              "2026-12-09T06:05:01.200Z,2,000002,0x0000,0x0000\n"
+              "2026-12-09T06:05:01.300Z,3,000003,0x0000,0x0000\n");
 }
 
 TEST_F(TrendCsvTest, ACommaDecimalLocaleWritesTheSameRows) {
@@ -130,8 +130,8 @@ TEST_F(TrendCsvTest, TheFeedKeepsRecordsAndReportsEachReading) {
     EXPECT_EQ(feed.events().events().size(), 2u);
     EXPECT_EQ(Contents(path),
               "time,position,hex,unit_errors,sensor_errors\n"
-              "2026-12-09T06:05:01.100Z,2,000002,000,00001\n"
-              "2026-12-09T06:05:05.000Z,3,000003,000,00000\n");
+              "2026-12-09T06:05:01.100Z,2,000002,0x0000,0x0010\n"
+              "2026-12-09T06:05:05.000Z,3,000003,0x0000,0x0000\n");
     // Events of readings that dropped out of the history go with them.
     feed.readingTaken({4, 0, 0, 0}, At(1'796'796'306'000));
     EXPECT_EQ(feed.events().events().size(), 2u);

@@ -33,6 +33,19 @@ TEST_F(ControlTest, SetsPositionSpeedErrorsAndFault) {
     EXPECT_EQ(unit.faults().current().kind, Fault::Kind::None);
 }
 
+TEST_F(ControlTest, PokeWritesTheWordThatPeekThenReads) {
+    EXPECT_EQ(apply("poke FFEF34 0x07D0"), "ok");
+    EXPECT_EQ(apply("peek FFEF34"), "0x07D0");
+    EXPECT_EQ(apply("poke ffef36 65535"), "ok");
+    EXPECT_EQ(apply("peek FFEF36"), "0xFFFF");
+    EXPECT_EQ(apply("poke FFEF35 1"), "error: bad address 'FFEF35'");
+    EXPECT_EQ(apply("poke FFEF34 65536"), "error: bad value '65536'");
+    EXPECT_EQ(apply("poke FFEF34 -1"), "error: bad value '-1'");
+    EXPECT_EQ(apply("poke FFEF34 1 2"), "error: unknown command 'poke FFEF34 1 2' (try help)");
+    EXPECT_EQ(apply("poke FFEF34"), "error: unknown command 'poke FFEF34' (try help)");
+    EXPECT_EQ(apply("peek FFEF34"), "0x07D0");
+}
+
 TEST_F(ControlTest, BadLinesNameTheirFaultAndChangeNothing) {
     EXPECT_EQ(apply("position 0x1000000"), "error: bad position '0x1000000'");
     EXPECT_EQ(apply("position 12 13"), "error: unknown command 'position 12 13' (try help)");

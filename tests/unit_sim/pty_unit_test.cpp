@@ -7,8 +7,12 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/ioctl.h>
+
 #include <filesystem>
 #include <fstream>
+#include <memory>
+#include <thread>
 
 #include "tools/unit_sim/line_pace.h"
 #include "unit_link/reply_decoding.h"
@@ -27,6 +31,7 @@ class Host {
         EXPECT_GE(fd_, 0) << device;
     }
     ~Host() { close(fd_); }
+    int fd() const { return fd_; }
 
     void send(std::string_view bytes) {
         ASSERT_EQ(write(fd_, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
@@ -67,6 +72,55 @@ TEST(PtyUnitTest, AnswersOverTheTerminalAcrossReopensOfTheHost) {
     host.send(write);
     EXPECT_EQ(host.answer(), "\x06");
     EXPECT_TRUE(unit.receivedBytes().ends_with(write));
+}
+
+// Waits, at most 5 s, for the line thread to have put the terminal back `count` times.
+bool WaitForResets(const PtyUnit& unit, int count) {
+    const auto deadline = SimClock::now() + 5s;
+    while (unit.terminalResets() < count && SimClock::now() < deadline)
+        std::this_thread::sleep_for(1ms);
+    return unit.terminalResets() == count;
+}
+
+TEST(PtyUnitTest, TheTerminalGetsItsFirstSettingsBackOnceTheLastClientHasGone) {
+    PtyUnit unit({});
+    termios first{};
+    {
+        Host probe(unit.devicePath());
+        ASSERT_EQ(tcgetattr(probe.fd(), &first), 0);
+    }
+    ASSERT_TRUE(WaitForResets(unit, 1));
+
+    auto leaving = std::make_unique<Host>(unit.devicePath());
+    auto staying = std::make_unique<Host>(unit.devicePath());
+    // What a killed serial-port client leaves behind.
+    termios changed = first;
+    cfsetspeed(&changed, B9600);
+    changed.c_iflag |= IGNPAR;
+    changed.c_cflag |= CLOCAL;
+    ASSERT_EQ(tcsetattr(leaving->fd(), TCSANOW, &changed), 0);
+    ASSERT_EQ(ioctl(leaving->fd(), TIOCEXCL), 0);
+    leaving.reset();
+    // The answer comes after the line thread has taken the close: a client still there
+    // keeps its settings.
+    staying->send(CommandFrame(unit_link::ReadWordsBody(0xFFEF5C, 1)));
+    ASSERT_FALSE(staying->answer().empty());
+    EXPECT_EQ(unit.terminalResets(), 1);
+    termios kept{};
+    ASSERT_EQ(tcgetattr(staying->fd(), &kept), 0);
+    EXPECT_EQ(cfgetospeed(&kept), B9600);
+
+    staying.reset();
+    ASSERT_TRUE(WaitForResets(unit, 2)) << unit.terminalResets();
+    Host next(unit.devicePath());
+    termios now{};
+    ASSERT_EQ(tcgetattr(next.fd(), &now), 0);
+    EXPECT_EQ(cfgetospeed(&now), cfgetospeed(&first));
+    EXPECT_EQ(now.c_iflag, first.c_iflag);
+    EXPECT_EQ(now.c_cflag, first.c_cflag);
+    int exclusive = 1;
+    ASSERT_EQ(ioctl(next.fd(), TIOCGEXCL, &exclusive), 0);
+    EXPECT_EQ(exclusive, 0);
 }
 
 TEST(PtyUnitTest, AnswerTakesTheLinesTimeForRequestAndReply) {

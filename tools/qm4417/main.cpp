@@ -2,15 +2,25 @@
 #include <QApplication>
 #include <QPixmapCache>
 
+#include <iostream>
+
+#include "platform/bring_forward.h"
 #include "platform/termination_signals.h"
+#include "platform/version_line.h"
 #include "tools/qm4417/qt_services.h"
 
 int main(int argc, char* argv[]) {
+    // Answered before anything needs a display.
+    if (platform::AsksForVersion({argv + 1, argv + argc})) {
+        std::cout << platform::VersionLine("qm4417") << '\n';
+        return 0;
+    }
     // The readouts change ten times a second. Through shared memory every paint waits for a
     // round trip to the X server, which also wakes Qt's X reader thread, before it may draw;
     // sent over the connection the few kilobytes go and nothing waits. A setting of the
     // operator's own stands.
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
+    const std::string startupToken = platform::QtProgramIdentity::startupToken();
     QApplication application(argc, argv);
     application.setApplicationName("QM4417");
     // The style keeps a picture of each widget face it draws, for the whole run. Ours are small
@@ -22,8 +32,12 @@ int main(int argc, char* argv[]) {
     // does, after an exchange on the line, with the window's place kept.
     platform::TerminationSignals endRequests;
     qm4417::QtServices services;
-    // A second instance on this desktop ends here, silently, before it reads or writes anything.
-    if (!services.identity.claimSingleInstance()) return 0;
+    // A second instance on this desktop ends here, before it reads or writes anything, once it
+    // has asked the running one to bring its window forward.
+    if (!services.identity.claimSingleInstance()) {
+        services.identity.askRunningInstanceToShow(startupToken);
+        return 0;
+    }
 
     // Kept from the start, so the trend shows the last hour whenever it is opened.
     trend::TrendFeed trendFeed;
@@ -40,5 +54,8 @@ int main(int argc, char* argv[]) {
     // Asked to end while a message of the start was open: the window is not shown at all.
     if (endRequests.requested()) return 0;
     window.show();
+    // Once the window is there to bring forward.
+    services.identity.whenAskedToShow(
+        [&window](const std::string& token) { platform::BringForward(window, token); });
     return application.exec();
 }

@@ -1,7 +1,7 @@
 // monitor [--csv] [--count N]: reads the monitor block every 100 ms and prints one line
 // a reading, "DECIMAL HEX6 U=b0b1b2 S=b0b1b2b3b4" (lamp bits in lamp order), or with
-// --csv a header and rows "TIME,DECIMAL,HEX6,b0b1b2,b0b1b2b3b4" (TIME in UTC, ISO 8601 with
-// milliseconds), until interrupted or N readings.
+// --csv a header and rows "TIME,DECIMAL,HEX6,0xUUUU,0xSSSS" (unit_link/monitor_csv.h),
+// until interrupted or N readings.
 #include <chrono>
 #include <thread>
 
@@ -67,6 +67,8 @@ int RunMonitor(CtlContext& context) {
         context.out << (options.csv ? unit_link::MonitorCsvRow(reading, arrived)
                                     : ReadingLine(reading))
                     << std::endl;
+        // Nobody reads the rows any more.
+        if (!context.out) return LinkFailure;
         // Ticks that fell inside a slow read are skipped, as the window's timer does.
         const auto now = Clock::now();
         do nextTick += TickInterval;

@@ -41,7 +41,7 @@ struct CtlContext {
     LinkAccess& link;
     std::ostream& out;
     std::ostream& err;
-    const std::atomic<bool>& interrupted;  // set by SIGINT or SIGTERM
+    const std::atomic<bool>& interrupted;  // set by SIGINT, SIGTERM, SIGHUP or SIGPIPE
 };
 
 // One command of qm4417ctl: its name, its usage line and what runs it.

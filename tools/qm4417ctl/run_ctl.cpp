@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/version_line.h"
 #include "tools/qm4417ctl/ctl_arguments.h"
 #include "tools/qm4417ctl/ctl_command.h"
 #include "tools/qm4417ctl/link_session.h"
@@ -13,6 +14,7 @@ namespace {
 void PrintUsage(std::ostream& err) {
     err << "usage: qm4417ctl [--port COMn|DEVICE|URL] [--line 9600,e,8,1] [--timeout SECONDS]\n"
            "                 [--retries N] [--trace FILE] COMMAND ...\n"
+           "       qm4417ctl --help | --version\n"
            "commands:\n";
     for (const CtlCommand& command : Commands()) err << "  " << command.usage << '\n';
     err << "Without --port and --line the stored ComPort setting and the COM mapping apply.\n"
@@ -32,6 +34,10 @@ int RunCtl(const std::vector<std::string>& arguments, platform::SettingsStore& s
         if (std::ranges::any_of(arguments,
                                 [](const std::string& a) { return a == "--help" || a == "-h"; })) {
             PrintUsage(out);
+            return Success;
+        }
+        if (platform::AsksForVersion(arguments)) {
+            out << platform::VersionLine("qm4417ctl") << '\n';
             return Success;
         }
         const GlobalOptions options = ParseGlobalOptions(arguments);

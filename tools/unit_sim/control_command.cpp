@@ -62,13 +62,15 @@ std::string_view ControlHelp() {
            "BYTES,\n"
            "                             for COUNT requests or until \"fault none\"\n"
            "peek ADDRESS                 the word at ADDRESS (hexadecimal) as 0xHHHH\n"
+           "poke ADDRESS VALUE           writes the word VALUE (0 to 0xFFFF) at ADDRESS\n"
            "status                       position, speed, error bits, fault, requests answered\n";
 }
 
 std::string ApplyControl(std::string_view line, SimulatedUnit& unit, SimClock::time_point now) {
     std::istringstream in{std::string(line)};
-    std::string command, argument;
+    std::string command, argument, second;
     in >> command >> argument;
+    if (command == "poke") in >> second;
     std::string rest;
     std::getline(in, rest);
     const bool oneArgument =
@@ -89,7 +91,7 @@ std::string ApplyControl(std::string_view line, SimulatedUnit& unit, SimClock::t
         memory.setSpeed(*speed, now);
         return "ok";
     }
-    const bool hexArgument = command == "peek";
+    const bool hexArgument = command == "peek" || command == "poke";
     const auto value = ParseInteger(argument, hexArgument ? 16 : 10);
     if (command == "position" && oneArgument) {
         if (!value || *value < 0 || *value > 0xFFFFFF)
@@ -103,10 +105,17 @@ std::string ApplyControl(std::string_view line, SimulatedUnit& unit, SimClock::t
         command == "unit-errors" ? memory.setUnitErrors(bits) : memory.setSensorErrors(bits);
         return "ok";
     }
+    const bool wordAddress = value && *value >= 0 && *value <= 0xFFFFFF && *value % 2 == 0;
     if (command == "peek" && oneArgument) {
-        if (!value || *value < 0 || *value > 0xFFFFFF || *value % 2 != 0)
-            return Error("bad address '" + argument + "'");
+        if (!wordAddress) return Error("bad address '" + argument + "'");
         return HexWord(memory.read(static_cast<std::uint32_t>(*value), now));
+    }
+    if (command == "poke" && !second.empty() && oneArgument) {
+        if (!wordAddress) return Error("bad address '" + argument + "'");
+        const auto word = ParseInteger(second);
+        if (!word || *word < 0 || *word > 0xFFFF) return Error("bad value '" + second + "'");
+        memory.write(static_cast<std::uint32_t>(*value), static_cast<std::uint16_t>(*word));
+        return "ok";
     }
     return Error("unknown command '" + std::string(line) + "' (try help)");
 }

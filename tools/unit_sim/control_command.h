@@ -16,6 +16,7 @@ namespace unit_sim {
 //   fault KIND [AMOUNT] [COUNT]  silence | drop | nak | delay MS | split MS | noise BYTES,
 //                                for COUNT requests or until "fault none"
 //   peek ADDRESS                 the word at ADDRESS (hexadecimal) as 0xHHHH
+//   poke ADDRESS VALUE           writes the word VALUE (0 to 0xFFFF) at ADDRESS
 //   status                       position, speed, error bits, fault, requests answered
 // Numbers are decimal, or hexadecimal with 0x. Returns the reply line: "ok",
 // the value asked for, or "error: ..." naming what was wrong.

@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/version_line.h"
 #include "tools/unit_sim/control_command.h"
 #include "tools/unit_sim/line_pace.h"
 #include "tools/unit_sim/pty_unit.h"
@@ -39,6 +40,7 @@ void PrintUsage(std::ostream& out) {
     out << "usage: kv3907-sim [--line 9600,e,8,1 | --no-pacing] [--link PATH] [--control FIFO]\n"
            "                  [--trace] [--speed N] [--position N] [--unit-errors BITS]\n"
            "                  [--sensor-errors BITS] [--fault 'KIND [AMOUNT] [COUNT]']\n"
+           "       kv3907-sim --help | --version\n"
            "\n"
            "Prints the pseudo-terminal's path, then reads control commands, one a line,\n"
            "from standard input and from FIFO (made if missing), answering on standard\n"
@@ -53,6 +55,10 @@ void PrintUsage(std::ostream& out) {
 }
 
 Arguments ParseArguments(int argc, char** argv) {
+    if (platform::AsksForVersion({argv + 1, argv + argc})) {
+        std::cout << platform::VersionLine("kv3907-sim") << "\n";
+        std::exit(0);
+    }
     Arguments arguments;
     arguments.unit.byteTime = unit_sim::ByteTime("9600,e,8,1");
     for (int i = 1; i < argc; ++i) {

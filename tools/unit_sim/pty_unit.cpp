@@ -3,6 +3,8 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/eventfd.h>
+#include <sys/inotify.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -56,11 +58,12 @@ PtyUnit::PtyUnit(Options options, TraceSink trace)
     : options_(std::move(options)), trace_(std::move(trace)), unit_(SimClock::now()) {
     try {
         openTerminal();
+        watchClients();
         makeLink();
         wake_ = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
         if (wake_ < 0) Fail("eventfd");
     } catch (...) {
-        for (const int fd : {master_, slave_, wake_})
+        for (const int fd : {master_, slave_, wake_, clientWatch_})
             if (fd >= 0) close(fd);
         throw;
     }
@@ -77,6 +80,7 @@ PtyUnit::~PtyUnit() {
             std::filesystem::remove(options_.linkPath, error);
     }
     close(wake_);
+    close(clientWatch_);
     close(slave_);
     close(master_);
 }
@@ -95,6 +99,58 @@ void PtyUnit::openTerminal() {
     if (tcgetattr(slave_, &raw) != 0) Fail("tcgetattr");
     cfmakeraw(&raw);
     if (tcsetattr(slave_, TCSANOW, &raw) != 0) Fail("tcsetattr");
+    if (tcgetattr(slave_, &firstSettings_) != 0) Fail("tcgetattr");
+}
+
+void PtyUnit::watchClients() {
+    clientWatch_ = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    if (clientWatch_ < 0) Fail("inotify_init1");
+    if (inotify_add_watch(clientWatch_, devicePath_.c_str(), IN_CLOSE) < 0)
+        Fail("inotify_add_watch " + devicePath_);
+}
+
+void PtyUnit::takeClientEvents() {
+    // Like events in a row are merged, so they only say that some client closed.
+    alignas(inotify_event) char buffer[4096];
+    bool closed = false;
+    while (read(clientWatch_, buffer, sizeof buffer) > 0) closed = true;
+    if (closed && !clientsRemain()) resetTerminal();
+}
+
+bool PtyUnit::clientsRemain() const {
+    // Any descriptor of the terminal but our own, in any process we may look into. Processes
+    // come and go meanwhile: a folder that is gone is skipped.
+    namespace fs = std::filesystem;
+    const fs::path own = "/proc/" + std::to_string(getpid()) + "/fd/" + std::to_string(slave_);
+    const auto options = fs::directory_options::skip_permission_denied;
+    std::error_code error;
+    for (fs::directory_iterator process("/proc", options, error), end; !error && process != end;
+         process.increment(error)) {
+        const std::string name = process->path().filename().string();
+        if (name.find_first_not_of("0123456789") != std::string::npos) continue;
+        std::error_code fdError;
+        for (fs::directory_iterator fd(process->path() / "fd", options, fdError);
+             !fdError && fd != end; fd.increment(fdError)) {
+            std::error_code linkError;
+            if (fd->path() != own && fs::read_symlink(fd->path(), linkError) == devicePath_)
+                return true;
+        }
+    }
+    return false;
+}
+
+void PtyUnit::resetTerminal() {
+    // What the gone client set (line settings, exclusive mode) and what it left unread.
+    if (tcsetattr(slave_, TCSANOW, &firstSettings_) != 0) std::perror("kv3907-sim: tcsetattr");
+    if (ioctl(slave_, TIOCNXCL) != 0) std::perror("kv3907-sim: TIOCNXCL");
+    tcflush(slave_, TCIOFLUSH);
+    std::lock_guard lock(mutex_);
+    ++terminalResets_;
+}
+
+int PtyUnit::terminalResets() const {
+    std::lock_guard lock(mutex_);
+    return terminalResets_;
 }
 
 void PtyUnit::makeLink() {
@@ -129,12 +185,13 @@ void PtyUnit::serve() {
                        static_cast<long>(ns % 1'000'000'000)};
             wait = &timeout;
         }
-        pollfd fds[] = {{master_, POLLIN, 0}, {wake_, POLLIN, 0}};
-        if (ppoll(fds, 2, wait, nullptr) < 0 && errno != EINTR) {
+        pollfd fds[] = {{master_, POLLIN, 0}, {wake_, POLLIN, 0}, {clientWatch_, POLLIN, 0}};
+        if (ppoll(fds, 3, wait, nullptr) < 0 && errno != EINTR) {
             std::perror("kv3907-sim: ppoll");
             return;
         }
         if (fds[1].revents & POLLIN) return;
+        if (fds[2].revents & POLLIN) takeClientEvents();
         if (fds[0].revents & POLLIN) receive(SimClock::now());
         sendDue(SimClock::now());
     }

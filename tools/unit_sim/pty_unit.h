@@ -9,6 +9,8 @@
 #include <string_view>
 #include <thread>
 
+#include <termios.h>
+
 #include "tools/unit_sim/simulated_unit.h"
 
 namespace unit_sim {
@@ -16,7 +18,9 @@ namespace unit_sim {
 // A simulated unit on a pseudo-terminal, served by a thread of its own so that a
 // test or a program can talk to it through the terminal's device path like to a
 // serial port. Incoming and outgoing bytes take the time the configured line
-// needs for them.
+// needs for them. A client that ends without closing its port properly (killed, or
+// ended by a signal) leaves the terminal with its settings and exclusive mode; once the
+// last client has gone the terminal gets its first settings back, so the next open works.
 class PtyUnit {
   public:
     struct Options {
@@ -45,6 +49,8 @@ class PtyUnit {
     std::string receivedBytes() const;
     // When the last byte of the latest answer went onto the terminal.
     std::optional<SimClock::time_point> lastAnswerByteTime() const;
+    // How often the terminal was put back after its last client had gone.
+    int terminalResets() const;
 
   private:
     struct OutgoingByte {
@@ -54,6 +60,10 @@ class PtyUnit {
     };
 
     void openTerminal();
+    void watchClients();
+    void takeClientEvents();
+    bool clientsRemain() const;
+    void resetTerminal();
     void makeLink();
     void serve();
     void receive(SimClock::time_point now);
@@ -66,12 +76,15 @@ class PtyUnit {
     int master_ = -1;
     int slave_ = -1;  // kept open so the master never reads EIO between the host's opens
     int wake_ = -1;
+    int clientWatch_ = -1;  // inotify: the terminal's closes by clients
+    termios firstSettings_{};
     std::string devicePath_;
 
-    mutable std::mutex mutex_;  // guards unit_, received_, lastAnswerByte_
+    mutable std::mutex mutex_;  // guards unit_, received_, lastAnswerByte_, terminalResets_
     SimulatedUnit unit_;
     std::string received_;
     std::optional<SimClock::time_point> lastAnswerByte_;
+    int terminalResets_ = 0;
 
     // Line thread only.
     FrameAssembler assembler_;
