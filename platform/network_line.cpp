@@ -11,6 +11,11 @@ namespace platform {
 
 namespace {
 
+// A device server sends on what its UART gathered once the line has paused for about two
+// characters (ser2net's default); a third covers its own scheduling. Waiting that much longer
+// takes a reply in one piece instead of waking for its last bytes.
+constexpr int ForwardingBytes = 3;
+
 PortOpenFailure ConnectFailure(const QTcpSocket& socket, bool timedOut) {
     if (timedOut) return {PortOpenFault::NoAnswer};
     switch (socket.error()) {
@@ -78,10 +83,10 @@ bool NetworkLine::negotiate(PortOpenFailure& failure) {
     input_.setInputFilter([this](std::string_view received) {
         std::string answer;
         std::string data = telnet_->receive(received, answer);
-        if (!answer.empty()) input_.write(answer);
+        if (!answer.empty()) input_.writeControl(answer);
         return data;
     });
-    if (!input_.write(telnet_->opening())) {
+    if (!input_.writeControl(telnet_->opening())) {
         failure = {PortOpenFault::ServerClosed};
         return false;
     }
@@ -101,7 +106,7 @@ bool NetworkLine::open(std::string& error) {
     PortOpenFailure failure;
     const auto descriptor = connect(failure);
     if (!descriptor) return fail(failure, error);
-    input_.attach(*descriptor, ByteTime(line_), true);
+    input_.attachConnection(*descriptor, ByteTime(line_), ForwardingBytes * ByteTime(line_));
     if (kind_ == LineKind::Rfc2217 && !negotiate(failure)) return fail(failure, error);
     return true;
 }

@@ -86,7 +86,7 @@ bool TermiosDevice::open(std::string& error) {
     }
     found_ = found;
     lock_ = std::move(lock);
-    input_.attach(descriptor, ByteTime(line_), false);
+    input_.attachDevice(descriptor, ByteTime(line_));
     return true;
 }
 

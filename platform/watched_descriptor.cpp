@@ -1,5 +1,7 @@
 #include "platform/watched_descriptor.h"
 
+#include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -24,13 +26,21 @@ int Milliseconds(std::chrono::nanoseconds time) {
 
 }  // namespace
 
-void WatchedDescriptor::attach(int descriptor, std::chrono::nanoseconds byteTime, bool socket) {
+void WatchedDescriptor::attach(int descriptor, std::chrono::nanoseconds byteTime, bool socket,
+                               std::chrono::nanoseconds forwardingDelay) {
     close();
     descriptor_ = descriptor;
     socket_ = socket;
     byteTime_ = byteTime;
+    forwardingDelay_ = forwardingDelay;
     lost_ = false;
     outputEnds_ = {};
+    if (socket_) {
+        // Requests go out whole in one write; none waits to be joined with the next.
+        const int on = 1;
+        ::setsockopt(descriptor_, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
+        acknowledgeAtOnce();
+    }
     notifier_ = std::make_unique<QSocketNotifier>(descriptor, QSocketNotifier::Read);
     QObject::connect(notifier_.get(), &QSocketNotifier::activated, notifier_.get(), [this] {
         notifying_ = true;
@@ -58,11 +68,17 @@ void WatchedDescriptor::loseLine() {
     lost_ = true;
 }
 
+void WatchedDescriptor::acknowledgeAtOnce() const {
+    const int on = 1;
+    ::setsockopt(descriptor_, IPPROTO_TCP, TCP_QUICKACK, &on, sizeof on);
+}
+
 void WatchedDescriptor::readAvailable() {
     char buffer[4096];
     while (descriptor_ >= 0) {
         const ssize_t n = ::read(descriptor_, buffer, sizeof buffer);
         if (n > 0) {
+            if (socket_) acknowledgeAtOnce();
             const std::string_view bytes(buffer, static_cast<std::size_t>(n));
             std::string kept = filter_ ? filter_(bytes) : std::string(bytes);
             if (descriptor_ < 0) return;  // the filter's answer found the line gone
@@ -75,13 +91,16 @@ void WatchedDescriptor::readAvailable() {
     }
 }
 
-bool WatchedDescriptor::write(std::string_view bytes) {
+bool WatchedDescriptor::send(std::string_view bytes, bool onTheLine) {
     while (!bytes.empty() && descriptor_ >= 0) {
         const ssize_t n = socket_ ? ::send(descriptor_, bytes.data(), bytes.size(), MSG_NOSIGNAL)
                                   : ::write(descriptor_, bytes.data(), bytes.size());
         if (n > 0) {
-            const auto now = std::chrono::steady_clock::now();
-            outputEnds_ = std::max(outputEnds_, now) + static_cast<int>(n) * byteTime_;
+            if (socket_) acknowledgeAtOnce();
+            if (onTheLine) {
+                const auto now = std::chrono::steady_clock::now();
+                outputEnds_ = std::max(outputEnds_, now) + static_cast<int>(n) * byteTime_;
+            }
             bytes.remove_prefix(static_cast<std::size_t>(n));
             continue;
         }
@@ -117,8 +136,8 @@ void WatchedDescriptor::waitForInput(std::chrono::nanoseconds timeout, std::size
     readAvailable();
     if (!received_.empty() || descriptor_ < 0) return;
     const std::size_t looked = expectedBytes > 0 ? expectedBytes : InputGroupBytes;
-    const auto unwatched =
-        std::min(timeout, outputStillGoing() + static_cast<int>(looked) * byteTime_);
+    const auto unwatched = std::min(
+        timeout, outputStillGoing() + static_cast<int>(looked) * byteTime_ + forwardingDelay_);
     runWait(Milliseconds(timeout), Milliseconds(unwatched), [this] { return !received_.empty(); });
     // Bytes that came while the descriptor was unwatched are taken now, so the caller sees them.
     readAvailable();

@@ -31,9 +31,17 @@ class WatchedDescriptor {
     WatchedDescriptor(const WatchedDescriptor&) = delete;
     WatchedDescriptor& operator=(const WatchedDescriptor&) = delete;
 
-    // Takes `descriptor` (non-blocking) over; `byteTime` is one byte's time on the line,
-    // `socket` says writes go through send() so that a closed peer raises no SIGPIPE.
-    void attach(int descriptor, std::chrono::nanoseconds byteTime, bool socket);
+    // Takes a serial device's `descriptor` (non-blocking) over; `byteTime` is one byte's time on
+    // the line.
+    void attachDevice(int descriptor, std::chrono::nanoseconds byteTime) {
+        attach(descriptor, byteTime, false, {});
+    }
+    // The same for a connection to a device server, which holds what its UART gathered for
+    // `forwardingDelay` after the line falls quiet before it sends it on.
+    void attachConnection(int descriptor, std::chrono::nanoseconds byteTime,
+                          std::chrono::nanoseconds forwardingDelay) {
+        attach(descriptor, byteTime, true, forwardingDelay);
+    }
     void setInputFilter(InputFilter filter) { filter_ = std::move(filter); }
     int descriptor() const { return descriptor_; }
 
@@ -42,8 +50,11 @@ class WatchedDescriptor {
     void close();
     bool lost() const { return lost_; }
 
-    // Hands every byte to the system at once; false (and lost) when it refuses them.
-    bool write(std::string_view bytes);
+    // Hands every byte to the system at once; false (and lost) when it refuses them. The bytes
+    // count toward the line time that waits leave unwatched.
+    bool write(std::string_view bytes) { return send(bytes, true); }
+    // The same for bytes that never reach the serial line: a device server's negotiation.
+    bool writeControl(std::string_view bytes) { return send(bytes, false); }
     std::string readAll();
     // Drops what has been received; `flushDevice` also drops what the system still holds.
     void discardInput(const std::function<void(int)>& flushDevice = {});
@@ -59,6 +70,15 @@ class WatchedDescriptor {
     void waitUntil(const std::function<bool()>& done, std::chrono::nanoseconds timeout);
 
   private:
+    // `socket`: writes go through send(), so that a closed peer raises no SIGPIPE.
+    void attach(int descriptor, std::chrono::nanoseconds byteTime, bool socket,
+                std::chrono::nanoseconds forwardingDelay);
+    bool send(std::string_view bytes, bool onTheLine);
+    // A device server sends a reply as the line delivers it, in small pieces; with Nagle's
+    // rule on its side, each piece after the first waits for our acknowledgement, which Linux
+    // would delay by 40 ms. So a connection acknowledges at once, rearmed after every read
+    // and write because the system falls back to delaying.
+    void acknowledgeAtOnce() const;
     // Reads what the system holds; an end of input or an error loses the line.
     void readAvailable();
     void loseLine();
@@ -72,6 +92,7 @@ class WatchedDescriptor {
     bool lost_ = false;
     bool notifying_ = false;  // the notifier's signal is running
     std::chrono::nanoseconds byteTime_{};
+    std::chrono::nanoseconds forwardingDelay_{};
     std::chrono::steady_clock::time_point outputEnds_{};
     std::unique_ptr<QSocketNotifier> notifier_;
     InputFilter filter_;
