@@ -9,7 +9,7 @@
 #
 #   bench/field/monitor_soak.sh [--seconds N (600)] [--display :N] [--build DIR]
 set -euo pipefail
-source "$(dirname "$0")/field_session.sh"
+source "$(dirname "$0")/../../tools/field_session.sh"
 seconds=600
 parse_options "$@"
 start_session

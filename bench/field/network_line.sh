@@ -7,7 +7,7 @@
 #
 #   bench/field/network_line.sh [--seconds N (20)] [--display :N] [--build DIR]
 set -euo pipefail
-source "$(dirname "$0")/field_session.sh"
+source "$(dirname "$0")/../../tools/field_session.sh"
 seconds=20
 parse_options "$@"
 start_session

@@ -115,7 +115,7 @@ check "no success without the file" "1 Parameter Upload Busy...Please Wait!" \
 # A CSV log keeps its rows when the unit falls silent, and ends with the failure.
 "$ctl" monitor --csv --count 1000 >"$work/csv.out" 2>"$work/csv.err" &
 csv_pid=$!
-wait_for test "$(wc -l <"$work/csv.out")" -ge 3
+wait_for has_lines "$work/csv.out" 3 || { echo "FAIL: no CSV rows"; failures=$((failures + 1)); }
 echo "fault silence" >"$work/control"
 wait "$csv_pid"
 check "csv exit" 1 $?

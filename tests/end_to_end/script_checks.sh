@@ -14,3 +14,6 @@ wait_for() {  # wait_for TEST...: at most 5 s
     done
     return 1
 }
+has_lines() {  # has_lines FILE N: FILE holds N lines or more (for wait_for, which calls it anew)
+    [ "$(wc -l <"$1")" -ge "$2" ]
+}

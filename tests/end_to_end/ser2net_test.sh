@@ -73,7 +73,7 @@ through rfc2217 "rfc2217://127.0.0.1:$port"
 # same port, the line reads again.
 "$ctl" monitor --count 100000 >"$work/monitor.out" 2>"$work/monitor.err" &
 monitor_pid=$!
-wait_for test "$(wc -l <"$work/monitor.out")" -ge 3
+wait_for has_lines "$work/monitor.out" 3 || { echo "FAIL: no monitor rows"; failures=$((failures + 1)); }
 # ser2net holds the terminal while a client is connected, set as the client asked.
 check "terminal's baud rate set through RFC 2217" 9600 "$(stty -F "$terminal" speed)"
 stop_server

@@ -1,6 +1,7 @@
 // Network lines against a device server of the test's own on the loopback: the RFC 2217 open,
 // its failures with their reasons, data both ways, and a connection the server drops.
 #include <gtest/gtest.h>
+#include <netdb.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -196,6 +197,19 @@ TEST_F(NetworkLineTest, NothingListeningIsAConnectionRefused) {
     const std::string name = "rfc2217://127.0.0.1:" + std::to_string(closed);
     map(name);
     EXPECT_EQ(openFailure(), "COM2 opens " + name + ": connection refused.");
+}
+
+TEST_F(NetworkLineTest, ANameTheResolverDoesNotKnowIsHostNotFound) {
+    // A .invalid name never resolves; a resolver that cannot be reached says "try again"
+    // instead, which is no finding about the name.
+    addrinfo* found = nullptr;
+    const int lookup = ::getaddrinfo("nosuch.invalid", nullptr, nullptr, &found);
+    if (found) ::freeaddrinfo(found);
+    if (lookup != EAI_NONAME && lookup != EAI_NODATA && lookup != EAI_FAIL)
+        GTEST_SKIP() << "this machine's resolver answers .invalid with: " << ::gai_strerror(lookup);
+    const std::string name = "rfc2217://nosuch.invalid:4001";
+    map(name);
+    EXPECT_EQ(openFailure(), "COM2 opens " + name + ": host not found.");
 }
 
 // These two wait out the limit of 3 s each.

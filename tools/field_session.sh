@@ -1,10 +1,11 @@
-# Shared by the field benchmarks (sourced, not run): the real qm4417 under Xvfb on
-# the simulated unit, driven with real X input, and the figures read from /proc.
+# Shared by the field benchmarks and the window's field tests (sourced, not run): the real
+# qm4417 under Xvfb on the simulated unit, driven with real X input, and the figures read from
+# /proc.
 #
-# Options every field benchmark takes: --seconds N, --display :N (run its Xvfb on that
+# Options every field session takes: --seconds N, --display :N (run its Xvfb on that
 # display, else on a free one), --build DIR (default: build/ of the repository).
 
-root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="$root/build"
 display=""
 started_pids=()
