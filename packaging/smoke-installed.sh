@@ -7,7 +7,9 @@ here=$(cd "$(dirname "$0")" && pwd)
 forms=$here/smoke
 work=$(mktemp -d /tmp/qm-smoke-XXXXXX)
 sim=""
+server=""
 cleanup() {
+    [ -n "$server" ] && kill "$server" 2>/dev/null && wait "$server" 2>/dev/null
     [ -n "$sim" ] && kill "$sim" 2>/dev/null && wait "$sim" 2>/dev/null
     rm -rf "$work"
 }
@@ -43,6 +45,19 @@ ctl verify unit.par
 ctl read FFEF2E 7 | grep -q . || fail "read printed nothing"
 ctl upload back.par
 cmp unit.par back.par || fail "uploaded file differs from the loaded one"
+
+step "qm4417ctl through a device server: ser2net with RFC 2217 in front of the simulator"
+# ser2net is set for another line; the installed link sets 9600,e,8,1 through RFC 2217.
+PATH=/usr/sbin:$PATH "$here/../tools/ser2net-front.sh" "$(head -n1 "$work/sim.out")" \
+    'telnet(rfc2217),tcp' 19200n81 > "$work/ser2net.port" 2> "$work/ser2net.log" &
+server=$!
+for _ in $(seq 50); do [ -s "$work/ser2net.port" ] && break; sleep 0.1; done
+[ -s "$work/ser2net.port" ] || fail "ser2net did not listen: $(cat "$work/ser2net.log")"
+qm4417ctl --port "rfc2217://127.0.0.1:$(cat "$work/ser2net.port")" --line 9600,e,8,1 \
+    upload net.par
+cmp unit.par net.par || fail "the file uploaded through RFC 2217 differs from the loaded one"
+kill "$server" && wait "$server" 2>/dev/null || true
+server=""
 
 step "qm4417 opens the simulator and keeps its files in the user's data folder"
 qm4417ctl ports set COM1 "$work/kv3907"
