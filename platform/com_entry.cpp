@@ -47,22 +47,6 @@ bool IsHostName(std::string_view name) {
     }
 }
 
-// Why `host` (as written, brackets kept) names no host; empty when it does.
-std::string HostFault(std::string_view host) {
-    if (host.empty()) return "no host before the port";
-    if (host.front() == '[') {
-        if (host.back() != ']') return "'[' without its ']'";
-        const std::string inner(host.substr(1, host.size() - 2));
-        return IsAddress(AF_INET6, inner) ? "" : "'" + inner + "' is no IPv6 address";
-    }
-    if (host.find(':') != std::string_view::npos)
-        return "an IPv6 address goes in brackets, as in [::1]:4001";
-    const std::string text(host);
-    if (std::ranges::all_of(host, [](unsigned char c) { return std::isdigit(c) || c == '.'; }))
-        return IsAddress(AF_INET, text) ? "" : "'" + text + "' is no IPv4 address";
-    return IsHostName(host) ? "" : "'" + text + "' is no host name";
-}
-
 std::optional<std::uint16_t> PortNumber(std::string_view text) {
     unsigned value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -85,7 +69,8 @@ ComEntryReading ReadNetworkName(std::string_view scheme, LineKind kind, std::str
         return Refused("no port after the host" + form);
     const std::string_view host = rest.substr(0, colon);
     const std::string_view portText = rest.substr(colon + 1);
-    if (const std::string fault = HostFault(host); !fault.empty()) return Refused(fault + form);
+    if (const std::string fault = NetworkHostFault(host); !fault.empty())
+        return Refused(fault + form);
     const auto port = PortNumber(portText);
     if (!port)
         return Refused("the port '" + std::string(portText) + "' is not a number from 1 to 65535");
@@ -111,6 +96,21 @@ ComEntryReading ReadComEntry(std::string_view name) {
                        "' is no kind of line; a network line is tcp://, socket:// or "
                        "rfc2217://HOST:PORT");
     return ReadNetworkName(scheme, *kind, name.substr(mark + SchemeMark.size()));
+}
+
+std::string NetworkHostFault(std::string_view host) {
+    if (host.empty()) return "no host before the port";
+    if (host.front() == '[') {
+        if (host.back() != ']') return "'[' without its ']'";
+        const std::string inner(host.substr(1, host.size() - 2));
+        return IsAddress(AF_INET6, inner) ? "" : "'" + inner + "' is no IPv6 address";
+    }
+    if (host.find(':') != std::string_view::npos)
+        return "an IPv6 address goes in brackets, as in [::1]:4001";
+    const std::string text(host);
+    if (std::ranges::all_of(host, [](unsigned char c) { return std::isdigit(c) || c == '.'; }))
+        return IsAddress(AF_INET, text) ? "" : "'" + text + "' is no IPv4 address";
+    return IsHostName(host) ? "" : "'" + text + "' is no host name";
 }
 
 std::string EndpointText(const NetworkEndpoint& endpoint) {

@@ -35,6 +35,10 @@ struct ComEntryReading {
 };
 ComEntryReading ReadComEntry(std::string_view name);
 
+// Why `host`, as a network name writes it (an IPv6 address in brackets), names no host ("'['
+// without its ']'"); empty when it names one.
+std::string NetworkHostFault(std::string_view host);
+
 // "host:port", with an IPv6 address in brackets: how the address is named to the operator.
 std::string EndpointText(const NetworkEndpoint& endpoint);
 

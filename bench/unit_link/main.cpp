@@ -17,7 +17,6 @@
 #include "platform/qt_event_pump.h"
 #include "platform/qt_serial_port.h"
 #include "platform/system_steady_clock.h"
-#include "tools/unit_sim/control_command.h"
 #include "tools/unit_sim/line_pace.h"
 #include "tools/unit_sim/pty_unit.h"
 #include "unit_link/console_link_window.h"
@@ -57,11 +56,7 @@ struct Bench {
         if (!port.open(error)) throw std::runtime_error(error);
     }
 
-    void control(const std::string& line) {
-        unit.withUnit([&](unit_sim::SimulatedUnit& simulated, auto now) {
-            return unit_sim::ApplyControl(line, simulated, now);
-        });
-    }
+    void control(const std::string& line) { unit.control(line); }
 
     unit_sim::PtyUnit unit{{unit_sim::ByteTime(Line), ""}};
     platform::FakeSettingsStore settings;

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "platform/fakes/fake_settings_store.h"
-#include "tools/unit_sim/control_command.h"
 #include "tools/unit_sim/line_pace.h"
 #include "tools/unit_sim/pty_unit.h"
 
@@ -13,23 +12,24 @@ namespace end_to_end {
 
 inline constexpr const char* Line = "9600,e,8,1";
 
-// A simulated unit on a pseudo-terminal at 9600,e,8,1 pace, with COM1 of the
-// settings mapped to it.
-class SimulatedUnitTest : public ::testing::Test {
+// A simulated unit served by `Unit` (a PtyUnit, a TcpUnit) at 9600,e,8,1 pace, with COM1 of
+// the settings mapped to it.
+template <class Unit>
+class SimulatedUnitOn : public ::testing::Test {
   protected:
-    SimulatedUnitTest() { settings.values[{"QM4417", "Ports", "COM1"}] = unit.devicePath(); }
+    SimulatedUnitOn() { settings.values[{"QM4417", "Ports", "COM1"}] = unit.lineName(); }
 
     // Runs a control command of the simulator; fails the test when it is refused.
     std::string control(const std::string& line) {
-        const std::string reply = unit.withUnit([&](unit_sim::SimulatedUnit& simulated, auto now) {
-            return unit_sim::ApplyControl(line, simulated, now);
-        });
+        const std::string reply = unit.control(line);
         EXPECT_FALSE(reply.starts_with("error")) << line << ": " << reply;
         return reply;
     }
 
-    unit_sim::PtyUnit unit{{unit_sim::ByteTime(Line), ""}};
+    Unit unit{{unit_sim::ByteTime(Line)}};
     platform::FakeSettingsStore settings;
 };
+
+using SimulatedUnitTest = SimulatedUnitOn<unit_sim::PtyUnit>;
 
 }  // namespace end_to_end

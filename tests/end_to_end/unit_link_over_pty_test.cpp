@@ -2,18 +2,10 @@
 // simulated unit: the bytes on the wire and what each operation gives back.
 #include <gtest/gtest.h>
 
-#include <array>
-#include <sstream>
 #include <thread>
 
-#include "platform/com_port_map.h"
-#include "platform/qt_event_pump.h"
-#include "platform/qt_serial_port.h"
-#include "platform/system_steady_clock.h"
-#include "tests/end_to_end/sim_fixture.h"
-#include "unit_link/console_link_window.h"
-#include "unit_link/unit_commands.h"
-#include "unit_link/unit_link.h"
+#include "tests/end_to_end/link_fixture.h"
+#include "tools/unit_sim/pty_unit.h"
 
 namespace end_to_end {
 namespace {
@@ -22,29 +14,7 @@ using unit_link::ACK;
 using unit_link::ETX;
 using unit_link::STX;
 
-class LinkOverPtyTest : public SimulatedUnitTest {
-  protected:
-    LinkOverPtyTest() {
-        port.setPortNumber(1);
-        EXPECT_TRUE(port.setSettings(Line));
-        std::string error;
-        EXPECT_TRUE(port.open(error)) << error;
-    }
-
-    std::array<std::int32_t, 4> readMonitorBlock() {
-        std::array<std::int32_t, 4> words{};
-        link.ReadBlock(unit_link::MonitorBlockAddress, words, 4);
-        return words;
-    }
-
-    platform::ComPortMap ports{settings, "QM4417"};
-    platform::QtSerialPort port{ports};
-    platform::SystemSteadyClock clock;
-    platform::QtEventPump events;
-    std::ostringstream messages;
-    unit_link::ConsoleLinkWindow window{messages};
-    unit_link::UnitLink link{{port, clock, events}, window};
-};
+using LinkOverPtyTest = LinkOn<unit_sim::PtyUnit>;
 
 TEST_F(LinkOverPtyTest, MonitorReadSendsTheDocumentedFrameAndDecodesTheBlock) {
     control("position 0x123456");

@@ -14,9 +14,10 @@ const SimClock::time_point T0{};
 class ControlTest : public ::testing::Test {
   protected:
     std::string apply(std::string_view line, SimClock::time_point now = T0) {
-        return ApplyControl(line, unit, now);
+        return ApplyControl(line, unit, now, carrier);
     }
     SimulatedUnit unit{T0};
+    Carrier carrier = Carrier::Terminal;
 };
 
 TEST_F(ControlTest, SetsPositionSpeedErrorsAndFault) {
@@ -56,6 +57,18 @@ TEST_F(ControlTest, BadLinesNameTheirFaultAndChangeNothing) {
     EXPECT_EQ(apply("jump"), "error: unknown command 'jump' (try help)");
     EXPECT_EQ(apply("status"),
               "position=0 speed=0 unit-errors=0x0000 sensor-errors=0x0000 fault=none requests=0");
+}
+
+TEST_F(ControlTest, ConnectionCutsAreRefusedOnATerminalAndTakenOnAConnection) {
+    EXPECT_EQ(apply("fault reset"),
+              "error: reset cuts a network connection; this unit is on a pseudo-terminal "
+              "(kv3907-sim --listen serves it on one)");
+    EXPECT_TRUE(apply("fault half-close 2").starts_with("error: half-close cuts"));
+    EXPECT_EQ(unit.faults().current().kind, Fault::Kind::None);
+    carrier = Carrier::Connection;
+    EXPECT_EQ(apply("fault half-close 2"), "ok");
+    EXPECT_TRUE(apply("status").ends_with("fault=half-close 2 requests=0"));
+    EXPECT_EQ(apply("fault reset 0"), "error: bad fault 'reset 0'");
 }
 
 TEST(LinePaceTest, ByteTimeCountsStartParityAndStopBits) {

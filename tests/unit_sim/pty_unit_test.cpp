@@ -14,6 +14,7 @@
 #include <memory>
 #include <thread>
 
+#include "tests/unit_sim/sim_test_support.h"
 #include "tools/unit_sim/line_pace.h"
 #include "unit_link/reply_decoding.h"
 #include "unit_link/unit_commands.h"
@@ -24,50 +25,22 @@ namespace {
 using namespace std::chrono_literals;
 using unit_link::CommandFrame;
 
-// The host's end of the terminal, as plain descriptors.
-class Host {
-  public:
-    explicit Host(const std::string& device) : fd_(open(device.c_str(), O_RDWR | O_NOCTTY)) {
-        EXPECT_GE(fd_, 0) << device;
-    }
-    ~Host() { close(fd_); }
-    int fd() const { return fd_; }
-
-    void send(std::string_view bytes) {
-        ASSERT_EQ(write(fd_, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
-    }
-    // Bytes until one ends with ETX or ACK/NAK stands alone; at most `limit` long.
-    std::string answer(std::chrono::milliseconds limit = 2000ms) {
-        std::string bytes;
-        const auto deadline = SimClock::now() + limit;
-        while (SimClock::now() < deadline) {
-            pollfd fd{fd_, POLLIN, 0};
-            if (poll(&fd, 1, 10) <= 0) continue;
-            char buffer[256];
-            const ssize_t count = read(fd_, buffer, sizeof buffer);
-            if (count <= 0) break;
-            bytes.append(buffer, static_cast<std::size_t>(count));
-            if (bytes.back() == unit_link::ETX || bytes == "\x06" || bytes == "\x15") break;
-        }
-        return bytes;
-    }
-
-  private:
-    int fd_;
-};
+int OpenTerminal(const std::string& device) {
+    return open(device.c_str(), O_RDWR | O_NOCTTY);
+}
 
 TEST(PtyUnitTest, AnswersOverTheTerminalAcrossReopensOfTheHost) {
     PtyUnit unit({});
     unit.withUnit(
         [](SimulatedUnit& simulated, auto now) { simulated.memory().setPosition(0xABCDEF, now); });
     for (int open = 0; open < 2; ++open) {
-        Host host(unit.devicePath());
+        Host host(OpenTerminal(unit.devicePath()));
         host.send(CommandFrame(unit_link::ReadWordsBody(0xFFEF5C, 2)));
         const auto words = unit_link::DecodeWordsReply(host.answer(), 2);
         ASSERT_TRUE(words) << "open " << open;
         EXPECT_EQ(*words, (std::vector<std::uint16_t>{0xCDEF, 0xAB}));
     }
-    Host host(unit.devicePath());
+    Host host(OpenTerminal(unit.devicePath()));
     const std::string write = CommandFrame(unit_link::WriteWordBody(0xFFEF2E, 1));
     host.send(write);
     EXPECT_EQ(host.answer(), "\x06");
@@ -86,13 +59,13 @@ TEST(PtyUnitTest, TheTerminalGetsItsFirstSettingsBackOnceTheLastClientHasGone) {
     PtyUnit unit({});
     termios first{};
     {
-        Host probe(unit.devicePath());
+        Host probe(OpenTerminal(unit.devicePath()));
         ASSERT_EQ(tcgetattr(probe.fd(), &first), 0);
     }
     ASSERT_TRUE(WaitForResets(unit, 1));
 
-    auto leaving = std::make_unique<Host>(unit.devicePath());
-    auto staying = std::make_unique<Host>(unit.devicePath());
+    auto leaving = std::make_unique<Host>(OpenTerminal(unit.devicePath()));
+    auto staying = std::make_unique<Host>(OpenTerminal(unit.devicePath()));
     // What a killed serial-port client leaves behind.
     termios changed = first;
     cfsetspeed(&changed, B9600);
@@ -112,7 +85,7 @@ TEST(PtyUnitTest, TheTerminalGetsItsFirstSettingsBackOnceTheLastClientHasGone) {
 
     staying.reset();
     ASSERT_TRUE(WaitForResets(unit, 2)) << unit.terminalResets();
-    Host next(unit.devicePath());
+    Host next(OpenTerminal(unit.devicePath()));
     termios now{};
     ASSERT_EQ(tcgetattr(next.fd(), &now), 0);
     EXPECT_EQ(cfgetospeed(&now), cfgetospeed(&first));
@@ -126,7 +99,7 @@ TEST(PtyUnitTest, TheTerminalGetsItsFirstSettingsBackOnceTheLastClientHasGone) {
 TEST(PtyUnitTest, AnswerTakesTheLinesTimeForRequestAndReply) {
     const auto byteTime = *ByteTime("9600,e,8,1");
     PtyUnit unit({byteTime, ""});
-    Host host(unit.devicePath());
+    Host host(OpenTerminal(unit.devicePath()));
     const std::string request = CommandFrame(unit_link::ReadWordsBody(0xFFEF5C, 4));
     const auto start = SimClock::now();
     host.send(request);
@@ -142,7 +115,7 @@ TEST(PtyUnitTest, AnswerTakesTheLinesTimeForRequestAndReply) {
 
 TEST(PtyUnitTest, SplitAnswerKeepsItsPauseOnTheLine) {
     PtyUnit unit({});
-    Host host(unit.devicePath());
+    Host host(OpenTerminal(unit.devicePath()));
     const std::string request = CommandFrame(unit_link::ReadWordsBody(0xFFEF5C, 4));
     host.send(request);
     const std::string whole = host.answer();
@@ -154,6 +127,12 @@ TEST(PtyUnitTest, SplitAnswerKeepsItsPauseOnTheLine) {
     EXPECT_GE(SimClock::now() - start, 80ms);
 }
 
+TEST(PtyUnitTest, RefusesTheFaultsThatCutAConnection) {
+    PtyUnit unit({});
+    EXPECT_TRUE(unit.control("fault reset").starts_with("error: reset cuts a network connection"));
+    EXPECT_EQ(unit.control("fault split 20 1"), "ok");
+}
+
 TEST(PtyUnitTest, KeepsALinkToTheDeviceWhileItRuns) {
     const auto link = std::filesystem::path(testing::TempDir()) / "kv3907-link";
     std::filesystem::remove(link);
@@ -161,7 +140,7 @@ TEST(PtyUnitTest, KeepsALinkToTheDeviceWhileItRuns) {
     {
         PtyUnit unit({std::nullopt, link.string()});
         EXPECT_EQ(std::filesystem::read_symlink(link), unit.devicePath());
-        Host host(link.string());
+        Host host(OpenTerminal(link.string()));
         host.send(CommandFrame(unit_link::WriteWordBody(0x10, 1)));
         EXPECT_EQ(host.answer(), "\x06");
     }

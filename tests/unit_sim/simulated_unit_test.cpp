@@ -128,6 +128,27 @@ TEST_F(SimulatedUnitTest, DelaySplitAndNoiseShapeTheAnswer) {
     for (const char c : noisy.substr(0, 5)) EXPECT_GE(static_cast<unsigned char>(c), 0x20);
 }
 
+TEST_F(SimulatedUnitTest, ConnectionCutsComeAfterHalfTheAnswerOfARequestCarriedOut) {
+    const std::string body = unit_link::ReadWordsBody(0xFFEF5C, 4);
+    const std::string clean = send(body);
+    for (const auto& [fault, cut] :
+         {std::pair{"reset 1", LineCut::Reset}, std::pair{"half-close 1", LineCut::HalfClose}}) {
+        unit.faults().set(*ParseFault(fault));
+        const Answer answer = unit.receive(FrameContent(body), T0);
+        ASSERT_EQ(answer.size(), 1u) << fault;
+        EXPECT_EQ(answer[0].bytes, clean.substr(0, clean.size() / 2)) << fault;
+        EXPECT_EQ(answer[0].cutAfter, cut) << fault;
+    }
+    // A write's answer is one byte: the cut comes before it, but the word is written.
+    unit.faults().set(*ParseFault("reset 1"));
+    const Answer write = unit.receive(FrameContent(unit_link::WriteWordBody(0x10, 7)), T0);
+    ASSERT_EQ(write.size(), 1u);
+    EXPECT_EQ(write[0].bytes, "");
+    EXPECT_EQ(write[0].cutAfter, LineCut::Reset);
+    EXPECT_EQ(word(0x10), 7);
+    EXPECT_EQ(unit.receive(FrameContent(body), T0)[0].cutAfter, LineCut::None);
+}
+
 TEST(FaultTest, ParsesKindsAmountsAndCounts) {
     const auto delay = ParseFault("delay 1500 2");
     ASSERT_TRUE(delay);
@@ -137,8 +158,10 @@ TEST(FaultTest, ParsesKindsAmountsAndCounts) {
     EXPECT_EQ(DescribeFault(*delay), "delay 1500 2");
     EXPECT_EQ(ParseFault("silence")->remaining, Fault::Forever);
     EXPECT_EQ(DescribeFault(*ParseFault("none")), "none");
-    for (const char* bad :
-         {"", "delay", "delay x", "nak 0", "nak -1", "split 10 2 3", "none 1", "fire"})
+    EXPECT_EQ(DescribeFault(*ParseFault("half-close 3")), "half-close 3");
+    EXPECT_EQ(DescribeFault(*ParseFault("reset")), "reset");
+    for (const char* bad : {"", "delay", "delay x", "nak 0", "nak -1", "split 10 2 3", "none 1",
+                            "fire", "reset 2 1", "half"})
         EXPECT_FALSE(ParseFault(bad)) << bad;
 }
 

@@ -60,13 +60,16 @@ std::string_view ControlHelp() {
            "sensor-errors BITS           monitor word 3\n"
            "fault KIND [AMOUNT] [COUNT]  silence | drop | nak | delay MS | split MS | noise "
            "BYTES,\n"
+           "                             on a connection (--listen) also reset | half-close:\n"
+           "                             half the answer, then the connection is cut;\n"
            "                             for COUNT requests or until \"fault none\"\n"
            "peek ADDRESS                 the word at ADDRESS (hexadecimal) as 0xHHHH\n"
            "poke ADDRESS VALUE           writes the word VALUE (0 to 0xFFFF) at ADDRESS\n"
            "status                       position, speed, error bits, fault, requests answered\n";
 }
 
-std::string ApplyControl(std::string_view line, SimulatedUnit& unit, SimClock::time_point now) {
+std::string ApplyControl(std::string_view line, SimulatedUnit& unit, SimClock::time_point now,
+                         Carrier carrier) {
     std::istringstream in{std::string(line)};
     std::string command, argument, second;
     in >> command >> argument;
@@ -82,6 +85,10 @@ std::string ApplyControl(std::string_view line, SimulatedUnit& unit, SimClock::t
     if (command == "fault") {
         const auto fault = ParseFault(argument + rest);
         if (!fault) return Error("bad fault '" + argument + rest + "'");
+        if (CutsTheLine(fault->kind) && carrier == Carrier::Terminal)
+            return Error(argument +
+                         " cuts a network connection; this unit is on a pseudo-terminal "
+                         "(kv3907-sim --listen serves it on one)");
         unit.faults().set(*fault);
         return "ok";
     }

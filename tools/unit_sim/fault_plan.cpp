@@ -16,7 +16,7 @@ struct KindName {
     bool takesAmount;
 };
 
-constexpr std::array<KindName, 7> KindNames = {{
+constexpr std::array<KindName, 9> KindNames = {{
     {Fault::Kind::None, "none", false},
     {Fault::Kind::Silence, "silence", false},
     {Fault::Kind::Drop, "drop", false},
@@ -24,6 +24,8 @@ constexpr std::array<KindName, 7> KindNames = {{
     {Fault::Kind::Delay, "delay", true},
     {Fault::Kind::Split, "split", true},
     {Fault::Kind::Noise, "noise", true},
+    {Fault::Kind::Reset, "reset", false},
+    {Fault::Kind::HalfClose, "half-close", false},
 }};
 
 std::optional<int> NonNegative(const std::string& word) {
@@ -34,6 +36,10 @@ std::optional<int> NonNegative(const std::string& word) {
 }
 
 }  // namespace
+
+bool CutsTheLine(Fault::Kind kind) {
+    return kind == Fault::Kind::Reset || kind == Fault::Kind::HalfClose;
+}
 
 std::optional<Fault> ParseFault(std::string_view text) {
     std::istringstream in{std::string(text)};

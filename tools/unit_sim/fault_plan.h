@@ -10,12 +10,14 @@ namespace unit_sim {
 struct Fault {
     enum class Kind {
         None,
-        Silence,  // cable pulled: the request is not even received
-        Drop,     // the request is carried out but the answer is lost
-        Nak,      // every request is refused with NAK and not carried out
-        Delay,    // the answer starts `amount` ms late
-        Split,    // the answer comes in two halves, `amount` ms apart
-        Noise,    // `amount` noise bytes come before the answer
+        Silence,    // cable pulled: the request is not even received
+        Drop,       // the request is carried out but the answer is lost
+        Nak,        // every request is refused with NAK and not carried out
+        Delay,      // the answer starts `amount` ms late
+        Split,      // the answer comes in two halves, `amount` ms apart
+        Noise,      // `amount` noise bytes come before the answer
+        Reset,      // half the answer, then the connection is reset
+        HalfClose,  // half the answer, then the connection is closed for sending
     };
     Kind kind = Kind::None;
     int amount = 0;
@@ -23,6 +25,9 @@ struct Fault {
 
     static constexpr int Forever = -1;
 };
+
+// Whether the fault cuts the line as only a connection can be cut (not a terminal).
+bool CutsTheLine(Fault::Kind kind);
 
 // Parses "KIND [AMOUNT] [COUNT]", e.g. "silence", "nak 2", "delay 1500", "split 20 1";
 // COUNT limits the fault to that many requests. Nothing when the text is not a fault.

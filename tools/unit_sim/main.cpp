@@ -1,7 +1,7 @@
-// kv3907-sim: a KV3907P410 unit on a pseudo-terminal. Prints the terminal's path as
-// its first line, then takes control commands from standard input and from an
-// optional control FIFO, answering each on standard output, until "quit",
-// SIGINT, SIGTERM or SIGHUP.
+// kv3907-sim: a KV3907P410 unit on a pseudo-terminal, or behind a TCP listener as behind a
+// raw device server. Prints the terminal's path (or tcp://HOST:PORT) as its first line, then
+// takes control commands from standard input and from an optional control FIFO, answering each
+// on standard output, until "quit", SIGINT, SIGTERM or SIGHUP.
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -13,38 +13,46 @@
 #include <cstdio>
 #include <cstring>
 #include <iostream>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "platform/version_line.h"
-#include "tools/unit_sim/control_command.h"
 #include "tools/unit_sim/line_pace.h"
 #include "tools/unit_sim/pty_unit.h"
+#include "tools/unit_sim/tcp_unit.h"
 
 namespace {
 
+using unit_sim::LineServer;
 using unit_sim::PtyUnit;
+using unit_sim::TcpUnit;
 
 constexpr int UsageError = 2;
 
 struct Arguments {
     PtyUnit::Options unit;
+    std::optional<platform::NetworkEndpoint> listen;  // serves on TCP instead of a terminal
     std::string controlFifo;
     bool trace = false;
     std::vector<std::string> controls;  // option settings, as control commands
 };
 
 void PrintUsage(std::ostream& out) {
-    out << "usage: kv3907-sim [--line 9600,e,8,1 | --no-pacing] [--link PATH] [--control FIFO]\n"
-           "                  [--trace] [--speed N] [--position N] [--unit-errors BITS]\n"
-           "                  [--sensor-errors BITS] [--fault 'KIND [AMOUNT] [COUNT]']\n"
+    out << "usage: kv3907-sim [--line 9600,e,8,1 | --no-pacing] [--control FIFO] [--trace]\n"
+           "                  [--link PATH | --listen [HOST:]PORT] [--speed N] [--position N]\n"
+           "                  [--unit-errors BITS] [--sensor-errors BITS]\n"
+           "                  [--fault 'KIND [AMOUNT] [COUNT]']\n"
            "       kv3907-sim --help | --version\n"
            "\n"
            "Prints the pseudo-terminal's path, then reads control commands, one a line,\n"
            "from standard input and from FIFO (made if missing), answering on standard\n"
-           "output; \"quit\" ends it. Commands:\n"
+           "output; \"quit\" ends it. With --listen it serves the unit on a TCP port\n"
+           "instead (HOST 127.0.0.1 unless given, PORT 0 a free one), raw bytes as a device\n"
+           "server's, one client at a time (a second is closed at once), and prints\n"
+           "tcp://HOST:PORT first. Commands:\n"
         << unit_sim::ControlHelp();
 }
 
@@ -82,6 +90,10 @@ Arguments ParseArguments(int argc, char** argv) {
             if (!arguments.unit.byteTime) Usage("bad line settings '" + value + "'");
         } else if (option == "--link") {
             arguments.unit.linkPath = value;
+        } else if (option == "--listen") {
+            std::string fault;
+            arguments.listen = unit_sim::ReadListenAddress(value, fault);
+            if (!arguments.listen) Usage("bad --listen '" + value + "': " + fault);
         } else if (option == "--control") {
             arguments.controlFifo = value;
         } else if (option == "--speed" || option == "--position" || option == "--unit-errors" ||
@@ -91,6 +103,8 @@ Arguments ParseArguments(int argc, char** argv) {
             Usage("unknown option '" + option + "'");
         }
     }
+    if (arguments.listen && !arguments.unit.linkPath.empty())
+        Usage("--link names a terminal; with --listen there is none");
     return arguments;
 }
 
@@ -147,7 +161,7 @@ class ControlFifo {
 };
 
 // Answers control commands until "quit" or a stop signal.
-void Serve(PtyUnit& unit, std::vector<LineInput> inputs, int signals) {
+void Serve(LineServer& unit, std::vector<LineInput> inputs, int signals) {
     for (;;) {
         std::vector<pollfd> fds{{signals, POLLIN, 0}};
         for (const LineInput& input : inputs) fds.push_back({input.fd(), POLLIN, 0});
@@ -160,9 +174,7 @@ void Serve(PtyUnit& unit, std::vector<LineInput> inputs, int signals) {
             for (const std::string& line : lines) {
                 if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
                 if (line == "quit") return;
-                std::cout << unit.withUnit([&](auto& simulated, auto now) {
-                    return unit_sim::ApplyControl(line, simulated, now);
-                }) << std::endl;
+                std::cout << unit.control(line) << std::endl;
             }
             if (!open) inputs.erase(inputs.begin() + static_cast<std::ptrdiff_t>(i));
         }
@@ -183,13 +195,17 @@ int main(int argc, char** argv) {
     const int signals = signalfd(-1, &stops, SFD_CLOEXEC);
 
     try {
-        PtyUnit::TraceSink trace;
+        LineServer::TraceSink trace;
         if (arguments.trace) trace = [](std::string_view line) { std::cerr << line << std::endl; };
-        PtyUnit unit(arguments.unit, trace);
+        std::unique_ptr<LineServer> served;
+        if (arguments.listen)
+            served = std::make_unique<TcpUnit>(
+                TcpUnit::Options{arguments.unit.byteTime, *arguments.listen}, trace);
+        else
+            served = std::make_unique<PtyUnit>(arguments.unit, trace);
+        LineServer& unit = *served;
         for (const std::string& control : arguments.controls) {
-            const std::string reply = unit.withUnit([&](auto& simulated, auto now) {
-                return unit_sim::ApplyControl(control, simulated, now);
-            });
+            const std::string reply = unit.control(control);
             if (reply.starts_with("error")) {
                 std::cerr << "kv3907-sim: --" << control << ": " << reply << "\n";
                 return UsageError;
@@ -201,8 +217,9 @@ int main(int argc, char** argv) {
             fifo.emplace(arguments.controlFifo);
             inputs.emplace_back(fifo->fd());
         }
-        // Ready: the path tells a script that the link and the FIFO are in place.
-        std::cout << unit.devicePath() << std::endl;
+        // Ready: the line's name tells a script that the link (or the listener) and the FIFO
+        // are in place.
+        std::cout << unit.lineName() << std::endl;
         Serve(unit, std::move(inputs), signals);
     } catch (const std::exception& error) {
         std::cerr << "kv3907-sim: " << error.what() << "\n";

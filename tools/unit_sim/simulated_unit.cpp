@@ -56,6 +56,10 @@ Answer SimulatedUnit::receive(std::string_view content, SimClock::time_point now
             return {{amount, reply}};
         case Fault::Kind::Noise:
             return {{{}, noise(fault.amount) + reply}};
+        case Fault::Kind::Reset:
+            return {{{}, reply.substr(0, reply.size() / 2), LineCut::Reset}};
+        case Fault::Kind::HalfClose:
+            return {{{}, reply.substr(0, reply.size() / 2), LineCut::HalfClose}};
         case Fault::Kind::Split: {
             const std::size_t half = reply.size() / 2;
             if (half == 0) return {{{}, reply}};

@@ -13,10 +13,15 @@
 
 namespace unit_sim {
 
-// A piece of the unit's answer: a pause on the line, then bytes.
+// How a line is cut once a piece of an answer is out: a connection reset, or closed for sending
+// so that the other end reads the end of its input.
+enum class LineCut { None, Reset, HalfClose };
+
+// A piece of the unit's answer: a pause on the line, then bytes, then perhaps the line cut.
 struct AnswerPiece {
     std::chrono::milliseconds pauseBefore{0};
     std::string bytes;
+    LineCut cutAfter = LineCut::None;
 };
 using Answer = std::vector<AnswerPiece>;
 
