@@ -57,9 +57,12 @@ start_session() {
     export QT_QPA_PLATFORM=xcb
 }
 
-# start_unit NAME: a simulated unit pacing 9600,e,8,1 at $work/NAME, control FIFO NAME.ctl.
+# start_unit NAME [--listen PORT]: a simulated unit pacing 9600,e,8,1 at $work/NAME, or on TCP
+# (its tcp:// name is then the first line of $work/NAME.out), control FIFO NAME.ctl.
 start_unit() {
-    "$build/tools/unit_sim/kv3907-sim" --line 9600,e,8,1 --speed 1500 --link "$work/$1" \
+    local line=(--link "$work/$1")
+    [ $# -gt 1 ] && line=("${@:2}")
+    "$build/tools/unit_sim/kv3907-sim" --line 9600,e,8,1 --speed 1500 "${line[@]}" \
         --control "$work/$1.ctl" >"$work/$1.out" </dev/null 2>&1 &
     started_pids+=($!)
     unit_pid=$!
@@ -97,6 +100,18 @@ start_window() {
     done
     [ -n "$window_id" ] || { echo "the QM4417 window did not appear" >&2; exit 1; }
     sleep 0.5
+}
+
+# shown TITLE: how many of the window's boxes with that title are up.
+shown() { xdotool search --all --onlyvisible --pid "$window_pid" --name "$1" 2>/dev/null | wc -l; }
+failure_title="QM4417 Error!"
+message_up() { [ "$(shown "$failure_title")" -ge 1 ]; }
+message_gone() { [ "$(shown "$failure_title")" -eq 0 ]; }
+# Answers the failure box with Return.
+answer_message() {
+    xdotool windowfocus --sync "$(xdotool search --all --onlyvisible --pid "$window_pid" \
+        --name "$failure_title" | head -n1)" 2>/dev/null
+    xdotool key Return
 }
 
 stop_window() {

@@ -25,12 +25,6 @@ stop_server() {
     kill "$server_pid"
     wait "$server_pid" 2>/dev/null
 }
-shown() {  # shown TITLE: how many of the window's boxes with that title are up
-    xdotool search --all --onlyvisible --pid "$window_pid" --name "$1" 2>/dev/null | wc -l
-}
-failure_title="QM4417 Error!"
-message_up() { [ "$(shown "$failure_title")" -ge 1 ]; }
-message_gone() { [ "$(shown "$failure_title")" -eq 0 ]; }
 
 start_server tcp
 start_window "tcp://127.0.0.1:$port"
@@ -50,9 +44,7 @@ wait_for message_up
 check "a message when the server stops" 1 "$(shown "$failure_title")"
 sleep 1.5  # longer than the read limit: a second box would stack meanwhile
 check "only one message" 1 "$(shown "$failure_title")"
-xdotool windowfocus --sync "$(xdotool search --all --onlyvisible --pid "$window_pid" \
-    --name "$failure_title" | head -n1)" 2>/dev/null
-xdotool key Return
+answer_message
 wait_for message_gone
 check "the message answered" 0 "$(shown "$failure_title")"
 
