@@ -19,8 +19,8 @@ std::optional<platform::NetworkEndpoint> ReadListenAddress(std::string_view text
 // A simulated unit behind a raw TCP listener, as a serial device server in front of the unit's
 // line: the bytes pass as they are, paced at the line, no Telnet. One client at a time, as a
 // device server allows by default: a connection that comes while one is served is closed at
-// once (its client reads the end of input). When the client goes, or the unit cuts the
-// connection (fault reset or half-close), the next connection is served.
+// once (its client reads the end of input). When the client closes, or the unit resets the
+// connection, the next connection is served; a half-closed one ends when its client closes it.
 class TcpUnit : public LineServer {
   public:
     struct Options {
