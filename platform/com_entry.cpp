@@ -47,13 +47,21 @@ bool IsHostName(std::string_view name) {
     }
 }
 
-std::optional<std::uint16_t> PortNumber(std::string_view text) {
-    unsigned value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc{} || end != text.data() + text.size() || value < 1 ||
-        value > 65535)
-        return std::nullopt;
-    return static_cast<std::uint16_t>(value);
+// Why `host`, as a network name writes it (an IPv6 address in brackets), names no host; empty
+// when it names one.
+std::string HostFault(std::string_view host) {
+    if (host.empty()) return "no host before the port";
+    if (host.front() == '[') {
+        if (host.back() != ']') return "'[' without its ']'";
+        const std::string inner(host.substr(1, host.size() - 2));
+        return IsAddress(AF_INET6, inner) ? "" : "'" + inner + "' is no IPv6 address";
+    }
+    if (host.find(':') != std::string_view::npos)
+        return "an IPv6 address goes in brackets, as in [::1]:4001";
+    const std::string text(host);
+    if (std::ranges::all_of(host, [](unsigned char c) { return std::isdigit(c) || c == '.'; }))
+        return IsAddress(AF_INET, text) ? "" : "'" + text + "' is no IPv4 address";
+    return IsHostName(host) ? "" : "'" + text + "' is no host name";
 }
 
 ComEntryReading Refused(std::string fault) {
@@ -61,26 +69,48 @@ ComEntryReading Refused(std::string fault) {
 }
 
 ComEntryReading ReadNetworkName(std::string_view scheme, LineKind kind, std::string_view rest) {
-    const std::string form = " (" + std::string(scheme) + "://HOST:PORT)";
-    // The port follows the last colon, outside any brackets.
-    const std::size_t closing = rest.rfind(']');
-    const std::size_t colon = rest.rfind(':');
-    if (colon == std::string_view::npos || (closing != std::string_view::npos && colon < closing))
-        return Refused("no port after the host" + form);
-    const std::string_view host = rest.substr(0, colon);
-    const std::string_view portText = rest.substr(colon + 1);
-    if (const std::string fault = NetworkHostFault(host); !fault.empty())
-        return Refused(fault + form);
-    const auto port = PortNumber(portText);
-    if (!port)
-        return Refused("the port '" + std::string(portText) + "' is not a number from 1 to 65535");
-    const bool bracketed = host.front() == '[';
-    ComEntry entry{
-        kind, {}, {std::string(bracketed ? host.substr(1, host.size() - 2) : host), *port}};
-    return {std::move(entry), {}};
+    const EndpointReading read = ReadEndpoint(rest, 1);
+    if (!read.endpoint) {
+        // A port's own value is named without the form; every other fault is about the form.
+        const bool aboutTheForm = read.fault != EndpointReading::Fault::Port;
+        return Refused(read.reason +
+                       (aboutTheForm ? " (" + std::string(scheme) + "://HOST:PORT)" : ""));
+    }
+    return {ComEntry{kind, {}, *read.endpoint}, {}};
 }
 
 }  // namespace
+
+std::optional<std::uint16_t> ReadPort(std::string_view text, unsigned lowest, std::string& fault) {
+    unsigned value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc{} || end != text.data() + text.size() ||
+        value < lowest || value > 65535) {
+        fault = "the port '" + std::string(text) + "' is not a number from " +
+                std::to_string(lowest) + " to 65535";
+        return std::nullopt;
+    }
+    return static_cast<std::uint16_t>(value);
+}
+
+EndpointReading ReadEndpoint(std::string_view text, unsigned lowestPort) {
+    using Fault = EndpointReading::Fault;
+    // The port follows the last colon, outside any brackets.
+    const std::size_t closing = text.rfind(']');
+    const std::size_t colon = text.rfind(':');
+    if (colon == std::string_view::npos || (closing != std::string_view::npos && colon < closing))
+        return {std::nullopt, Fault::NoPort, "no port after the host"};
+    const std::string_view host = text.substr(0, colon);
+    if (std::string fault = HostFault(host); !fault.empty())
+        return {std::nullopt, Fault::Host, std::move(fault)};
+    std::string fault;
+    const auto port = ReadPort(text.substr(colon + 1), lowestPort, fault);
+    if (!port) return {std::nullopt, Fault::Port, std::move(fault)};
+    const bool bracketed = host.front() == '[';
+    return {NetworkEndpoint{std::string(bracketed ? host.substr(1, host.size() - 2) : host), *port},
+            Fault::None,
+            {}};
+}
 
 ComEntryReading ReadComEntry(std::string_view name) {
     if (name.empty()) return Refused("the name is empty");
@@ -96,21 +126,6 @@ ComEntryReading ReadComEntry(std::string_view name) {
                        "' is no kind of line; a network line is tcp://, socket:// or "
                        "rfc2217://HOST:PORT");
     return ReadNetworkName(scheme, *kind, name.substr(mark + SchemeMark.size()));
-}
-
-std::string NetworkHostFault(std::string_view host) {
-    if (host.empty()) return "no host before the port";
-    if (host.front() == '[') {
-        if (host.back() != ']') return "'[' without its ']'";
-        const std::string inner(host.substr(1, host.size() - 2));
-        return IsAddress(AF_INET6, inner) ? "" : "'" + inner + "' is no IPv6 address";
-    }
-    if (host.find(':') != std::string_view::npos)
-        return "an IPv6 address goes in brackets, as in [::1]:4001";
-    const std::string text(host);
-    if (std::ranges::all_of(host, [](unsigned char c) { return std::isdigit(c) || c == '.'; }))
-        return IsAddress(AF_INET, text) ? "" : "'" + text + "' is no IPv4 address";
-    return IsHostName(host) ? "" : "'" + text + "' is no host name";
 }
 
 std::string EndpointText(const NetworkEndpoint& endpoint) {

@@ -35,9 +35,18 @@ struct ComEntryReading {
 };
 ComEntryReading ReadComEntry(std::string_view name);
 
-// Why `host`, as a network name writes it (an IPv6 address in brackets), names no host ("'['
-// without its ']'"); empty when it names one.
-std::string NetworkHostFault(std::string_view host);
+// "HOST:PORT" as a network name writes it (an IPv6 address in brackets, kept without them), or
+// why it names no endpoint and which part is at fault. A server to reach has a port from 1; a
+// listener may take 0, any free one, so the lowest port is the caller's.
+struct EndpointReading {
+    enum class Fault { None, NoPort, Host, Port };
+    std::optional<NetworkEndpoint> endpoint;
+    Fault fault = Fault::None;
+    std::string reason;  // "no port after the host", "'[' without its ']'", ...
+};
+EndpointReading ReadEndpoint(std::string_view text, unsigned lowestPort);
+// A port's number from `lowest` to 65535, or why not in `fault`.
+std::optional<std::uint16_t> ReadPort(std::string_view text, unsigned lowest, std::string& fault);
 
 // "host:port", with an IPv6 address in brackets: how the address is named to the operator.
 std::string EndpointText(const NetworkEndpoint& endpoint);

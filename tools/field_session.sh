@@ -102,15 +102,16 @@ start_window() {
     sleep 0.5
 }
 
-# shown TITLE: how many of the window's boxes with that title are up.
-shown() { xdotool search --all --onlyvisible --pid "$window_pid" --name "$1" 2>/dev/null | wc -l; }
+# boxes TITLE: the window's boxes with that title that are up, an id a line.
+boxes() { xdotool search --all --onlyvisible --pid "$window_pid" --name "$1" 2>/dev/null || true; }
+# shown TITLE: how many of them.
+shown() { boxes "$1" | wc -l; }
 failure_title="QM4417 Error!"
 message_up() { [ "$(shown "$failure_title")" -ge 1 ]; }
 message_gone() { [ "$(shown "$failure_title")" -eq 0 ]; }
 # Answers the failure box with Return.
 answer_message() {
-    xdotool windowfocus --sync "$(xdotool search --all --onlyvisible --pid "$window_pid" \
-        --name "$failure_title" | head -n1)" 2>/dev/null
+    xdotool windowfocus --sync "$(boxes "$failure_title" | head -n1)" 2>/dev/null
     xdotool key Return
 }
 

@@ -17,8 +17,7 @@ start_unit soak-unit
 start_window
 switch_monitor_on || { echo "the Monitor switch did not turn on" >&2; exit 1; }
 
-failure_title="QM4417 Error!"
-message_windows() { xdotool search --all --onlyvisible --pid "$window_pid" --name "$failure_title" 2>/dev/null || true; }
+message_windows() { boxes "$failure_title"; }
 
 # A random fault for one request, and whether the window must fail on it: a reply later
 # than the 1.0 s limit fails, noise before a reply's STX does not.

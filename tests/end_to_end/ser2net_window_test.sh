@@ -5,8 +5,7 @@
 # same port, one click on the switch reads again, with no settings dialog on the way.
 #   ser2net_window_test.sh BUILD_DIR
 set -uo pipefail
-source "$(dirname "$0")/../../tools/field_session.sh"
-source "$(dirname "$0")/script_checks.sh"
+source "$(dirname "$0")/window_checks.sh"
 build=$1
 start_session
 start_unit unit
@@ -40,13 +39,7 @@ check "RFC 2217: the monitor reads" 0 $?
 check "RFC 2217: the terminal carries the baud rate asked" 9600 "$(stty -F "$terminal" speed)"
 
 stop_server
-wait_for message_up
-check "a message when the server stops" 1 "$(shown "$failure_title")"
-sleep 1.5  # longer than the read limit: a second box would stack meanwhile
-check "only one message" 1 "$(shown "$failure_title")"
-answer_message
-wait_for message_gone
-check "the message answered" 0 "$(shown "$failure_title")"
+check_one_message "the server stopped"
 
 start_server 'telnet(rfc2217),tcp' "$port"
 monitor_running

@@ -32,7 +32,7 @@ start_sim() {  # start_sim NAME OPTION...: the simulator with a control FIFO $wo
 answered_more() {  # answered_more NAME N: the simulator NAME has said "ok" more than N times
     [ "$(grep -c '^ok$' "$work/$1.out")" -gt "$2" ]
 }
-fault() {  # fault NAME SPEC: sets the fault and waits for the simulator's "ok"
+fault() {  # fault NAME "KIND [AMOUNT] [COUNT]": sets the fault and waits for the simulator's "ok"
     local before
     before=$(grep -c '^ok$' "$work/$1.out")
     echo "fault $2" >"$work/$1.ctl"

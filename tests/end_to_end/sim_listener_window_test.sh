@@ -5,8 +5,7 @@
 # no settings dialog on the way.
 #   sim_listener_window_test.sh BUILD_DIR
 set -uo pipefail
-source "$(dirname "$0")/../../tools/field_session.sh"
-source "$(dirname "$0")/script_checks.sh"
+source "$(dirname "$0")/window_checks.sh"
 build=$1
 start_session
 start_unit unit --listen 0
@@ -16,13 +15,7 @@ check "the monitor reads" 0 $?
 
 for cut in reset half-close; do
     unit_control "fault $cut 1"
-    wait_for message_up
-    check "$cut: a message" 1 "$(shown "$failure_title")"
-    sleep 1.5  # longer than the read limit: a second box would stack meanwhile
-    check "$cut: only one message" 1 "$(shown "$failure_title")"
-    answer_message
-    wait_for message_gone
-    check "$cut: the message answered" 0 "$(shown "$failure_title")"
+    check_one_message "$cut"
     monitor_running
     check "$cut: the switch stays off until clicked" 1 $?
     switch_monitor_on

@@ -7,7 +7,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <charconv>
 #include <cstdlib>
 #include <cstring>
 #include <stdexcept>
@@ -31,27 +30,15 @@ platform::NetworkEndpoint Numeric(const sockaddr* address, socklen_t size) {
 
 std::optional<platform::NetworkEndpoint> ReadListenAddress(std::string_view text,
                                                            std::string& fault) {
-    // The port follows the last colon outside any brackets; without one, the text is the port.
-    const std::size_t closing = text.rfind(']');
-    const std::size_t colon = text.rfind(':');
-    const bool hostGiven =
-        colon != std::string_view::npos && (closing == std::string_view::npos || colon > closing);
-    std::string_view host = hostGiven ? text.substr(0, colon) : DefaultHost;
-    const std::string_view portText = hostGiven ? text.substr(colon + 1) : text;
-    if (hostGiven) {
-        fault = platform::NetworkHostFault(host);
-        if (!fault.empty()) return std::nullopt;
-        if (host.front() == '[') host = host.substr(1, host.size() - 2);
+    platform::EndpointReading read = platform::ReadEndpoint(text, 0);
+    if (read.fault == platform::EndpointReading::Fault::NoPort) {
+        // Without a host the text is the port alone.
+        const auto port = platform::ReadPort(text, 0, fault);
+        if (!port) return std::nullopt;
+        return platform::NetworkEndpoint{std::string(DefaultHost), *port};
     }
-    unsigned port = 0;
-    const auto [end, error] =
-        std::from_chars(portText.data(), portText.data() + portText.size(), port);
-    if (portText.empty() || error != std::errc{} || end != portText.data() + portText.size() ||
-        port > 65535) {
-        fault = "the port '" + std::string(portText) + "' is not a number from 0 to 65535";
-        return std::nullopt;
-    }
-    return platform::NetworkEndpoint{std::string(host), static_cast<std::uint16_t>(port)};
+    if (!read.endpoint) fault = read.reason;
+    return read.endpoint;
 }
 
 TcpUnit::TcpUnit(Options options, TraceSink trace)
